@@ -1,0 +1,43 @@
+#pragma once
+// Every message box and file dialog the program shows goes through Prompts, so
+// tests can answer them and read back what a user would have seen.
+
+#include <QString>
+
+class QWidget;
+
+namespace cv {
+
+struct PromptMessage {
+    enum class Icon { None, Information, Warning };
+    QString caption;
+    QString text;
+    QString detail;  // secondary text: what went wrong and what to do
+    Icon icon = Icon::None;
+};
+
+struct FileDialogRequest {
+    QString caption;
+    QString filter;         // e.g. "CV Timer (*.csv)"
+    QString defaultSuffix;  // added to a name typed without one
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A modal box with an OK button.
+    virtual void ShowMessage(QWidget* parent, const PromptMessage& message) = 0;
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString AskSavePath(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString AskOpenPath(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The real thing: QMessageBox and QFileDialog.
+class DialogPrompts : public Prompts {
+public:
+    void ShowMessage(QWidget* parent, const PromptMessage& message) override;
+    QString AskSavePath(QWidget* parent, const FileDialogRequest& request) override;
+    QString AskOpenPath(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+}  // namespace cv
