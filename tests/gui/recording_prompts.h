@@ -1,0 +1,36 @@
+#pragma once
+// Prompts for tests: answers file dialogs from a queue and keeps every message
+// box that would have been shown.
+
+#include <QStringList>
+#include <vector>
+
+#include "app/prompts.h"
+
+namespace cv {
+
+class RecordingPrompts : public Prompts {
+public:
+    void ShowMessage(QWidget*, const PromptMessage& message) override { shown.push_back(message); }
+    QString AskSavePath(QWidget*, const FileDialogRequest& request) override { return Answer(request); }
+    QString AskOpenPath(QWidget*, const FileDialogRequest& request) override { return Answer(request); }
+
+    // Next paths the file dialogs return; an empty string is a cancel.
+    QStringList nextPaths;
+    std::vector<PromptMessage> shown;
+    std::vector<FileDialogRequest> fileRequests;
+
+    QStringList ShownTexts() const {
+        QStringList texts;
+        for (const PromptMessage& m : shown) texts << m.text;
+        return texts;
+    }
+
+private:
+    QString Answer(const FileDialogRequest& request) {
+        fileRequests.push_back(request);
+        return nextPaths.isEmpty() ? QString() : nextPaths.takeFirst();
+    }
+};
+
+}  // namespace cv
