@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/about_dialog.h"
@@ -30,8 +31,11 @@ int main(int argc, char* argv[]) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) return 1;
 
+    // The sheet remembers its port in a settings file; keep that one away
+    // from wherever the screenshots are taken.
+    QTemporaryDir settingsFolder;
     cv::DialogPrompts prompts;
-    cv::TimerApp app(prompts);
+    cv::TimerApp app(prompts, settingsFolder.path().toStdString());
     cv::TimerSheetDialog& sheet = app.CreateSheet();
     cv::AboutDialog about(&sheet);
     const bool ok = Save(sheet, out.filePath(QStringLiteral("timer-sheet.png"))) &&

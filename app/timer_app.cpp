@@ -4,18 +4,22 @@
 
 #include "app/about_dialog.h"
 #include "app/prompts.h"
+#include "device/port_setting.h"
 #include "sheet/timer_sheet.h"
 
 static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
 namespace cv {
 
-TimerApp::TimerApp(Prompts& prompts) : prompts(prompts) { InitResources(); }
+TimerApp::TimerApp(Prompts& prompts, std::string settingsFolder)
+    : prompts(prompts), settingsFolder(std::move(settingsFolder)) {
+    InitResources();
+}
 
 TimerApp::~TimerApp() = default;
 
 TimerSheetDialog& TimerApp::CreateSheet() {
-    currentSheet = std::make_unique<TimerSheetDialog>(prompts);
+    currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(settingsFolder));
     TimerSheetDialog* sheet = currentSheet.get();
     sheet->setWindowIcon(QIcon(QStringLiteral(":/cvtimer.svg")));
     connect(sheet, &TimerSheetDialog::saveRequested, this, &TimerApp::SaveTimerFile);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 namespace cv {
 
@@ -14,7 +15,9 @@ class TimerApp : public QObject {
     Q_OBJECT
 
 public:
-    explicit TimerApp(Prompts& prompts);
+    // The settings file lives in settingsFolder, the folder the program
+    // started in, wherever the file dialogs wander later.
+    TimerApp(Prompts& prompts, std::string settingsFolder);
     ~TimerApp() override;
 
     // Builds the sheet with its icon and wires its commands; it becomes the
@@ -31,6 +34,7 @@ public:
 
 private:
     Prompts& prompts;
+    const std::string settingsFolder;
     std::unique_ptr<TimerSheetDialog> currentSheet;
 };
 

@@ -10,6 +10,8 @@
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
+#include "device/serial_link.h"
+
 namespace cv {
 
 namespace {
@@ -19,26 +21,39 @@ QString FromLatin1(const std::string& text) {
 std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
 }  // namespace
 
-TimerSheetDialog::TimerSheetDialog(Prompts& prompts, QWidget* parent)
+TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      promptsRef(prompts) {
+      settingsPath(std::move(settingsPath)),
+      promptsRef(prompts),
+      link(&TheSerialLink()) {
     setWindowTitle(QStringLiteral("Corvellan Timers"));
     setObjectName(QStringLiteral("timerSheet"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenu(outer);
-    outer->addWidget(BuildBlock(0));
-    outer->addSpacing(fontMetrics().height());
-    outer->addWidget(BuildBlock(5));
-    outer->addSpacing(fontMetrics().height() / 2);
+    editArea = new QWidget(this);
+    auto* blocks = new QVBoxLayout(editArea);
+    blocks->setContentsMargins(0, 0, 0, 0);
+    blocks->addWidget(BuildBlock(0));
+    blocks->addSpacing(fontMetrics().height());
+    blocks->addWidget(BuildBlock(5));
+    blocks->addSpacing(fontMetrics().height() / 2);
 
-    sendButton = new QPushButton(QStringLiteral("Send Timers"), this);
+    sendButton = new QPushButton(QStringLiteral("Send Timers"), editArea);
     sendButton->setObjectName(QStringLiteral("sendTimers"));
     sendButton->setAutoDefault(false);
     sendButton->setFocusPolicy(Qt::ClickFocus);
-    connect(sendButton, &QPushButton::clicked, this, &TimerSheetDialog::sendRequested);
-    outer->addWidget(sendButton, 0, Qt::AlignHCenter);
+    connect(sendButton, &QPushButton::clicked, this, &TimerSheetDialog::OnSendTimers);
+    blocks->addWidget(sendButton, 0, Qt::AlignHCenter);
+    outer->addWidget(editArea);
+
+    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelSend"));
+    cancelButton->setAutoDefault(false);
+    cancelButton->setVisible(false);
+    connect(cancelButton, &QPushButton::clicked, this, &TimerSheetDialog::CancelSend);
+    outer->addWidget(cancelButton, 0, Qt::AlignHCenter);
 
     statusBar = new QStatusBar(this);
     statusBar->setSizeGripEnabled(false);
@@ -53,6 +68,7 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, QWidget* parent)
     }
     SetTabOrder();
     Field(0, TimerField::StartTime)->setFocus();
+    LoadPortSetting();
 }
 
 void TimerSheetDialog::SetTabOrder() {

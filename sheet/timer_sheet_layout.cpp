@@ -16,7 +16,8 @@
 namespace cv {
 
 void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
-    auto* bar = new QMenuBar(this);
+    menuBar = new QMenuBar(this);
+    QMenuBar* bar = menuBar;
     outer->setMenuBar(bar);
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
@@ -29,13 +30,15 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     file->addAction(QStringLiteral("&Exit"), this, &QDialog::close);
 
     commPortMenu = bar->addMenu(QStringLiteral("Comm Port"));
+    commPortMenu->setToolTipsVisible(true);
+    connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortTips);
     portGroup = new QActionGroup(this);
     portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int n = 1; n <= kPortMenuCount; ++n) {
         QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(n));
         port->setCheckable(true);
         port->setActionGroup(portGroup);
-        connect(port, &QAction::triggered, this, [this, n] { emit portChosen(n); });
+        connect(port, &QAction::triggered, this, [this, n] { SelectPort(n); });
         portActions[n - 1] = port;
     }
 

@@ -8,26 +8,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/timer_app.h"
-#include "tests/gui/recording_prompts.h"
+#include "tests/gui/sheet_fixture.h"
 
 namespace cv {
 namespace {
 
-class TimerSheetTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        sheet = &app.CreateSheet();
-        sheet->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
-    }
+using TimerSheetTest = SheetTest;
 
-    QString Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
-
-    RecordingPrompts prompts;
-    TimerApp app{prompts};
-    TimerSheetDialog* sheet = nullptr;
-};
+QString SheetTest::Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
 
 TEST_F(TimerSheetTest, OpensWithTheDefaultTimersAndNamedFields) {
     for (int t = 0; t < kTimerCount; ++t) {
@@ -160,10 +148,9 @@ TEST_F(TimerSheetTest, ExitAndCloseBoxEndTheSheetWithoutAPrompt) {
     bar->actions()[0]->menu()->actions().last()->trigger();
     EXPECT_FALSE(sheet->isVisible());
 
-    TimerSheetDialog& second = app.CreateSheet();
-    second.show();
-    EXPECT_TRUE(second.close());
-    EXPECT_FALSE(second.isVisible());
+    OpenSheet();
+    EXPECT_TRUE(sheet->close());
+    EXPECT_FALSE(sheet->isVisible());
     EXPECT_TRUE(prompts.shown.empty());
 }
 

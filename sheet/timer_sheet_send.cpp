@@ -1,0 +1,114 @@
+// "Send Timers": the ten timers go to the unit one after the other while the
+// window shows how far it got and offers to cancel.
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/prompts.h"
+#include "device/serial_error.h"
+#include "device/serial_link.h"
+#include "device/timer_transfer.h"
+#include "sheet/timer_sheet.h"
+
+namespace cv {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Serial Communications");
+
+// While a send runs: inputs locked, progress in the status bar, Cancel shown,
+// and the event loop served between waits so the window keeps repainting.
+class SendProgress : public TransferObserver {
+public:
+    SendProgress(QWidget* editArea, QWidget* menuBar, QPushButton* cancel, QStatusBar* status,
+                 const bool& cancelRequested)
+        : editArea(editArea), menuBar(menuBar), cancel(cancel), status(status), cancelRequested(cancelRequested) {
+        editArea->setEnabled(false);
+        menuBar->setEnabled(false);
+        cancel->setVisible(true);
+        cancel->setEnabled(true);
+    }
+    ~SendProgress() override {
+        editArea->setEnabled(true);
+        menuBar->setEnabled(true);
+        cancel->setVisible(false);
+        status->clearMessage();
+    }
+
+    void TimerStarted(int timerIndex) override {
+        status->showMessage(QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount));
+        QApplication::processEvents();
+    }
+    bool KeepGoing() override {
+        QApplication::processEvents();
+        return !cancelRequested;
+    }
+
+private:
+    QWidget* editArea;
+    QWidget* menuBar;
+    QPushButton* cancel;
+    QStatusBar* status;
+    const bool& cancelRequested;
+};
+
+}  // namespace
+
+void TimerSheetDialog::OnSendTimers() {
+    if (sending) return;
+    sending = true;
+    cancelRequested = false;
+    SendProgress progress(editArea, menuBar, cancelButton, statusBar, cancelRequested);
+
+    QString detail;
+    bool allSent = true;
+    for (int index = 0; index < kTimerCount; ++index) {
+        progress.TimerStarted(index);
+        ReadTimerFromSheet(index);
+        const TimerSendResult result =
+            SendTimer(*link, LinkTarget{portNumber, {}}, linkReset, index, records[index], &progress);
+        if (result.sent) continue;
+
+        allSent = false;
+        detail = QString::fromLatin1(DescribeSendFailure(index, result));
+        if (result.failedAt == TimerSendResult::Stage::Open && !closeAfterSend) {
+            promptsRef.ShowMessage(this, {kCaption,
+                                          QStringLiteral("Unable to open selected serial port.\n"
+                                                         "Select another serial port\nand try again."),
+                                          QString::fromLatin1(DescribeSerialError(result.openError)),
+                                          PromptMessage::Icon::Warning});
+        }
+        break;
+    }
+    sending = false;
+
+    if (closeAfterSend) {
+        close();
+        return;
+    }
+    if (allSent) {
+        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Timers Sent to Corvellan"), QString(),
+                                      PromptMessage::Icon::Information});
+    } else {
+        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"), detail,
+                                      PromptMessage::Icon::Warning});
+    }
+}
+
+void TimerSheetDialog::CancelSend() { cancelRequested = sending; }
+
+void TimerSheetDialog::closeEvent(QCloseEvent* event) {
+    // Closing mid-send stops the send first; the window closes once the link
+    // is quiet again.
+    if (sending) {
+        closeAfterSend = true;
+        CancelSend();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace cv

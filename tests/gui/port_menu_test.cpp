@@ -1,0 +1,82 @@
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <filesystem>
+
+#include "tests/gui/sheet_fixture.h"
+
+namespace cv {
+namespace {
+
+using PortMenuTest = SheetTest;
+
+std::vector<int> MarkedPorts(const TimerSheetDialog& sheet) {
+    std::vector<int> marked;
+    for (int n = 1; n <= kPortMenuCount; ++n) {
+        if (sheet.PortAction(n)->isChecked()) marked.push_back(n);
+    }
+    return marked;
+}
+
+TEST_F(PortMenuTest, WithoutASettingsFilePortOneIsMarkedAndRemembered) {
+    EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
+    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=1\n");
+}
+
+TEST_F(PortMenuTest, StartsOnThePortTheSettingsFileNames) {
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"PortNo=12", {12}}, {"PortNo=0", {}}, {"PortNo=15", {}}, {"PortNo=junk", {}}};
+    for (const auto& [line, marked] : cases) {
+        WriteFile(SettingsPath(), std::string("; kept\n[SerialComm]\n") + line + "\n");
+        OpenSheet();
+        EXPECT_EQ(MarkedPorts(*sheet), marked) << line;
+        // Written back as read, the comment kept.
+        const std::string number = std::to_string(sheet->portNumber);
+        EXPECT_EQ(ReadFile(SettingsPath()), "; kept\n[SerialComm]\nPortNo=" + number + "\n") << line;
+    }
+}
+
+TEST_F(PortMenuTest, ChoosingAPortMovesTheMarkAndWritesItAtOnce) {
+    sheet->PortAction(5)->trigger();
+    EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{5});
+    EXPECT_EQ(sheet->portNumber, 5);
+    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=5\n");
+    EXPECT_TRUE(sheet->linkReset);
+
+    // Choosing the marked port again keeps it marked and the link as it is.
+    sheet->linkReset = false;
+    sheet->PortAction(5)->trigger();
+    EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{5});
+    EXPECT_FALSE(sheet->linkReset);
+}
+
+TEST_F(PortMenuTest, SettingsStayInTheStartFolderWhateverTheCurrentFolder) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    const std::string elsewhere = FolderPath("elsewhere");
+    std::filesystem::create_directory(elsewhere);
+    std::filesystem::current_path(elsewhere);
+    sheet->PortAction(3)->trigger();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=3\n");
+    EXPECT_FALSE(std::filesystem::exists(elsewhere + "/CVTimerSystem.ini"));
+}
+
+TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
+    namespace fs = std::filesystem;
+    const fs::path root = FolderPath("root");
+    fs::create_directories(root / "dev");
+    fs::create_directories(root / "sys/class/tty");
+    WriteFile((root / "dev/ttyUSB0").string(), "");
+    WriteFile(SettingsPath(), "[SerialComm]\nPortNo=1\n[Ports]\nCOM2=/dev/serial/by-id/usb-unit\n");
+    sheet->SetPortRoot(root.string());
+
+    emit sheet->CommPortMenu()->aboutToShow();
+    EXPECT_EQ(sheet->PortAction(1)->toolTip(), "Port 1 reaches " + QString::fromStdString((root / "dev/ttyUSB0").string()));
+    EXPECT_EQ(sheet->PortAction(2)->toolTip(), "Port 2 reaches /dev/serial/by-id/usb-unit");
+    EXPECT_EQ(sheet->PortAction(3)->toolTip(), "Port 3: no serial device");
+    EXPECT_EQ(sheet->PortAction(3)->statusTip(), sheet->PortAction(3)->toolTip());
+    EXPECT_EQ(sheet->PortAction(1)->text(), "Port 1");
+}
+
+}  // namespace
+}  // namespace cv
