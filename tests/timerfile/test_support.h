@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder per test, removed with everything in it when the test ends.
+// Shared by the timer file tests: the default sheet's records and a fresh
+// folder per test, removed with everything in it when the test ends.
 
 #include <stdlib.h>
 
@@ -9,13 +10,21 @@
 #include <set>
 #include <string>
 
+#include "sheet/timer_table.h"
+
 namespace cv {
+
+inline TimerRecords DefaultRecords() {
+    TimerRecords records;
+    for (int i = 0; i < kTimerCount; ++i) records[i] = RecordFromTexts(DefaultColumnTexts(i));
+    return records;
+}
 
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "cvtimer-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+        path_ = (std::filesystem::temp_directory_path() / "cvtimer-test-XXXXXX").string();
+        if (::mkdtemp(path_.data()) == nullptr) path_.clear();
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -26,12 +35,9 @@ public:
 
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
-
     std::set<std::string> Entries() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.insert(entry.path().filename().string());
-        }
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename());
         return names;
     }
 
