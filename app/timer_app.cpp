@@ -1,11 +1,14 @@
 #include "app/timer_app.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include "app/about_dialog.h"
 #include "app/prompts.h"
 #include "device/port_setting.h"
 #include "sheet/timer_sheet.h"
+#include "timerfile/timer_file_io.h"
 
 static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
@@ -35,9 +38,51 @@ int TimerApp::Run() {
     return 0;
 }
 
-void TimerApp::SaveTimerFile() {}
+namespace {
 
-void TimerApp::LoadTimerFile() {}
+const FileDialogRequest kSaveRequest{QStringLiteral("Save Timers"), QStringLiteral("CV Timer (*.csv)"),
+                                     QStringLiteral("csv")};
+const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiteral("CV Timer (*.csv)"),
+                                     QStringLiteral("csv")};
+
+PromptMessage FileErrorMessage(const TimerFileError& error) {
+    return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
+            QString::fromLocal8Bit(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
+}
+
+}  // namespace
+
+void TimerApp::SaveTimerFile() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    const QString path = prompts.AskSavePath(sheet, kSaveRequest);
+    if (path.isEmpty()) return;
+
+    for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
+    const TimerFileError error = WriteTimerFile(QFile::encodeName(path).toStdString(), sheet->records);
+    if (error.kind != TimerFileErrorKind::None) {
+        prompts.ShowMessage(sheet, FileErrorMessage(error));
+        return;
+    }
+    prompts.ShowMessage(sheet, {QStringLiteral("File Save"), QStringLiteral("Corvellan Timers Saved"), QString(),
+                                PromptMessage::Icon::Information});
+}
+
+void TimerApp::LoadTimerFile() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    const QString path = prompts.AskOpenPath(sheet, kLoadRequest);
+    if (path.isEmpty()) return;
+
+    // A file that is not ten good lines changes nothing on the sheet.
+    const TimerFileContent content = ReadTimerFile(QFile::encodeName(path).toStdString());
+    if (!content.ok) {
+        prompts.ShowMessage(sheet, FileErrorMessage(content.error));
+        return;
+    }
+    sheet->records = content.records;
+    sheet->ShowTimersOnSheet();
+}
 
 void TimerApp::OnAbout() {
     AboutDialog about(currentSheet.get());
