@@ -1,0 +1,13 @@
+#pragma once
+// The subcommands of cvtimerctl. Each runs like a main of its own: argv[0] is
+// the command's name, the options follow; "--help" among them prints the
+// command's usage on stdout and returns 0. Exit codes: 0 done, 1 failed,
+// 2 wrong usage. To add a command, declare it here and give it a line in the
+// table in cvtimerctl.cpp.
+
+namespace cv {
+
+// Plays the Corvellan unit on a pseudo-terminal until interrupted.
+int RunEmulate(int argc, char** argv);
+
+}  // namespace cv

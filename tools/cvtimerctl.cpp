@@ -1,0 +1,49 @@
+// cvtimerctl: the command line beside CV Timer, for talking to a Corvellan
+// unit or playing one.
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "tools/ctl_commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* summary;
+};
+
+// One line per subcommand.
+constexpr Command kCommands[] = {
+    {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal"},
+};
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out,
+                 "Usage: cvtimerctl <command> [options]\n"
+                 "       cvtimerctl <command> --help\n\n"
+                 "Commands:\n");
+    for (const Command& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return 2;
+    }
+    const std::string_view first = argv[1];
+    if (first == "--help" || first == "-h" || first == "help") {
+        PrintUsage(stdout);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (first == command.name) return command.run(argc - 1, argv + 1);
+    }
+    std::fprintf(stderr, "cvtimerctl: unknown command '%s'\n\n", argv[1]);
+    PrintUsage(stderr);
+    return 2;
+}
