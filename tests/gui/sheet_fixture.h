@@ -2,6 +2,7 @@
 // A sheet built the way the program builds it, with its settings file in a
 // fresh temporary folder and prompts that tests answer.
 
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    QString Text(int timer, TimerField field) const;
+    QString Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
 
     QTemporaryDir folder;
     RecordingPrompts prompts;

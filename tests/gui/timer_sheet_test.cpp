@@ -15,7 +15,6 @@ namespace {
 
 using TimerSheetTest = SheetTest;
 
-QString SheetTest::Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
 
 TEST_F(TimerSheetTest, OpensWithTheDefaultTimersAndNamedFields) {
     for (int t = 0; t < kTimerCount; ++t) {
