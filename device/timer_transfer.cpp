@@ -113,6 +113,22 @@ TimerSendResult SendTimer(SerialLink& link, const LinkTarget& target, bool& rese
     return result;
 }
 
+SendReport SendTimers(SerialLink& link, const LinkTarget& target, bool& resetPending,
+                      const std::function<TimerRecord(int)>& readTimer, TransferObserver* observer) {
+    SendReport report;
+    for (int index = 0; index < kTimerCount; ++index) {
+        if (observer) observer->TimerStarted(index);
+        const TimerSendResult result = SendTimer(link, target, resetPending, index, readTimer(index), observer);
+        if (!result.sent) {
+            report.failedIndex = index;
+            report.failure = result;
+            break;
+        }
+        ++report.sentCount;
+    }
+    return report;
+}
+
 std::string DescribeSendFailure(int timerIndex, const TimerSendResult& result) {
     const std::string timer = "Timer " + std::to_string(timerIndex + 1);
     switch (result.failedAt) {

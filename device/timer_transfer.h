@@ -70,6 +70,19 @@ struct TimerSendResult {
 TimerSendResult SendTimer(SerialLink& link, const LinkTarget& target, bool& resetPending, int timerIndex,
                           const TimerRecord& record, TransferObserver* observer = nullptr);
 
+struct SendReport {
+    int sentCount = 0;       // timers acknowledged, from Timer 1 on
+    int failedIndex = -1;    // the timer that failed, -1 when all ten were sent
+    TimerSendResult failure; // what went wrong with it
+    bool AllSent() const { return failedIndex < 0; }
+};
+
+// All ten timers in order, stopping at the first that fails; the timers after
+// it are neither read nor sent. readTimer(i) supplies timer i just before it
+// goes out.
+SendReport SendTimers(SerialLink& link, const LinkTarget& target, bool& resetPending,
+                      const std::function<TimerRecord(int)>& readTimer, TransferObserver* observer = nullptr);
+
 // A sentence for the user on why a timer was not sent.
 std::string DescribeSendFailure(int timerIndex, const TimerSendResult& result);
 

@@ -61,27 +61,15 @@ void TimerSheetDialog::OnSendTimers() {
     if (sending) return;
     sending = true;
     cancelRequested = false;
-    SendProgress progress(editArea, menuBar, cancelButton, statusBar, cancelRequested);
-
-    QString detail;
-    bool allSent = true;
-    for (int index = 0; index < kTimerCount; ++index) {
-        progress.TimerStarted(index);
-        ReadTimerFromSheet(index);
-        const TimerSendResult result =
-            SendTimer(*link, LinkTarget{portNumber, {}}, linkReset, index, records[index], &progress);
-        if (result.sent) continue;
-
-        allSent = false;
-        detail = QString::fromLatin1(DescribeSendFailure(index, result));
-        if (result.failedAt == TimerSendResult::Stage::Open && !closeAfterSend) {
-            promptsRef.ShowMessage(this, {kCaption,
-                                          QStringLiteral("Unable to open selected serial port.\n"
-                                                         "Select another serial port\nand try again."),
-                                          QString::fromLatin1(DescribeSerialError(result.openError)),
-                                          PromptMessage::Icon::Warning});
-        }
-        break;
+    SendReport report;
+    {
+        SendProgress progress(editArea, menuBar, cancelButton, statusBar, cancelRequested);
+        report = SendTimers(*link, LinkTarget{portNumber, {}}, linkReset,
+                            [this](int index) {
+                                ReadTimerFromSheet(index);
+                                return records[index];
+                            },
+                            &progress);
     }
     sending = false;
 
@@ -89,11 +77,19 @@ void TimerSheetDialog::OnSendTimers() {
         close();
         return;
     }
-    if (allSent) {
+    if (!report.AllSent() && report.failure.failedAt == TimerSendResult::Stage::Open) {
+        promptsRef.ShowMessage(this, {kCaption,
+                                      QStringLiteral("Unable to open selected serial port.\n"
+                                                     "Select another serial port\nand try again."),
+                                      QString::fromLocal8Bit(DescribeSerialError(report.failure.openError)),
+                                      PromptMessage::Icon::Warning});
+    }
+    if (report.AllSent()) {
         promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Timers Sent to Corvellan"), QString(),
                                       PromptMessage::Icon::Information});
     } else {
-        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"), detail,
+        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+                                      QString::fromLocal8Bit(DescribeSendFailure(report.failedIndex, report.failure)),
                                       PromptMessage::Icon::Warning});
     }
 }
