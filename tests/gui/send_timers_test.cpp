@@ -1,0 +1,196 @@
+// "Send Timers" against simulated units on pseudo-terminals, through the sheet.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "device/serial_link.h"
+#include "device/timer_messages.h"
+#include "tests/gui/sheet_fixture.h"
+#include "tools/simulated_unit.h"
+
+namespace cv {
+namespace {
+
+const std::vector<std::string> kDefaultMessages = {
+    "{86,0,1,0360,0030,0003}", "{87,0,Hands Washing       }", "{86,1,1,0370,0240,0003}",
+    "{87,1,Beef Cookout Check  }", "{86,2,1,0380,0120,0003}", "{87,2,Test All Sanitizer  }",
+    "{86,3,1,0390,0120,0003}", "{87,3,Travel Path         }", "{86,4,1,0390,0120,0003}",
+    "{87,4,Temp Check/PHU      }", "{86,5,1,0420,0120,0003}", "{87,5,Holding Time Check  }",
+    "{86,6,1,0540,0240,0003}", "{87,6,Labor Check         }", "{86,7,1,0540,0240,0003}",
+    "{87,7,Guest Trac          }", "{86,8,1,0405,0240,0003}", "{87,8,Rest Room Caddy     }",
+    "{86,9,1,0480,0045,0003}", "{87,9,Shake Machine       }",
+};
+
+class SendTimersTest : public SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(unit.Start(&error)) << error;
+        ASSERT_TRUE(spare.Start(&error)) << error;
+        // Port 1 reaches the unit, port 2 the spare unit, nothing else.
+        link.SetPortResolver([this](int port) {
+            PortLookup lookup;
+            lookup.found = port == 1 || port == 2;
+            lookup.device = port == 1 ? unit.DevicePath() : spare.DevicePath();
+            return lookup;
+        });
+        sheet->SetLink(link);
+    }
+
+    void Send() {
+        prompts.shown.clear();
+        sheet->SendButton()->click();
+        ASSERT_FALSE(sheet->IsSending());
+    }
+
+    QString LastDetail() const { return prompts.shown.empty() ? QString() : prompts.shown.back().detail; }
+
+    SimulatedUnit unit;
+    SimulatedUnit spare;
+    SerialLink link;
+};
+
+TEST_F(SendTimersTest, AHealthyUnitReceivesTheTwentyMessagesInOrder) {
+    Send();
+    EXPECT_EQ(unit.Messages(), kDefaultMessages);
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Timers Sent to Corvellan"});
+    EXPECT_EQ(prompts.shown[0].caption, "Serial Communications");
+    EXPECT_TRUE(link.IsOpen());  // kept open for the next send
+    EXPECT_TRUE(sheet->StatusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(sheet->SendButton()->isEnabled());
+}
+
+TEST_F(SendTimersTest, AWrongAnswerToTimerThreesNameStopsAfterSixMessages) {
+    unit.SetBehaviour({.wrongAnswerAt = 6, .wrongByte = 'x'});
+    Send();
+    EXPECT_EQ(unit.Messages(), std::vector<std::string>(kDefaultMessages.begin(), kDefaultMessages.begin() + 6));
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_TRUE(LastDetail().contains("Timer 3")) << LastDetail().toStdString();
+    EXPECT_TRUE(LastDetail().contains("\"x\"")) << LastDetail().toStdString();
+}
+
+TEST_F(SendTimersTest, ASilentUnitGetsOneTimersPairThenTheSendFails) {
+    unit.SetBehaviour({.silentFrom = 1});
+    Send();
+    EXPECT_EQ(unit.Messages(), std::vector<std::string>(kDefaultMessages.begin(), kDefaultMessages.begin() + 2));
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_TRUE(LastDetail().contains("did not answer")) << LastDetail().toStdString();
+}
+
+TEST_F(SendTimersTest, ARefusedSettingsMessageStillGetsItsNameMessageAndEndsTheSend) {
+    unit.SetBehaviour({.wrongAnswerAt = 1, .wrongByte = 'n'});
+    Send();
+    EXPECT_EQ(unit.Messages(), std::vector<std::string>(kDefaultMessages.begin(), kDefaultMessages.begin() + 2));
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_TRUE(LastDetail().contains("settings")) << LastDetail().toStdString();
+}
+
+TEST_F(SendTimersTest, AStrayByteWaitingBeforeASendIsNotTakenForAnAnswer) {
+    Send();  // opens the link
+    ASSERT_TRUE(unit.WaitUntilAnswered(std::chrono::seconds(2)));
+    unit.Send("x");
+    ASSERT_TRUE(link.WaitForInput(std::chrono::seconds(2)));
+    Send();
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Timers Sent to Corvellan"});
+    EXPECT_EQ(unit.Messages().size(), 40u);
+}
+
+TEST_F(SendTimersTest, ALateAnswerLeftInTheQueueIsNotTakenForTheNextAnswer) {
+    // Every answer comes after the wait has given up: the first send fails, and
+    // its late answers are still on their way when the second send starts.
+    unit.SetBehaviour({.answerDelayMs = 1300});
+    Send();
+    ASSERT_EQ(unit.Messages().size(), 2u);
+    unit.SetBehaviour({.wrongAnswerAt = 2 + 6, .wrongByte = 'x'});
+    ASSERT_TRUE(unit.WaitUntilAnswered(std::chrono::seconds(3)));
+    Send();
+    // Had a late "g" counted, every answer would shift by one and the "x" would
+    // fail Timer 4 instead of Timer 3.
+    EXPECT_EQ(unit.Messages().size(), 2u + 6u);
+    EXPECT_TRUE(LastDetail().contains("Timer 3")) << LastDetail().toStdString();
+}
+
+TEST_F(SendTimersTest, ValuesGoOutWithTheirWireWidths) {
+    sheet->Field(0, TimerField::Priority)->setText("1");
+    sheet->records[0] = {"Walk-in Freezer Door Seal", 65535, 0, 3, 12};
+    sheet->ShowTimersOnSheet();
+    Send();
+    ASSERT_GE(unit.Messages().size(), 2u);
+    EXPECT_EQ(unit.Messages()[0], "{86,0,12,65535,0000,0003}");
+    EXPECT_EQ(unit.Messages()[1], "{87,0,Walk-in Freezer Doo }");
+}
+
+TEST_F(SendTimersTest, AChosenPortTakesEffectAtTheNextSend) {
+    Send();
+    ASSERT_EQ(unit.Messages().size(), 20u);
+    sheet->PortAction(2)->trigger();
+    Send();
+    EXPECT_EQ(spare.Messages(), kDefaultMessages);
+    EXPECT_EQ(unit.Messages().size(), 20u);
+    EXPECT_EQ(link.DevicePath(), spare.DevicePath());
+}
+
+TEST_F(SendTimersTest, AnOpenFailureShowsBothBoxesWithTheReason) {
+    sheet->PortAction(7)->trigger();
+    Send();
+    ASSERT_EQ(prompts.ShownTexts(),
+              (QStringList{"Unable to open selected serial port.\nSelect another serial port\nand try again.",
+                           "Unable to Send Timers to Corvellan"}));
+    EXPECT_TRUE(prompts.shown[0].detail.contains("port 7")) << prompts.shown[0].detail.toStdString();
+    EXPECT_EQ(prompts.shown[0].caption, "Serial Communications");
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(SendTimersTest, AVanishedDeviceIsOpenedAfreshByTheNextSend) {
+    Send();
+    ASSERT_TRUE(link.IsOpen());
+    // The device goes away; the next send finds it gone, the one after that
+    // reaches the unit that took its place.
+    unit.Stop();
+    Send();
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_FALSE(link.IsOpen());
+    sheet->PortAction(2)->trigger();
+    Send();
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Timers Sent to Corvellan"});
+}
+
+TEST_F(SendTimersTest, ShowsProgressAndCanBeCancelledWhileWaiting) {
+    unit.SetBehaviour({.silentFrom = 3});
+    QString progress;
+    bool inputsLocked = false;
+    // Runs from inside the send, while it waits for Timer 2's first answer.
+    unit.SetMessageCallback([this, &progress, &inputsLocked](const std::string&, int number) {
+        if (number != 3) return;
+        QMetaObject::invokeMethod(sheet, [this, &progress, &inputsLocked] {
+            progress = sheet->StatusBar()->currentMessage();
+            inputsLocked = !sheet->Field(0, TimerField::Name)->isEnabled() && sheet->CancelButton()->isVisible();
+            sheet->CancelButton()->click();
+        }, Qt::QueuedConnection);
+    });
+    Send();
+    EXPECT_EQ(progress, "Sending Timer 2 of 10");
+    EXPECT_TRUE(inputsLocked);
+    EXPECT_EQ(unit.Messages().size(), 3u);
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_TRUE(LastDetail().contains("Timer 2")) << LastDetail().toStdString();
+    EXPECT_TRUE(LastDetail().contains("cancelled")) << LastDetail().toStdString();
+    EXPECT_TRUE(sheet->Field(0, TimerField::Name)->isEnabled());
+    EXPECT_FALSE(sheet->CancelButton()->isVisible());
+}
+
+TEST_F(SendTimersTest, ClosingTheWindowMidSendStopsTheSendAndThenCloses) {
+    unit.SetBehaviour({.silentFrom = 1});
+    unit.SetMessageCallback([this](const std::string&, int) {
+        QMetaObject::invokeMethod(sheet, [this] { sheet->close(); }, Qt::QueuedConnection);
+    });
+    Send();
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(unit.Messages().size(), 1u);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
+}  // namespace cv
