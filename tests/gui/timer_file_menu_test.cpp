@@ -1,0 +1,137 @@
+// File > Save and File > Load on the running sheet.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "tests/gui/sheet_fixture.h"
+
+namespace cv {
+namespace {
+
+const char kDefaultFile[] =
+    "Hands Washing       ,0360,0030,0003,0001\n"
+    "Beef Cookout Check  ,0370,0240,0003,0001\n"
+    "Test All Sanitizer  ,0380,0120,0003,0001\n"
+    "Travel Path         ,0390,0120,0003,0001\n"
+    "Temp Check/PHU      ,0390,0120,0003,0001\n"
+    "Holding Time Check  ,0420,0120,0003,0001\n"
+    "Labor Check         ,0540,0240,0003,0001\n"
+    "Guest Trac          ,0540,0240,0003,0001\n"
+    "Rest Room Caddy     ,0405,0240,0003,0001\n"
+    "Shake Machine       ,0480,0045,0003,0001\n";
+
+class TimerFileMenuTest : public SheetTest {
+protected:
+    QAction* FileItem(const QString& text) const {
+        for (QAction* a : sheet->findChild<QMenuBar*>()->actions()[0]->menu()->actions()) {
+            if (a->text() == text) return a;
+        }
+        return nullptr;
+    }
+    void Save(const std::string& path) {
+        prompts.nextPaths << QString::fromStdString(path);
+        FileItem("Save")->trigger();
+    }
+    void Load(const std::string& path) {
+        prompts.nextPaths << QString::fromStdString(path);
+        FileItem("Load")->trigger();
+    }
+    std::vector<ColumnTexts> AllColumns() const {
+        std::vector<ColumnTexts> columns;
+        for (int t = 0; t < kTimerCount; ++t) columns.push_back(sheet->ColumnOnSheet(t));
+        return columns;
+    }
+};
+
+TEST_F(TimerFileMenuTest, SavingTheDefaultSheetWritesTheTenLinesExactly) {
+    Save(FolderPath("default.csv"));
+    EXPECT_EQ(ReadFile(FolderPath("default.csv")), kDefaultFile);
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Corvellan Timers Saved"});
+    EXPECT_EQ(prompts.shown[0].caption, "File Save");
+    ASSERT_EQ(prompts.fileRequests.size(), 1u);
+    EXPECT_EQ(prompts.fileRequests[0].filter, "CV Timer (*.csv)");
+    EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, "csv");
+}
+
+TEST_F(TimerFileMenuTest, SaveThenLoadShowsTimesInTheirFormattedForm) {
+    sheet->Field(2, TimerField::RepeatInterval)->setText("2:00");
+    sheet->Field(4, TimerField::Name)->setText("Fries, large");
+    sheet->Field(5, TimerField::Name)->setText(QString(20, QLatin1Char(' ')));
+    Save(FolderPath("t.csv"));
+    sheet->Field(4, TimerField::Name)->setText("changed");
+    Load(FolderPath("t.csv"));
+    EXPECT_EQ(Text(2, TimerField::RepeatInterval), "02:00 AM");
+    EXPECT_EQ(Text(0, TimerField::StartTime), "06:00 AM");
+    EXPECT_EQ(Text(0, TimerField::SnoozeTime), "00:03 AM");
+    EXPECT_EQ(Text(4, TimerField::Name), "Fries, large        ");
+    EXPECT_EQ(Text(5, TimerField::Name), QString(20, QLatin1Char(' ')));
+    EXPECT_EQ(sheet->records[4].name, "Fries, large        ");
+}
+
+TEST_F(TimerFileMenuTest, LoadsUnpaddedAndLongLines) {
+    std::string file = kDefaultFile;
+    file.replace(0, file.find('\n'), "Labor Check,1,2,3,4");
+    file.replace(file.find("Travel Path         "), 20, "Walk-in Freezer Door Seal");
+    WriteFile(FolderPath("hand.csv"), file);
+    Load(FolderPath("hand.csv"));
+    EXPECT_EQ(sheet->ColumnOnSheet(0), (ColumnTexts{"Labor Check", "00:01 AM", "00:02 AM", "00:03 AM", "4"}));
+    EXPECT_EQ(Text(3, TimerField::Name), "Walk-in Freezer Door Seal");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(TimerFileMenuTest, AMalformedFileIsRefusedAndTheSheetStaysAsItWas) {
+    sheet->Field(1, TimerField::StartTime)->setText("7:15 pm");  // typed, not yet read
+    const std::vector<ColumnTexts> before = AllColumns();
+    const TimerRecords recordsBefore = sheet->records;
+
+    std::string longLine = kDefaultFile;
+    longLine.replace(longLine.find("Travel Path"), 11, std::string(120, 'T'));
+    std::string fewFields = kDefaultFile;
+    fewFields.replace(fewFields.find(",0240,0003,0001\nTest"), 5, "");
+    const std::pair<std::string, QString> cases[] = {
+        {std::string(kDefaultFile).substr(0, 41 * 9), "line 10"},
+        {longLine, "line 4"},
+        {fewFields, "line 2"},
+        {"", "line 1"},
+    };
+    for (const auto& [content, where] : cases) {
+        WriteFile(FolderPath("bad.csv"), content);
+        prompts.shown.clear();
+        Load(FolderPath("bad.csv"));
+        ASSERT_EQ(prompts.ShownTexts(), QStringList{"Cannot Load Timer File"}) << where.toStdString();
+        EXPECT_TRUE(prompts.shown[0].detail.contains(where)) << prompts.shown[0].detail.toStdString();
+        EXPECT_EQ(AllColumns(), before) << where.toStdString();
+        EXPECT_EQ(sheet->records, recordsBefore);
+    }
+}
+
+TEST_F(TimerFileMenuTest, CancellingEitherDialogDoesNothing) {
+    const std::vector<ColumnTexts> before = AllColumns();
+    FileItem("Save")->trigger();
+    FileItem("Load")->trigger();
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(prompts.fileRequests.size(), 2u);
+    EXPECT_EQ(AllColumns(), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()),
+                            std::filesystem::directory_iterator{}),
+              1);  // only the settings file
+}
+
+TEST_F(TimerFileMenuTest, AFailedSaveSaysWhyAndLeavesTheOldFile) {
+    std::filesystem::create_directory(FolderPath("a-folder"));
+    Save(FolderPath("a-folder"));
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Cannot Create File"});
+    EXPECT_TRUE(prompts.shown[0].detail.contains("a-folder")) << prompts.shown[0].detail.toStdString();
+    EXPECT_TRUE(std::filesystem::is_directory(FolderPath("a-folder")));
+
+    prompts.shown.clear();
+    Save(FolderPath("missing/t.csv"));
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Cannot Create File"});
+    EXPECT_FALSE(std::filesystem::exists(FolderPath("missing")));
+}
+
+}  // namespace
+}  // namespace cv
