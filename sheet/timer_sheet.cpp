@@ -48,15 +48,17 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     blocks->addWidget(sendButton, 0, Qt::AlignHCenter);
     outer->addWidget(editArea);
 
-    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), this);
+    // The status bar shows port tips and a send's progress, with its Cancel
+    // button; its height is kept so the window does not jump during a send.
+    statusBar = new QStatusBar(this);
+    statusBar->setSizeGripEnabled(false);
+    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), statusBar);
     cancelButton->setObjectName(QStringLiteral("cancelSend"));
     cancelButton->setAutoDefault(false);
     cancelButton->setVisible(false);
     connect(cancelButton, &QPushButton::clicked, this, &TimerSheetDialog::CancelSend);
-    outer->addWidget(cancelButton, 0, Qt::AlignHCenter);
-
-    statusBar = new QStatusBar(this);
-    statusBar->setSizeGripEnabled(false);
+    statusBar->addPermanentWidget(cancelButton);
+    statusBar->setMinimumHeight(cancelButton->sizeHint().height() + 2);
     outer->addWidget(statusBar);
 
     for (int t = 0; t < kTimerCount; ++t) {
