@@ -99,6 +99,8 @@ void CatchStopSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A reader that went away (| head) must not cut a transfer short.
+    signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace
