@@ -10,4 +10,13 @@ namespace cv {
 // Plays the Corvellan unit on a pseudo-terminal until interrupted.
 int RunEmulate(int argc, char** argv);
 
+// Prints the ten timers of a timer file as a table.
+int RunShow(int argc, char** argv);
+
+// Sends the ten timers of a timer file to the unit, printing each step.
+int RunSend(int argc, char** argv);
+
+// Lists the Comm Port numbers with the device each reaches now.
+int RunPorts(int argc, char** argv);
+
 }  // namespace cv

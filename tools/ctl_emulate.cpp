@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "tools/ctl_commands.h"
+#include "tools/ctl_options.h"
 #include "tools/simulated_unit.h"
 
 namespace cv {
@@ -56,13 +57,6 @@ struct EmulateOptions {
     int exitAfter = 0;
 };
 
-std::optional<int> ParseCount(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
-    return value;
-}
-
 std::optional<char> ParseByte(std::string_view text) {
     if (text.size() == 1) return text[0];
     if (text.size() < 3 || (text.substr(0, 2) != "0x" && text.substr(0, 2) != "0X")) return std::nullopt;
@@ -72,27 +66,16 @@ std::optional<char> ParseByte(std::string_view text) {
     return static_cast<char>(value);
 }
 
-int UsageError(const std::string& message) {
-    std::fprintf(stderr, "cvtimerctl emulate: %s\n\n%s", message.c_str(), kUsage);
-    return 2;
-}
+int UsageError(const std::string& message) { return cv::UsageError("emulate", message, kUsage); }
 
 // Fills `options`; returns -1 to go on, otherwise the exit code.
 int ParseOptions(int argc, char** argv, EmulateOptions& options) {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view name = argv[i];
-        if (name == "--help" || name == "-h") {
+    ArgumentReader arguments(argc, argv);
+    while (!arguments.AtEnd()) {
+        const std::string_view name = arguments.Next();
+        if (IsHelpOption(name)) {
             std::fputs(kUsage, stdout);
             return 0;
-        }
-        std::optional<std::string_view> value;
-        bool valueIsNext = false;
-        if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        } else if (i + 1 < argc) {
-            value = argv[i + 1];
-            valueIsNext = true;
         }
         int* count = nullptr;
         if (name == "--wrong-at") count = &options.behaviour.wrongAnswerAt;
@@ -100,9 +83,10 @@ int ParseOptions(int argc, char** argv, EmulateOptions& options) {
         else if (name == "--delay") count = &options.behaviour.answerDelayMs;
         else if (name == "--baud") count = &options.behaviour.baud;
         else if (name == "--exit-after") count = &options.exitAfter;
-        else if (name != "--link" && name != "--wrong-byte") return UsageError("unknown option '" + std::string(argv[i]) + "'");
+        else if (name != "--link" && name != "--wrong-byte")
+            return UsageError("unknown option '" + std::string(arguments.Whole()) + "'");
+        const std::optional<std::string_view> value = arguments.TakeValue();
         if (!value) return UsageError(std::string(name) + " needs a value");
-        if (valueIsNext) ++i;
 
         if (count) {
             std::optional<int> parsed = ParseCount(*value);

@@ -17,6 +17,9 @@ struct Command {
 
 // One line per subcommand.
 constexpr Command kCommands[] = {
+    {"show", cv::RunShow, "print the timers of a timer file"},
+    {"send", cv::RunSend, "send the timers of a timer file to the unit"},
+    {"ports", cv::RunPorts, "list the serial ports and the devices they reach"},
     {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal"},
 };
 

@@ -1,0 +1,336 @@
+// cvtimerctl as a user runs it: the built binary in a child process, with a
+// fresh folder as its working directory and a simulated unit on a pty.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/device/settings_test_folder.h"
+#include "timerfile/timer_file.h"
+#include "tools/simulated_unit.h"
+
+namespace cv {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+struct Outcome {
+    int status = -1;  // the exit code, or 128 + the signal that ended it
+    std::string out;
+    std::string err;
+};
+
+// One run of cvtimerctl; Finish collects what it printed and how it ended.
+class Ctl {
+public:
+    Ctl(const std::string& folder, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), CVTIMERCTL_PATH);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int outPipe[2], errPipe[2];
+        if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            const int devNull = open("/dev/null", O_RDONLY);
+            if (chdir(folder.c_str()) != 0 || dup2(devNull, 0) < 0 || dup2(outPipe[1], 1) < 0 ||
+                dup2(errPipe[1], 2) < 0)
+                _exit(125);
+            execv(argv[0], argv.data());
+            _exit(126);
+        }
+        close(outPipe[1]);
+        close(errPipe[1]);
+        fds_[0] = outPipe[0];
+        fds_[1] = errPipe[0];
+    }
+    ~Ctl() {
+        if (pid_ > 0) Finish();
+    }
+
+    void Signal(int signalNumber) { kill(pid_, signalNumber); }
+
+    Outcome Finish() {
+        Outcome outcome;
+        std::string* sinks[2] = {&outcome.out, &outcome.err};
+        const Clock::time_point deadline = Clock::now() + 30s;
+        while ((fds_[0] >= 0 || fds_[1] >= 0) && Clock::now() < deadline) {
+            pollfd readable[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};
+            if (poll(readable, 2, 100) <= 0) continue;
+            for (int i = 0; i < 2; ++i) {
+                if (readable[i].revents == 0) continue;
+                char buffer[4096];
+                const ssize_t count = read(fds_[i], buffer, sizeof buffer);
+                if (count > 0) {
+                    sinks[i]->append(buffer, static_cast<std::size_t>(count));
+                } else {
+                    close(fds_[i]);
+                    fds_[i] = -1;
+                }
+            }
+        }
+        if (fds_[0] >= 0 || fds_[1] >= 0) {
+            ADD_FAILURE() << "cvtimerctl did not finish in time";
+            kill(pid_, SIGKILL);
+            for (int& fd : fds_) {
+                if (fd >= 0) close(fd);
+                fd = -1;
+            }
+        }
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return outcome;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int fds_[2] = {-1, -1};
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The line of `text` that starts with `prefix`, or "" when none does.
+std::string LineStarting(const std::string& text, const std::string& prefix) {
+    for (const std::string& line : Lines(text)) {
+        if (line.starts_with(prefix)) return line;
+    }
+    return "";
+}
+
+constexpr const char* kDefaultFile =
+    "Hands Washing       ,0360,0030,0003,0001\n"
+    "Beef Cookout Check  ,0370,0240,0003,0001\n"
+    "Test All Sanitizer  ,0380,0120,0003,0001\n"
+    "Travel Path         ,0390,0120,0003,0001\n"
+    "Temp Check/PHU      ,0390,0120,0003,0001\n"
+    "Holding Time Check  ,0420,0120,0003,0001\n"
+    "Labor Check         ,0540,0240,0003,0001\n"
+    "Guest Trac          ,0540,0240,0003,0001\n"
+    "Rest Room Caddy     ,0405,0240,0003,0001\n"
+    "Shake Machine       ,0480,0045,0003,0001\n";
+
+class CtlTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(folder.Path().empty()); }
+
+    Outcome Run(const std::vector<std::string>& arguments) { return Ctl(folder.Path(), arguments).Finish(); }
+
+    std::string WriteFile(const std::string& name, const std::string& text) {
+        SettingsTestFolder::Write(folder.File(name), text);
+        return folder.File(name);
+    }
+
+    void StartUnit(UnitBehaviour behaviour = {}) {
+        unit = std::make_unique<SimulatedUnit>(behaviour);
+        std::string error;
+        ASSERT_TRUE(unit->Start(&error)) << error;
+    }
+
+    SettingsTestFolder folder;
+    std::unique_ptr<SimulatedUnit> unit;
+};
+
+TEST_F(CtlTest, ShowPrintsTheTimersAsAnAlignedTable) {
+    std::string text = kDefaultFile;
+    text.replace(text.find("Travel Path"), 41, "Labor Check,1,2,3,4\n");
+    text.replace(text.find("Temp Check"), 41, "  Temp Check/PHU    ,0915,1440,0003,-1\n");
+    text.replace(text.find("Guest Trac"), 41, "                    ,0540,0240,0003,65535\n");
+    const Outcome shown = Run({"show", WriteFile("timers.csv", text)});
+
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> lines = Lines(shown.out);
+    ASSERT_EQ(lines.size(), 11u) << shown.out;
+    EXPECT_EQ(lines[0], "Timer  Name                Start     Repeat    Snooze    Priority");
+    EXPECT_EQ(lines[1], "    1  Hands Washing       06:00 AM  00:30 AM  00:03 AM         1");
+    EXPECT_EQ(lines[4], "    4  Labor Check         00:01 AM  00:02 AM  00:03 AM         4");
+    EXPECT_EQ(lines[5], "    5  \"  Temp Check/PHU\"  03:15 PM  24:00     00:03 AM        -1");
+    EXPECT_EQ(lines[8], "    8  \"\"                  09:00 AM  04:00 AM  00:03 AM     65535");
+    EXPECT_EQ(lines[10], "   10  Shake Machine       08:00 AM  00:45 AM  00:03 AM         1");
+}
+
+TEST_F(CtlTest, ShowAndSendRefuseABrokenFileNamingTheLine) {
+    std::string fewFields = kDefaultFile;
+    fewFields.replace(fewFields.find("Labor Check"), 41, "Labor Check,0540\n");
+    const struct {
+        std::string text;
+        std::string where;
+    } cases[] = {{fewFields, "line 7"}, {std::string(kDefaultFile).substr(0, 3 * 41), "line 4"}};
+    for (const auto& broken : cases) {
+        const std::string path = WriteFile("broken.csv", broken.text);
+        for (const std::vector<std::string>& call :
+             {std::vector<std::string>{"show", path}, {"send", path, "--device", folder.File("never-opened")}}) {
+            const Outcome refused = Run(call);
+            EXPECT_EQ(refused.status, 1) << call[0];
+            EXPECT_EQ(refused.out, "") << call[0];
+            EXPECT_NE(refused.err.find("Cannot Load Timer File"), std::string::npos) << refused.err;
+            EXPECT_NE(refused.err.find(broken.where), std::string::npos) << refused.err;
+        }
+    }
+}
+
+TEST_F(CtlTest, SendDeliversWhatTheFileSays) {
+    StartUnit();
+    const Outcome sent = Run({"send", WriteFile("timers.csv", kDefaultFile), "--device", unit->DevicePath()});
+
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_NE(sent.out.find("Sending Timer 10 of 10\n  sent {86,9,1,0480,0045,0003}\n  sent {87,9,Shake Machine       }\n"
+                            "Timers Sent to Corvellan\n"),
+              std::string::npos)
+        << sent.out;
+    EXPECT_EQ(unit->Messages().size(), 20u);
+    // The unit's view of each timer, written back as a file line, is the line sent.
+    std::string received;
+    for (const UnitTimer& timer : unit->Timers())
+        received += FormatTimerLine({timer.name, static_cast<MinutesOfDay>(timer.startTime),
+                                     static_cast<MinutesOfDay>(timer.repeatInterval),
+                                     static_cast<MinutesOfDay>(timer.snoozeTime), timer.priority});
+    EXPECT_EQ(received, kDefaultFile);
+}
+
+TEST_F(CtlTest, SendStopsAtTheFirstTimerTheUnitRefuses) {
+    StartUnit({.wrongAnswerAt = 6});
+    const Outcome refused = Run({"send", WriteFile("timers.csv", kDefaultFile), "--device", unit->DevicePath()});
+
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(unit->Messages().size(), 6u);
+    EXPECT_EQ(refused.out.find("Sending Timer 4"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.err, "Unable to Send Timers to Corvellan\n"
+                           "Timer 3 was not sent: the unit answered its name message with \"x\" instead of \"g\".\n");
+}
+
+TEST_F(CtlTest, SendFindsTheUnitThroughThePortNumbers) {
+    const std::string file = WriteFile("timers.csv", kDefaultFile);
+    const struct {
+        std::vector<std::string> options;
+        std::string settings;  // $ stands for the unit's device
+    } cases[] = {
+        {{"--port", "1"}, "[Ports]\nCOM1=$\n"},
+        {{"--port=7"}, "[SerialComm]\nPortNo=2\n[Ports]\ncom7=$\n"},
+        {{}, "[SerialComm]\nPortNo=3\n[Ports]\nCOM3=$\n"},
+    };
+    for (const auto& route : cases) {
+        StartUnit();
+        std::string settings = route.settings;
+        settings.replace(settings.find('$'), 1, unit->DevicePath());
+        WriteFile("CVTimerSystem.ini", settings);
+        std::vector<std::string> arguments{"send", file};
+        arguments.insert(arguments.end(), route.options.begin(), route.options.end());
+
+        const Outcome sent = Run(arguments);
+        EXPECT_EQ(sent.status, 0) << settings << sent.err;
+        EXPECT_EQ(unit->Messages().size(), 20u) << settings;
+    }
+}
+
+TEST_F(CtlTest, SendToAPortWithoutItsDeviceSaysBoth) {
+    const std::string gone = folder.File("gone");
+    WriteFile("CVTimerSystem.ini", "[Ports]\nCOM2=" + gone + "\n");
+    const Outcome failed = Run({"send", WriteFile("timers.csv", kDefaultFile), "--port", "2"});
+
+    EXPECT_EQ(failed.status, 1);
+    const std::vector<std::string> lines = Lines(failed.err);
+    ASSERT_EQ(lines.size(), 4u) << failed.err;
+    EXPECT_EQ(lines[0], "Unable to open selected serial port.");
+    EXPECT_NE(lines[1].find(gone), std::string::npos) << lines[1];
+    EXPECT_EQ(lines[2], "Unable to Send Timers to Corvellan");
+    EXPECT_TRUE(lines[3].starts_with("Timer 1 was not sent")) << lines[3];
+}
+
+TEST_F(CtlTest, InterruptCancelsTheSend) {
+    StartUnit({.silentFrom = 1});
+    Ctl ctl(folder.Path(), {"send", WriteFile("timers.csv", kDefaultFile), "--device", unit->DevicePath()});
+    ASSERT_TRUE(unit->WaitForMessages(1, 10s));
+    ctl.Signal(SIGINT);
+    const Outcome cancelled = ctl.Finish();
+
+    EXPECT_EQ(cancelled.status, 130);
+    EXPECT_NE(cancelled.err.find("Timer 1 was not sent: sending was cancelled."), std::string::npos) << cancelled.err;
+    EXPECT_LE(unit->Messages().size(), 2u);
+}
+
+TEST_F(CtlTest, UsageMistakesExitWithTwoAndHelpWithZero) {
+    const std::string file = WriteFile("timers.csv", kDefaultFile);
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string usage;  // the usage line expected on stdout (0) or stderr (2)
+    } cases[] = {
+        {{}, 2, "Usage: cvtimerctl <command>"},
+        {{"--help"}, 0, "  ports      list the serial ports"},
+        {{"show"}, 2, "Usage: cvtimerctl show FILE"},
+        {{"show", file, file}, 2, "Usage: cvtimerctl show FILE"},
+        {{"show", "--help"}, 0, "Usage: cvtimerctl show FILE"},
+        {{"send"}, 2, "Usage: cvtimerctl send FILE"},
+        {{"send", file, "--port", "1", "--device", "/dev/null"}, 2, "Usage: cvtimerctl send FILE"},
+        {{"send", file, "--port", "0"}, 2, "Usage: cvtimerctl send FILE"},
+        {{"send", file, "--port"}, 2, "Usage: cvtimerctl send FILE"},
+        {{"send", "--help"}, 0, "Usage: cvtimerctl send FILE"},
+        {{"ports", "extra"}, 2, "Usage: cvtimerctl ports"},
+        {{"ports", "--help"}, 0, "Usage: cvtimerctl ports"},
+    };
+    for (const auto& call : cases) {
+        const Outcome outcome = Run(call.arguments);
+        const std::string& text = call.status == 0 ? outcome.out : outcome.err;
+        const std::string shown = call.arguments.empty() ? "(none)" : call.arguments[0] + " ...";
+        EXPECT_EQ(outcome.status, call.status) << shown;
+        EXPECT_NE(text.find(call.usage), std::string::npos) << shown << "\n" << text;
+    }
+}
+
+TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
+    namespace fs = std::filesystem;
+    const fs::path root = folder.File("root");
+    fs::create_directories(root / "dev");
+    fs::create_directories(root / "sys/class/tty/ttyS0");
+    WriteFile("root/sys/class/tty/ttyS0/type", "4\n");
+    WriteFile("root/dev/ttyS0", "");
+    WriteFile("root/dev/ttyUSB0", "");
+    const std::string named = folder.File("named");
+    WriteFile("named", "");
+    WriteFile("CVTimerSystem.ini", "[SerialComm]\nPortNo=2\n[Ports]\nCOM3=" + folder.File("gone") +
+                                       "\nCOM5=" + named + "\n");
+
+    const Outcome listed = Run({"ports", "--root", root.string()});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    const struct {
+        std::string prefix;
+        std::vector<std::string> words;  // in this order on the line
+    } expected[] = {
+        {"   Port 1 ", {(root / "dev/ttyS0").string(), "present"}},
+        {"*  Port 2 ", {(root / "dev/ttyUSB0").string(), "present"}},
+        {"   Port 3 ", {folder.File("gone"), "(from settings)", "missing"}},
+        {"   Port 4 ", {"-", "no device"}},
+        {"   Port 5 ", {named, "(from settings)", "present"}},
+        {"   Port 12", {"-", "no device"}},
+    };
+    for (const auto& port : expected) {
+        const std::string line = LineStarting(listed.out, port.prefix);
+        std::size_t at = 0;
+        for (const std::string& word : port.words) {
+            at = line.find(word, at);
+            EXPECT_NE(at, std::string::npos) << "'" << word << "' in '" << line << "'";
+        }
+    }
+    EXPECT_EQ(LineStarting(listed.out, "*").find("Port 2 "), 3u) << listed.out;
+}
+
+}  // namespace
+}  // namespace cv

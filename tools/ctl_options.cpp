@@ -1,0 +1,70 @@
+#include "tools/ctl_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace cv {
+
+bool ArgumentReader::AtEnd() const {
+    return next_ >= argc_ || (!optionsEnded_ && next_ + 1 == argc_ && std::string_view(argv_[next_]) == "--");
+}
+
+std::string_view ArgumentReader::Next() {
+    current_ = next_++;
+    inlineValue_.reset();
+    std::string_view argument = argv_[current_];
+    if (!optionsEnded_ && argument == "--") {
+        optionsEnded_ = true;
+        current_ = next_++;
+        argument = argv_[current_];
+    }
+    isOption_ = !optionsEnded_ && argument.size() > 1 && argument[0] == '-';
+    if (isOption_) {
+        if (const std::size_t equals = argument.find('='); equals != std::string_view::npos) {
+            inlineValue_ = argument.substr(equals + 1);
+            argument = argument.substr(0, equals);
+        }
+    }
+    return argument;
+}
+
+std::optional<std::string_view> ArgumentReader::TakeValue() {
+    if (inlineValue_) return inlineValue_;
+    if (next_ >= argc_) return std::nullopt;
+    return std::string_view(argv_[next_++]);
+}
+
+std::optional<int> ParseCount(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+int UsageError(const char* command, const std::string& message, const char* usage) {
+    std::fprintf(stderr, "cvtimerctl %s: %s\n\n%s", command, message.c_str(), usage);
+    return 2;
+}
+
+void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        if (widths.size() < row.size()) widths.resize(row.size());
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (widths[i] == 0) continue;  // a column with nothing to say takes no room
+            if (!line.empty()) line += "  ";
+            const std::string padding(widths[i] - row[i].size(), ' ');
+            const bool right = i < rightAligned.size() && rightAligned[i];
+            line += right ? padding + row[i] : row[i] + padding;
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+}  // namespace cv

@@ -1,0 +1,151 @@
+// cvtimerctl send: a timer file's ten timers to the unit, the way the sheet's
+// "Send Timers" sends them, with each step printed.
+
+#include <signal.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "device/port_map.h"
+#include "device/port_setting.h"
+#include "device/serial_error.h"
+#include "device/serial_link.h"
+#include "device/timer_transfer.h"
+#include "timerfile/timer_file_io.h"
+#include "tools/ctl_commands.h"
+#include "tools/ctl_options.h"
+#include "tools/unit_messages.h"
+
+namespace cv {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: cvtimerctl send FILE [--port N | --device PATH]\n\n"
+    "Sends the ten timers of a timer file to the Corvellan unit, printing each\n"
+    "message as it goes out. Without an option the port is the one chosen in\n"
+    "CVTimerSystem.ini in the current folder (port 1 without that file); ports\n"
+    "map to devices as in the program, [Ports] entries of that file included.\n\n"
+    "Exit status: 0 all ten sent, 1 the file cannot be read or a timer was not\n"
+    "sent, 2 wrong usage, 128 + the signal's number (130 for Ctrl-C) when an\n"
+    "interrupt or SIGTERM stopped the send; the timers before it stay sent.\n\n"
+    "Options:\n"
+    "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
+    "  --device PATH  use this serial device, bypassing the port numbers\n"
+    "  --help         show this text\n";
+
+volatile sig_atomic_t gStopSignal = 0;
+
+void OnStopSignal(int signalNumber) { gStopSignal = signalNumber; }
+
+class PrintingObserver : public TransferObserver {
+public:
+    void TimerStarted(int timerIndex) override {
+        std::printf("Sending Timer %d of %d\n", timerIndex + 1, kTimerCount);
+    }
+    void MessageSent(std::string_view message) override {
+        std::printf("  sent %s\n", EscapeForDisplay(message).c_str());
+    }
+    bool KeepGoing() override { return gStopSignal == 0; }
+};
+
+struct SendOptions {
+    std::string path;
+    std::optional<int> port;
+    std::optional<std::string> device;
+};
+
+// Fills `options`; returns -1 to go on, otherwise the exit code.
+int ParseOptions(int argc, char** argv, SendOptions& options) {
+    ArgumentReader arguments(argc, argv);
+    bool havePath = false;
+    while (!arguments.AtEnd()) {
+        const std::string_view argument = arguments.Next();
+        if (!arguments.IsOption()) {
+            if (havePath) return UsageError("send", "only one FILE, please", kUsage);
+            options.path = argument;
+            havePath = true;
+            continue;
+        }
+        if (IsHelpOption(argument)) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument != "--port" && argument != "--device")
+            return UsageError("send", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
+        const std::optional<std::string_view> value = arguments.TakeValue();
+        if (!value || value->empty()) return UsageError("send", std::string(argument) + " needs a value", kUsage);
+        if (argument == "--port") {
+            const std::optional<int> port = ParseCount(*value);
+            if (!port || *port < 1 || *port > 0xFFFF)
+                return UsageError("send", "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
+                                  kUsage);
+            options.port = *port;
+        } else {
+            options.device = std::string(*value);
+        }
+    }
+    if (!havePath) return UsageError("send", "which timer file?", kUsage);
+    if (options.port && options.device) return UsageError("send", "give --port or --device, not both", kUsage);
+    return -1;
+}
+
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    // A reader that went away (| head) must not cut a transfer short.
+    signal(SIGPIPE, SIG_IGN);
+}
+
+}  // namespace
+
+int RunSend(int argc, char** argv) {
+    SendOptions options;
+    if (const int exitCode = ParseOptions(argc, argv, options); exitCode >= 0) return exitCode;
+
+    const TimerFileContent content = ReadTimerFile(options.path);
+    if (!content.ok) {
+        std::fprintf(stderr, "%s\n%s\n", TimerFileErrorMainText(content.error).c_str(),
+                     TimerFileErrorDetailText(content.error).c_str());
+        return 1;
+    }
+
+    const std::string settingsPath = SettingsPathIn(StartFolder());
+    LinkTarget target;
+    target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
+    if (options.device) target.devicePath = *options.device;
+
+    SerialLink link;
+    link.SetPortResolver([settingsPath](int port) { return FindPortDevice(port, ReadPortOverrides(settingsPath)); });
+
+    // Progress lines are meant to be watched, also through a pipe.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    CatchStopSignals();
+    PrintingObserver observer;
+    bool resetPending = false;
+    const SendReport report = SendTimers(
+        link, target, resetPending,
+        [&content](int index) { return content.records[static_cast<std::size_t>(index)]; }, &observer);
+    link.Close();
+
+    if (report.AllSent()) {
+        std::printf("Timers Sent to Corvellan\n");
+        return 0;
+    }
+    std::fflush(stdout);
+    if (report.failure.failedAt == TimerSendResult::Stage::Open) {
+        std::fprintf(stderr, "Unable to open selected serial port.\n%s\n",
+                     DescribeSerialError(report.failure.openError).c_str());
+    }
+    std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
+                 DescribeSendFailure(report.failedIndex, report.failure).c_str());
+    return gStopSignal != 0 ? 128 + gStopSignal : 1;
+}
+
+}  // namespace cv
