@@ -157,12 +157,7 @@ int RunEmulate(int argc, char** argv) {
         return 1;
     }
     gWakeWrite = wakePipe[1];
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    signal(SIGPIPE, SIG_IGN);
+    CatchStopSignals(OnStopSignal);
 
     SimulatedUnit unit(options.behaviour);
     std::mutex output;

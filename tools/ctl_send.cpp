@@ -93,15 +93,6 @@ int ParseOptions(int argc, char** argv, SendOptions& options) {
     return -1;
 }
 
-void CatchStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    // A reader that went away (| head) must not cut a transfer short.
-    signal(SIGPIPE, SIG_IGN);
-}
 
 }  // namespace
 
@@ -126,7 +117,7 @@ int RunSend(int argc, char** argv) {
 
     // Progress lines are meant to be watched, also through a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    CatchStopSignals();
+    CatchStopSignals(OnStopSignal);
     PrintingObserver observer;
     bool resetPending = false;
     const SendReport report = SendTimers(

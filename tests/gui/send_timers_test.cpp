@@ -7,20 +7,13 @@
 #include "device/serial_link.h"
 #include "device/timer_messages.h"
 #include "tests/gui/sheet_fixture.h"
+#include "tests/golden.h"
 #include "tools/simulated_unit.h"
 
 namespace cv {
 namespace {
 
-const std::vector<std::string> kDefaultMessages = {
-    "{86,0,1,0360,0030,0003}", "{87,0,Hands Washing       }", "{86,1,1,0370,0240,0003}",
-    "{87,1,Beef Cookout Check  }", "{86,2,1,0380,0120,0003}", "{87,2,Test All Sanitizer  }",
-    "{86,3,1,0390,0120,0003}", "{87,3,Travel Path         }", "{86,4,1,0390,0120,0003}",
-    "{87,4,Temp Check/PHU      }", "{86,5,1,0420,0120,0003}", "{87,5,Holding Time Check  }",
-    "{86,6,1,0540,0240,0003}", "{87,6,Labor Check         }", "{86,7,1,0540,0240,0003}",
-    "{87,7,Guest Trac          }", "{86,8,1,0405,0240,0003}", "{87,8,Rest Room Caddy     }",
-    "{86,9,1,0480,0045,0003}", "{87,9,Shake Machine       }",
-};
+const std::vector<std::string>& kDefaultMessages = golden::kDefaultMessages;
 
 class SendTimersTest : public SheetTest {
 protected:

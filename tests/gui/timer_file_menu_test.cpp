@@ -7,21 +7,12 @@
 #include <filesystem>
 
 #include "tests/gui/sheet_fixture.h"
+#include "tests/golden.h"
 
 namespace cv {
 namespace {
 
-const char kDefaultFile[] =
-    "Hands Washing       ,0360,0030,0003,0001\n"
-    "Beef Cookout Check  ,0370,0240,0003,0001\n"
-    "Test All Sanitizer  ,0380,0120,0003,0001\n"
-    "Travel Path         ,0390,0120,0003,0001\n"
-    "Temp Check/PHU      ,0390,0120,0003,0001\n"
-    "Holding Time Check  ,0420,0120,0003,0001\n"
-    "Labor Check         ,0540,0240,0003,0001\n"
-    "Guest Trac          ,0540,0240,0003,0001\n"
-    "Rest Room Caddy     ,0405,0240,0003,0001\n"
-    "Shake Machine       ,0480,0045,0003,0001\n";
+const std::string kDefaultFile = golden::kDefaultTimerFile;
 
 class TimerFileMenuTest : public SheetTest {
 protected:

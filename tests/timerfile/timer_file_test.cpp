@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/golden.h"
+
 #include "tests/timerfile/test_support.h"
 
 namespace cv {
@@ -15,17 +17,7 @@ std::string TenLinesWith(int index, const std::string& line) {
 }
 
 TEST(FormatTimerFile, DefaultSheetGivesTheKnownTenLines) {
-    EXPECT_EQ(FormatTimerFile(DefaultRecords()),
-              "Hands Washing       ,0360,0030,0003,0001\n"
-              "Beef Cookout Check  ,0370,0240,0003,0001\n"
-              "Test All Sanitizer  ,0380,0120,0003,0001\n"
-              "Travel Path         ,0390,0120,0003,0001\n"
-              "Temp Check/PHU      ,0390,0120,0003,0001\n"
-              "Holding Time Check  ,0420,0120,0003,0001\n"
-              "Labor Check         ,0540,0240,0003,0001\n"
-              "Guest Trac          ,0540,0240,0003,0001\n"
-              "Rest Room Caddy     ,0405,0240,0003,0001\n"
-              "Shake Machine       ,0480,0045,0003,0001\n");
+    EXPECT_EQ(FormatTimerFile(DefaultRecords()), golden::kDefaultTimerFile);
     EXPECT_EQ(FormatTimerLine({"A name of 25 characters..", 65535, 0, 7, -1}),
               "A name of 25 characters..,65535,0000,0007,65535\n");
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include "tests/golden.h"
 
 #include "tests/device/settings_test_folder.h"
 #include "timerfile/timer_file.h"
@@ -115,17 +116,7 @@ std::string LineStarting(const std::string& text, const std::string& prefix) {
     return "";
 }
 
-constexpr const char* kDefaultFile =
-    "Hands Washing       ,0360,0030,0003,0001\n"
-    "Beef Cookout Check  ,0370,0240,0003,0001\n"
-    "Test All Sanitizer  ,0380,0120,0003,0001\n"
-    "Travel Path         ,0390,0120,0003,0001\n"
-    "Temp Check/PHU      ,0390,0120,0003,0001\n"
-    "Holding Time Check  ,0420,0120,0003,0001\n"
-    "Labor Check         ,0540,0240,0003,0001\n"
-    "Guest Trac          ,0540,0240,0003,0001\n"
-    "Rest Room Caddy     ,0405,0240,0003,0001\n"
-    "Shake Machine       ,0480,0045,0003,0001\n";
+constexpr const char* kDefaultFile = golden::kDefaultTimerFile;
 
 class CtlTest : public ::testing::Test {
 protected:
