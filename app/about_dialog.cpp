@@ -16,7 +16,9 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
+    const int gap = fontMetrics().averageCharWidth() * 3;
+    grid->setHorizontalSpacing(gap);
+    grid->setContentsMargins(gap, gap, gap, gap / 2);
 
     auto* icon = new QLabel(this);
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
@@ -28,10 +30,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("CV Timer for Corvellan reminder units"), this), 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Built by the CV Timer team, 2026"), this), 2, 1);
 
+    grid->setRowMinimumHeight(3, gap / 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    grid->addWidget(buttons, 3, 0, 1, 2);
+    grid->addWidget(buttons, 4, 0, 1, 2);
 }
 
 }  // namespace cv
