@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "device/profile_file_io.h"
+#include "common/whole_file.h"
 
 namespace cv {
 
@@ -201,7 +201,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     const bool existed = file.error == 0;
     const std::string edited = EditedText(file.text, section, key, value);
     if (existed && edited == file.text) return true;
-    return ReplaceFileContents(path, edited, existed ? &file.mode : nullptr) == 0;
+    return ReplaceFileSafely(path, edited).Ok();
 }
 
 }  // namespace cv

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "tests/device/settings_test_folder.h"
+#include "tests/temp_folder.h"
 
 namespace cv {
 namespace {
@@ -13,45 +13,45 @@ TEST(ReadPortNumber, ReadsLikeAtoiKeepingSixteenBits) {
     const std::pair<const char*, int> cases[] = {
         {"12", 12}, {"abc", 0}, {"", 0}, {"70000", 4464}, {"-1", 65535}, {"'7'", 7}};
     for (const auto& [value, port] : cases) {
-        SettingsTestFolder folder;
+        TempFolder folder;
         const std::string path = SettingsPathIn(folder.Path());
-        SettingsTestFolder::Write(path, std::string("[SerialComm]\r\nPortNo=") + value + "\r\n");
+        WriteBytes(path, std::string("[SerialComm]\r\nPortNo=") + value + "\r\n");
         EXPECT_EQ(ReadPortNumber(path), port) << value;
     }
-    SettingsTestFolder empty;
+    TempFolder empty;
     EXPECT_EQ(ReadPortNumber(SettingsPathIn(empty.Path())), 1);
 }
 
 TEST(WritePortNumber, CreatesTheTwoLineFileAndReadsBack) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string path = SettingsPathIn(folder.Path());
     EXPECT_EQ(path, folder.Path() + "/CVTimerSystem.ini");
     ASSERT_TRUE(WritePortNumber(path, 3));
-    EXPECT_EQ(SettingsTestFolder::Read(path), "[SerialComm]\nPortNo=3\n");
+    EXPECT_EQ(ReadBytes(path), "[SerialComm]\nPortNo=3\n");
     ASSERT_TRUE(WritePortNumber(path, 65535));
     EXPECT_EQ(ReadPortNumber(path), 65535);
 }
 
 TEST(WritePortNumber, FailedWriteLeavesTheOldFile) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     EXPECT_FALSE(WritePortNumber(folder.File("missing/CVTimerSystem.ini"), 2));
     if (::geteuid() == 0) return;  // root writes into read-only files and folders anyway
     const std::string path = SettingsPathIn(folder.Path());
-    SettingsTestFolder::Write(path, "; mine\n[SerialComm]\nPortNo=4\n");
+    WriteBytes(path, "; mine\n[SerialComm]\nPortNo=4\n");
     ASSERT_EQ(::chmod(path.c_str(), 0400), 0);
     EXPECT_FALSE(WritePortNumber(path, 2));
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0500), 0);
     EXPECT_FALSE(WritePortNumber(path, 2));
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0700), 0);
-    EXPECT_EQ(SettingsTestFolder::Read(path), "; mine\n[SerialComm]\nPortNo=4\n");
+    EXPECT_EQ(ReadBytes(path), "; mine\n[SerialComm]\nPortNo=4\n");
 }
 
 TEST(ReadPortOverrides, ComKeysInAnyCaseWithAPath) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string path = SettingsPathIn(folder.Path());
     const std::string longPath = "/dev/serial/by-id/" + std::string(90, 'u');
-    SettingsTestFolder::Write(path,
+    WriteBytes(path,
                               "[SerialComm]\nPortNo=1\n[ports]\n"
                               "COM1=/dev/ttyUSB0\ncom12 = '/dev/ttyACM1'\nCom3=" + longPath + "\n"
                               "COM4=\nCOM0=/dev/a\nCOM01=/dev/b\nCOM5x=/dev/c\nCOM=/dev/d\n"
@@ -63,7 +63,7 @@ TEST(ReadPortOverrides, ComKeysInAnyCaseWithAPath) {
 
 TEST(StartFolder, StaysWhereTheProgramStarted) {
     const std::string first = StartFolder();
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string before = std::filesystem::current_path().string();
     ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
     EXPECT_EQ(StartFolder(), first);

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "tests/device/settings_test_folder.h"
+#include "tests/temp_folder.h"
 
 namespace cv {
 namespace {
@@ -35,15 +35,15 @@ TEST(GetProfileString, ReadsLikeTheWindowsProfileFunctions) {
         {"79 characters kept", "[S]\nK=" + seventyNine + "y\n", seventyNine},
     };
     for (const ReadCase& c : cases) {
-        SettingsTestFolder folder;
+        TempFolder folder;
         const std::string file = folder.File("a.ini");
-        SettingsTestFolder::Write(file, c.file);
+        WriteBytes(file, c.file);
         EXPECT_EQ(GetProfileString(file, "S", "K", "-"), c.expected) << c.what;
     }
 }
 
 TEST(GetProfileString, MissingOrUnreadableFileGivesTheDefault) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     EXPECT_EQ(GetProfileString(folder.File("none.ini"), "S", "K", "1"), "1");
     EXPECT_EQ(GetProfileString(folder.Path(), "S", "K", "1"), "1");  // a folder
     ASSERT_EQ(::mkfifo(folder.File("fifo").c_str(), 0600), 0);
@@ -51,10 +51,10 @@ TEST(GetProfileString, MissingOrUnreadableFileGivesTheDefault) {
 }
 
 TEST(GetProfileSection, FirstOfEachKeyInFileOrderUncut) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string file = folder.File("a.ini");
     const std::string longValue(100, 'p');
-    SettingsTestFolder::Write(file, "[ports]\nb = 2\n;c=3\na='1'\nB=9\nnoise\nlong=" + longValue +
+    WriteBytes(file, "[ports]\nb = 2\n;c=3\na='1'\nB=9\nnoise\nlong=" + longValue +
                                         "\n[Ports]\nd=4\n");
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"b", "2"}, {"a", "1"}, {"long", longValue}};
@@ -88,36 +88,36 @@ TEST(WriteProfileString, EditsInPlaceKeepingEverythingElse) {
         {"byte order mark kept", "\xEF\xBB\xBF[S]\nK=1\n", "2", "\xEF\xBB\xBF[S]\nK=2\n"},
     };
     for (const WriteCase& c : cases) {
-        SettingsTestFolder folder;
+        TempFolder folder;
         const std::string file = folder.File("a.ini");
-        if (c.before != nullptr) SettingsTestFolder::Write(file, c.before);
+        if (c.before != nullptr) WriteBytes(file, c.before);
         EXPECT_TRUE(WriteProfileString(file, "S", "K", c.value)) << c.what;
-        EXPECT_EQ(SettingsTestFolder::Read(file), c.after) << c.what;
+        EXPECT_EQ(ReadBytes(file), c.after) << c.what;
     }
 }
 
 TEST(WriteProfileString, RefusesWhatWouldBreakTheLayout) {
     const std::pair<const char*, const char*> names[] = {
         {"S", ""}, {"S", "A=B"}, {"S", "K\n"}, {"S", ";K"}, {"S", "[K"}, {"S]", "K"}, {"S\r", "K"}};
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string file = folder.File("a.ini");
-    SettingsTestFolder::Write(file, "[S]\nK=1\n");
+    WriteBytes(file, "[S]\nK=1\n");
     for (const auto& [section, key] : names) {
         EXPECT_FALSE(WriteProfileString(file, section, key, "v")) << section << "/" << key;
     }
     EXPECT_FALSE(WriteProfileString(file, "S", "K", "1\n[T]"));
-    EXPECT_EQ(SettingsTestFolder::Read(file), "[S]\nK=1\n");
+    EXPECT_EQ(ReadBytes(file), "[S]\nK=1\n");
 }
 
 TEST(WriteProfileString, KeepsPermissionsAndSymbolicLinks) {
-    SettingsTestFolder folder;
+    TempFolder folder;
     const std::string real = folder.File("real.ini");
     const std::string link = folder.File("link.ini");
-    SettingsTestFolder::Write(real, "[S]\nK=1\n");
+    WriteBytes(real, "[S]\nK=1\n");
     ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
     ASSERT_TRUE(WriteProfileString(link, "S", "K", "2"));
-    EXPECT_EQ(SettingsTestFolder::Read(real), "[S]\nK=2\n");
+    EXPECT_EQ(ReadBytes(real), "[S]\nK=2\n");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     struct stat info {};
     ASSERT_EQ(::stat(real.c_str(), &info), 0);

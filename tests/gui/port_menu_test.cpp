@@ -20,19 +20,19 @@ std::vector<int> MarkedPorts(const TimerSheetDialog& sheet) {
 
 TEST_F(PortMenuTest, WithoutASettingsFilePortOneIsMarkedAndRemembered) {
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
-    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=1\n");
+    EXPECT_EQ(ReadBytes(SettingsPath()), "[SerialComm]\nPortNo=1\n");
 }
 
 TEST_F(PortMenuTest, StartsOnThePortTheSettingsFileNames) {
     const std::pair<const char*, std::vector<int>> cases[] = {
         {"PortNo=12", {12}}, {"PortNo=0", {}}, {"PortNo=15", {}}, {"PortNo=junk", {}}};
     for (const auto& [line, marked] : cases) {
-        WriteFile(SettingsPath(), std::string("; kept\n[SerialComm]\n") + line + "\n");
+        WriteBytes(SettingsPath(), std::string("; kept\n[SerialComm]\n") + line + "\n");
         OpenSheet();
         EXPECT_EQ(MarkedPorts(*sheet), marked) << line;
         // Written back as read, the comment kept.
         const std::string number = std::to_string(sheet->portNumber);
-        EXPECT_EQ(ReadFile(SettingsPath()), "; kept\n[SerialComm]\nPortNo=" + number + "\n") << line;
+        EXPECT_EQ(ReadBytes(SettingsPath()), "; kept\n[SerialComm]\nPortNo=" + number + "\n") << line;
     }
 }
 
@@ -40,7 +40,7 @@ TEST_F(PortMenuTest, ChoosingAPortMovesTheMarkAndWritesItAtOnce) {
     sheet->PortAction(5)->trigger();
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{5});
     EXPECT_EQ(sheet->portNumber, 5);
-    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=5\n");
+    EXPECT_EQ(ReadBytes(SettingsPath()), "[SerialComm]\nPortNo=5\n");
     EXPECT_TRUE(sheet->linkReset);
 
     // Choosing the marked port again keeps it marked and the link as it is.
@@ -57,7 +57,7 @@ TEST_F(PortMenuTest, SettingsStayInTheStartFolderWhateverTheCurrentFolder) {
     std::filesystem::current_path(elsewhere);
     sheet->PortAction(3)->trigger();
     std::filesystem::current_path(before);
-    EXPECT_EQ(ReadFile(SettingsPath()), "[SerialComm]\nPortNo=3\n");
+    EXPECT_EQ(ReadBytes(SettingsPath()), "[SerialComm]\nPortNo=3\n");
     EXPECT_FALSE(std::filesystem::exists(elsewhere + "/CVTimerSystem.ini"));
 }
 
@@ -66,8 +66,8 @@ TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
     const fs::path root = FolderPath("root");
     fs::create_directories(root / "dev");
     fs::create_directories(root / "sys/class/tty");
-    WriteFile((root / "dev/ttyUSB0").string(), "");
-    WriteFile(SettingsPath(), "[SerialComm]\nPortNo=1\n[Ports]\nCOM2=/dev/serial/by-id/usb-unit\n");
+    WriteBytes((root / "dev/ttyUSB0").string(), "");
+    WriteBytes(SettingsPath(), "[SerialComm]\nPortNo=1\n[Ports]\nCOM2=/dev/serial/by-id/usb-unit\n");
     sheet->SetPortRoot(root.string());
 
     emit sheet->CommPortMenu()->aboutToShow();

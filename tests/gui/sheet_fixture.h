@@ -3,22 +3,20 @@
 // fresh temporary folder and prompts that tests answer.
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <fstream>
-#include <sstream>
 
 #include "app/timer_app.h"
 #include "sheet/timer_sheet.h"
 #include "tests/gui/recording_prompts.h"
+#include "tests/temp_folder.h"
 
 namespace cv {
 
 class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
+        ASSERT_FALSE(folder.Path().empty());
         OpenSheet();
     }
 
@@ -29,24 +27,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
     }
 
-    std::string FolderPath(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string FolderPath(const std::string& name) const { return folder.File(name); }
     std::string SettingsPath() const { return FolderPath("CVTimerSystem.ini"); }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    static void WriteFile(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
 
     QString Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
 
-    QTemporaryDir folder;
+    TempFolder folder;
     RecordingPrompts prompts;
-    TimerApp app{prompts, folder.path().toStdString()};
+    TimerApp app{prompts, folder.Path()};
     TimerSheetDialog* sheet = nullptr;
 };
 

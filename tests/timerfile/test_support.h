@@ -1,16 +1,8 @@
 #pragma once
-// Shared by the timer file tests: the default sheet's records and a fresh
-// folder per test, removed with everything in it when the test ends.
-
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <string>
+// Shared by the timer file tests: the default sheet's records.
 
 #include "sheet/timer_table.h"
+#include "tests/temp_folder.h"
 
 namespace cv {
 
@@ -18,40 +10,6 @@ inline TimerRecords DefaultRecords() {
     TimerRecords records;
     for (int i = 0; i < kTimerCount; ++i) records[i] = RecordFromTexts(DefaultColumnTexts(i));
     return records;
-}
-
-class TempFolder {
-public:
-    TempFolder() {
-        path_ = (std::filesystem::temp_directory_path() / "cvtimer-test-XXXXXX").string();
-        if (::mkdtemp(path_.data()) == nullptr) path_.clear();
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename());
-        return names;
-    }
-
-private:
-    std::string path_;
-};
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace cv

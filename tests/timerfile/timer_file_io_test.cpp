@@ -128,7 +128,7 @@ TEST(ReadTimerFile, RefusesWhatIsNoTimerFile) {
     };
     const Case cases[] = {
         {folder / "missing.csv", TimerFileErrorKind::CannotOpen, 0},
-        {folder.path(), TimerFileErrorKind::CannotOpen, 0},
+        {folder.Path(), TimerFileErrorKind::CannotOpen, 0},
         {folder / "short.csv", TimerFileErrorKind::TooFewLines, 2},
         {folder / "fifo", TimerFileErrorKind::TooFewLines, 1},
         {"/dev/zero", TimerFileErrorKind::LineTooLong, 1},

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 #include "tests/golden.h"
 
-#include "tests/device/settings_test_folder.h"
+#include "tests/temp_folder.h"
 #include "timerfile/timer_file.h"
 #include "tools/simulated_unit.h"
 
@@ -125,7 +125,7 @@ protected:
     Outcome Run(const std::vector<std::string>& arguments) { return Ctl(folder.Path(), arguments).Finish(); }
 
     std::string WriteFile(const std::string& name, const std::string& text) {
-        SettingsTestFolder::Write(folder.File(name), text);
+        WriteBytes(folder.File(name), text);
         return folder.File(name);
     }
 
@@ -135,7 +135,7 @@ protected:
         ASSERT_TRUE(unit->Start(&error)) << error;
     }
 
-    SettingsTestFolder folder;
+    TempFolder folder;
     std::unique_ptr<SimulatedUnit> unit;
 };
 
