@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "device/serial_link.h"
-#include "device/timer_messages.h"
-#include "device/timer_transfer.h"
-#include "sheet/timer_table.h"
+#include "core/device/serial_link.h"
+#include "core/device/timer_messages.h"
+#include "core/device/timer_transfer.h"
+#include "core/timers/timer_table.h"
 #include "tools/simulated_unit.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "device/port_map.h"
-#include "device/port_setting.h"
+#include "core/device/port_map.h"
+#include "core/settings/port_setting.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "device/port_map.h"
-#include "device/port_setting.h"
-#include "device/serial_error.h"
-#include "device/serial_link.h"
-#include "device/timer_transfer.h"
-#include "timerfile/timer_file_io.h"
+#include "core/device/port_map.h"
+#include "core/settings/port_setting.h"
+#include "core/device/serial_error.h"
+#include "core/device/serial_link.h"
+#include "core/device/timer_transfer.h"
+#include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 #include "tools/unit_messages.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/time_text.h"
-#include "timerfile/timer_file_io.h"
+#include "core/timers/time_text.h"
+#include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 #include "tools/unit_messages.h"

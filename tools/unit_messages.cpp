@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "sheet/time_text.h"
+#include "core/timers/time_text.h"
 
 namespace cv {
 

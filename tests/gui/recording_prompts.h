@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/prompts.h"
+#include "gui/prompts.h"
 
 namespace cv {
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "device/serial_link.h"
-#include "device/timer_messages.h"
+#include "core/device/serial_link.h"
+#include "core/device/timer_messages.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tests/golden.h"
 #include "tools/simulated_unit.h"

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/timer_app.h"
-#include "sheet/timer_sheet.h"
+#include "gui/timer_app.h"
+#include "gui/timer_sheet.h"
 #include "tests/gui/recording_prompts.h"
 #include "tests/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "sheet/timer_sheet.h"
+#include "gui/timer_sheet.h"
 
 #include <QAction>
 #include <QApplication>

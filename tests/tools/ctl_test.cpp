@@ -17,7 +17,7 @@
 #include "tests/golden.h"
 
 #include "tests/temp_folder.h"
-#include "timerfile/timer_file.h"
+#include "core/timerfile/timer_file.h"
 #include "tools/simulated_unit.h"
 
 namespace cv {

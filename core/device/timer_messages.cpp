@@ -1,0 +1,25 @@
+#include "core/device/timer_messages.h"
+
+#include <cstdio>
+
+namespace cv {
+
+namespace {
+constexpr std::size_t kNameChars = 19;
+}
+
+std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "{86,%1d,%1d,%04d,%04d,%04d}", timerIndex, record.priority,
+                  static_cast<int>(record.startTime), static_cast<int>(record.repeatInterval),
+                  static_cast<int>(record.snoozeTime));
+    return buffer;
+}
+
+std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
+    std::string name = record.name.substr(0, kNameChars);
+    name.resize(20, ' ');
+    return "{87," + std::to_string(timerIndex) + "," + name + "}";
+}
+
+}  // namespace cv

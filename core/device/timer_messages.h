@@ -1,0 +1,21 @@
+#pragma once
+// The two messages that carry one timer to the unit. Each is answered by a
+// single acknowledgement byte.
+
+#include <string>
+
+#include "core/timers/timer_record.h"
+
+namespace cv {
+
+inline constexpr char kAcknowledgement = 'g';
+
+// "{86,i,priority,start,interval,snooze}", times zero-padded to four digits:
+// "{86,0,1,0360,0030,0003}".
+std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record);
+
+// "{87,i,name}" with the name cut to its first 19 characters and padded with
+// blanks to 20, so the message is always 27 characters long.
+std::string BuildNameMessage(int timerIndex, const TimerRecord& record);
+
+}  // namespace cv

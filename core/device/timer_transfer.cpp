@@ -1,0 +1,144 @@
+#include "core/device/timer_transfer.h"
+
+#include <cstdio>
+
+#include "core/device/serial_link.h"
+#include "core/device/timer_messages.h"
+
+namespace cv {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one wait may block before the observer gets a turn.
+constexpr std::chrono::milliseconds kWaitSlice{40};
+
+bool Stopped(TransferObserver* observer) { return observer && !observer->KeepGoing(); }
+
+AckResult Failure(AckOutcome outcome, const SerialLink& link) {
+    AckResult result;
+    result.outcome = outcome;
+    result.error = link.LastError();
+    return result;
+}
+
+std::string Printable(char byte) {
+    char buffer[32];
+    const unsigned char b = static_cast<unsigned char>(byte);
+    if (b >= 0x20 && b < 0x7F) {
+        std::snprintf(buffer, sizeof buffer, "\"%c\"", byte);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "byte 0x%02X", b);
+    }
+    return buffer;
+}
+
+std::string DescribeAck(const AckResult& ack, const std::string& message) {
+    switch (ack.outcome) {
+        case AckOutcome::Acknowledged: return "the unit acknowledged its " + message + " message.";
+        case AckOutcome::NoAnswer: return "the unit did not answer its " + message + " message within a second.";
+        case AckOutcome::WrongAnswer:
+            return "the unit answered its " + message + " message with " + Printable(ack.answer) +
+                   " instead of \"g\".";
+        case AckOutcome::WriteFailed:
+            return "its " + message + " message could not be written. " + DescribeSerialError(ack.error);
+        case AckOutcome::Vanished: return DescribeSerialError(ack.error);
+        case AckOutcome::Cancelled: return "sending was cancelled.";
+    }
+    return "";
+}
+
+}  // namespace
+
+AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack, TransferObserver* observer,
+                          std::chrono::milliseconds timeout) {
+    link.DiscardInput();
+    const int length = static_cast<int>(message.size());
+    if (link.Write(message.data(), length) != length) {
+        return Failure(link.IsOpen() ? AckOutcome::WriteFailed : AckOutcome::Vanished, link);
+    }
+    if (observer) observer->MessageSent(message);
+
+    const Clock::time_point deadline = Clock::now() + timeout;
+    for (;;) {
+        if (Stopped(observer)) return Failure(AckOutcome::Cancelled, link);
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return Failure(AckOutcome::NoAnswer, link);
+        if (link.WaitForInput(std::min(left, kWaitSlice))) break;
+        if (!link.IsOpen()) return Failure(AckOutcome::Vanished, link);
+    }
+
+    char answer = 0;
+    if (link.Read(&answer, 1) != 1) {
+        return Failure(link.IsOpen() ? AckOutcome::NoAnswer : AckOutcome::Vanished, link);
+    }
+    AckResult result;
+    result.outcome = answer == ack ? AckOutcome::Acknowledged : AckOutcome::WrongAnswer;
+    result.answer = answer;
+    return result;
+}
+
+bool OpenLink(SerialLink& link, const LinkTarget& target, bool& resetPending) {
+    if (resetPending) {
+        link.Close();
+        resetPending = false;
+    }
+    return target.devicePath.empty() ? link.Open(target.portNumber, kUnitBaud)
+                                     : link.OpenDevice(target.devicePath, kUnitBaud);
+}
+
+TimerSendResult SendTimer(SerialLink& link, const LinkTarget& target, bool& resetPending, int timerIndex,
+                          const TimerRecord& record, TransferObserver* observer) {
+    TimerSendResult result;
+    if (!OpenLink(link, target, resetPending)) {
+        result.failedAt = TimerSendResult::Stage::Open;
+        result.openError = link.LastError();
+        return result;
+    }
+    result.settings = SendAndAwaitAck(link, BuildSettingsMessage(timerIndex, record), kAcknowledgement, observer);
+    const AckOutcome first = result.settings.outcome;
+    if (first == AckOutcome::Vanished || first == AckOutcome::Cancelled || first == AckOutcome::WriteFailed) {
+        result.failedAt = TimerSendResult::Stage::Settings;
+        return result;
+    }
+    result.name = SendAndAwaitAck(link, BuildNameMessage(timerIndex, record), kAcknowledgement, observer);
+    if (first != AckOutcome::Acknowledged) {
+        result.failedAt = TimerSendResult::Stage::Settings;
+    } else if (result.name.outcome != AckOutcome::Acknowledged) {
+        result.failedAt = TimerSendResult::Stage::Name;
+    } else {
+        result.sent = true;
+    }
+    return result;
+}
+
+SendReport SendTimers(SerialLink& link, const LinkTarget& target, bool& resetPending,
+                      const std::function<TimerRecord(int)>& readTimer, TransferObserver* observer) {
+    SendReport report;
+    for (int index = 0; index < kTimerCount; ++index) {
+        if (observer) observer->TimerStarted(index);
+        const TimerSendResult result = SendTimer(link, target, resetPending, index, readTimer(index), observer);
+        if (!result.sent) {
+            report.failedIndex = index;
+            report.failure = result;
+            break;
+        }
+        ++report.sentCount;
+    }
+    return report;
+}
+
+std::string DescribeSendFailure(int timerIndex, const TimerSendResult& result) {
+    const std::string timer = "Timer " + std::to_string(timerIndex + 1);
+    switch (result.failedAt) {
+        case TimerSendResult::Stage::Open: return timer + " was not sent: " + DescribeSerialError(result.openError);
+        case TimerSendResult::Stage::Settings:
+            return timer + " was not sent: " + DescribeAck(result.settings, "settings");
+        case TimerSendResult::Stage::Name: return timer + " was not sent: " + DescribeAck(result.name, "name");
+        case TimerSendResult::Stage::Done: break;
+    }
+    return timer + " was sent.";
+}
+
+}  // namespace cv

@@ -1,0 +1,34 @@
+#pragma once
+// The remembered serial port: [SerialComm] PortNo in the settings file, plus
+// the optional [Ports] section that ties port numbers to device paths.
+
+#include <cstdint>
+#include <string>
+
+#include "core/device/port_overrides.h"
+
+namespace cv {
+
+inline constexpr const char* kSettingsFileName = "CVTimerSystem.ini";
+
+// The settings file inside folder.
+std::string SettingsPathIn(const std::string& folder);
+
+// PortNo read like atoi (no digits gives 0), keeping the low 16 bits; 1 when
+// the file or the key is missing.
+std::uint16_t ReadPortNumber(const std::string& settingsPath);
+
+// Writes PortNo in decimal, creating the file when needed. false when the
+// file cannot be written; the old file is then left as it was.
+bool WritePortNumber(const std::string& settingsPath, std::uint16_t portNumber);
+
+// Keys "COM<n>" (any case, n from 1 to 65535) of [Ports] with a non-empty
+// value; anything else in the section is ignored.
+PortOverrides ReadPortOverrides(const std::string& settingsPath);
+
+// The working directory as it was at the first call. The program asks once at
+// start-up, so file dialogs that change the directory later do not move the
+// settings file.
+std::string StartFolder();
+
+}  // namespace cv

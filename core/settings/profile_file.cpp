@@ -1,0 +1,208 @@
+#include "core/settings/profile_file.h"
+
+#include <optional>
+
+#include "core/platform/whole_file.h"
+
+namespace cv {
+
+namespace {
+
+enum class LineKind { Other, Section, Key };
+
+// One line of the file, as byte offsets into the text so that an edit can
+// leave everything around it untouched.
+struct ProfileLine {
+    std::size_t begin = 0;   // first byte of the line
+    std::size_t end = 0;     // one past its last byte before the line end
+    std::size_t next = 0;    // first byte of the following line
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // key value, trimmed, quotes still on
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+void Classify(std::string_view content, ProfileLine& line) {
+    const std::string_view text = TrimBlanks(content);
+    if (text.empty() || text.front() == ';') return;
+    if (text.front() == '[') {
+        line.kind = LineKind::Section;
+        line.name = TrimBlanks(text.substr(1, text.find(']') - 1));
+        return;
+    }
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) return;
+    line.kind = LineKind::Key;
+    line.name = TrimBlanks(text.substr(0, equals));
+    line.value = TrimBlanks(text.substr(equals + 1));
+}
+
+std::vector<ProfileLine> SplitLines(std::string_view text) {
+    // Notepad used to save with a UTF-8 byte order mark; it is not part of the first name.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    std::vector<ProfileLine> lines;
+    std::size_t pos = start;
+    while (pos < text.size()) {
+        ProfileLine line;
+        line.begin = pos == start ? 0 : pos;
+        line.end = text.find_first_of("\r\n", pos);
+        if (line.end == std::string_view::npos) line.end = text.size();
+        line.next = line.end;
+        if (line.next < text.size() && text[line.next] == '\r') ++line.next;
+        if (line.next < text.size() && text[line.next] == '\n') ++line.next;
+        Classify(text.substr(pos, line.end - pos), line);
+        lines.push_back(line);
+        pos = line.next;
+    }
+    return lines;
+}
+
+std::optional<std::size_t> FindSection(const std::vector<ProfileLine>& lines,
+                                       std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section)) return i;
+    }
+    return std::nullopt;
+}
+
+// One past the last line of the section whose header is at index header.
+std::size_t SectionEnd(const std::vector<ProfileLine>& lines, std::size_t header) {
+    std::size_t i = header + 1;
+    while (i < lines.size() && lines[i].kind != LineKind::Section) ++i;
+    return i;
+}
+
+std::optional<std::size_t> FindKey(const std::vector<ProfileLine>& lines, std::size_t header,
+                                   std::string_view key) {
+    const std::size_t end = SectionEnd(lines, header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines[i].kind == LineKind::Key && SameName(lines[i].name, key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::string_view LineEndOf(std::string_view text) {
+    const std::size_t first = text.find_first_of("\r\n");
+    if (first == std::string_view::npos || text[first] == '\n') return "\n";
+    return text.substr(first + 1, 1) == "\n" ? "\r\n" : "\r";
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Names and values that would read back as something else are refused rather
+// than written: a line break would even start a line of its own.
+bool ReadsBackAsWritten(std::string_view section, std::string_view key, std::string_view value) {
+    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
+    if (section.find(']') != std::string_view::npos) return false;
+    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[';
+}
+
+std::string EditedText(const std::string& text, std::string_view section, std::string_view key,
+                       std::string_view value) {
+    const std::vector<ProfileLine> lines = SplitLines(text);
+    const std::string_view lineEnd = LineEndOf(text);
+    std::string edited = text;
+    const std::optional<std::size_t> header = FindSection(lines, section);
+    if (!header) {
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r') edited += lineEnd;
+        edited.append("[").append(section).append("]").append(lineEnd);
+        edited.append(key).append("=").append(value).append(lineEnd);
+        return edited;
+    }
+    if (const std::optional<std::size_t> found = FindKey(lines, *header, key)) {
+        const ProfileLine& line = lines[*found];
+        std::string replacement(line.name);
+        replacement.append("=").append(value);
+        return edited.replace(line.begin, line.end - line.begin, replacement);
+    }
+    std::size_t after = *header;
+    for (std::size_t i = *header + 1; i < SectionEnd(lines, *header); ++i) {
+        if (lines[i].kind == LineKind::Key) after = i;
+    }
+    std::string insertion;
+    if (lines[after].next == lines[after].end) insertion += lineEnd;  // last line, no line end
+    insertion.append(key).append("=").append(value).append(lineEnd);
+    return edited.insert(lines[after].next, insertion);
+}
+
+WholeFile ReadSettingsText(const std::string& path) { return ReadWholeFile(path, kProfileFileLimit); }
+
+}  // namespace
+
+std::string GetProfileString(const std::string& path, std::string_view section,
+                             std::string_view key, std::string_view defaultValue) {
+    const WholeFile file = ReadSettingsText(path);
+    std::string_view result = defaultValue;
+    if (file.Ok()) {
+        const std::vector<ProfileLine> lines = SplitLines(file.text);
+        if (const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section))) {
+            if (const std::optional<std::size_t> found = FindKey(lines, *header, TrimBlanks(key))) {
+                result = Unquoted(lines[*found].value);
+            }
+        }
+    }
+    return std::string(result.substr(0, kProfileValueLimit));
+}
+
+std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::string& path,
+                                                                   std::string_view section) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const WholeFile file = ReadSettingsText(path);
+    if (!file.Ok()) return pairs;
+    const std::vector<ProfileLine> lines = SplitLines(file.text);
+    const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section));
+    if (!header) return pairs;
+    const std::size_t end = SectionEnd(lines, *header);
+    for (std::size_t i = *header + 1; i < end; ++i) {
+        const ProfileLine& line = lines[i];
+        if (line.kind != LineKind::Key || line.name.empty()) continue;
+        // First of duplicates only, as a lookup by name would find it.
+        if (FindKey(lines, *header, line.name) != i) continue;
+        pairs.emplace_back(std::string(line.name), std::string(Unquoted(line.value)));
+    }
+    return pairs;
+}
+
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
+    if (!ReadsBackAsWritten(section, key, value)) return false;
+    const WholeFile file = ReadSettingsText(path);
+    if (!file.Ok() && file.status != WholeFile::Status::Missing) return false;
+    const bool existed = file.Ok();
+    const std::string edited = EditedText(file.text, section, key, value);
+    if (existed && edited == file.text) return true;
+    return ReplaceFileSafely(path, edited).Ok();
+}
+
+}  // namespace cv

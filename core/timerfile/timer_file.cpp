@@ -1,0 +1,81 @@
+#include "core/timerfile/timer_file.h"
+
+#include <array>
+#include <cstdio>
+
+#include "core/timers/lenient_number.h"
+
+namespace cv {
+
+namespace {
+
+constexpr std::size_t kNameColumnWidth = 20;
+constexpr int kNumbersPerLine = 4;
+
+TimerFileContent Refuse(TimerFileErrorKind kind, int line) {
+    TimerFileContent content;
+    content.error.kind = kind;
+    content.error.line = line;
+    return content;
+}
+
+// Numbers are taken from the end of the line so that a comma in a name stays
+// part of the name instead of pushing every number one field on.
+bool ParseTimerLine(std::string_view line, TimerRecord& record) {
+    std::array<std::string_view, kNumbersPerLine> numbers;
+    for (int field = kNumbersPerLine - 1; field >= 0; --field) {
+        const std::size_t comma = line.rfind(',');
+        if (comma == std::string_view::npos) return false;
+        numbers[field] = line.substr(comma + 1);
+        line = line.substr(0, comma);
+    }
+    record.name = std::string(line);
+    record.startTime = static_cast<MinutesOfDay>(LenientAtoi(numbers[0]));
+    record.repeatInterval = static_cast<MinutesOfDay>(LenientAtoi(numbers[1]));
+    record.snoozeTime = static_cast<MinutesOfDay>(LenientAtoi(numbers[2]));
+    record.priority = LenientAtoi(numbers[3]);
+    return true;
+}
+
+}  // namespace
+
+std::string FormatTimerLine(const TimerRecord& record) {
+    // Padded by hand rather than with "%-20s", which would stop at a NUL byte.
+    std::string line = record.name;
+    if (line.size() < kNameColumnWidth) line.resize(kNameColumnWidth, ' ');
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, ",%04d,%04d,%04d,%04d\n", int{record.startTime},
+                  int{record.repeatInterval}, int{record.snoozeTime},
+                  int{static_cast<std::uint16_t>(record.priority)});
+    return line + numbers;
+}
+
+std::string FormatTimerFile(const TimerRecords& records) {
+    std::string file;
+    for (const TimerRecord& record : records) file += FormatTimerLine(record);
+    return file;
+}
+
+TimerFileContent ParseTimerFile(std::string_view bytes) {
+    TimerFileContent content;
+    std::size_t pos = 0;
+    for (int index = 0; index < kTimerCount; ++index) {
+        const int lineNumber = index + 1;
+        if (pos >= bytes.size()) return Refuse(TimerFileErrorKind::TooFewLines, lineNumber);
+        const std::size_t lf = bytes.find('\n', pos);
+        const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+        if (end - pos >= kTimerLineBufferSize) {
+            return Refuse(TimerFileErrorKind::LineTooLong, lineNumber);
+        }
+        std::string_view line = bytes.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!ParseTimerLine(line, content.records[index])) {
+            return Refuse(TimerFileErrorKind::TooFewFields, lineNumber);
+        }
+        pos = end + 1;
+    }
+    content.ok = true;
+    return content;
+}
+
+}  // namespace cv

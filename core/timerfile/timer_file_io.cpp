@@ -1,0 +1,38 @@
+#include "core/timerfile/timer_file_io.h"
+
+#include "core/platform/whole_file.h"
+
+namespace cv {
+
+namespace {
+
+// Ten full lines, and one byte more to see that a tenth line runs on.
+constexpr std::size_t kMostBytesRead = kTimerCount * kTimerLineBufferSize + 1;
+
+}  // namespace
+
+TimerFileContent ReadTimerFile(const std::string& path) {
+    TimerFileContent content;
+    const WholeFile start = ReadFileStart(path, kMostBytesRead);
+    if (!start.Ok()) {
+        content.error = {TimerFileErrorKind::CannotOpen, path, 0, start.systemText};
+        return content;
+    }
+    content = ParseTimerFile(start.text);
+    if (!content.ok) content.error.path = path;
+    return content;
+}
+
+TimerFileError WriteTimerFile(const std::string& path, const TimerRecords& records) {
+    const FileReplaceResult result = ReplaceFileSafely(path, FormatTimerFile(records));
+    switch (result.stage) {
+        case FileReplaceResult::Stage::None: return {};
+        case FileReplaceResult::Stage::Target:
+        case FileReplaceResult::Stage::Create:
+            return {TimerFileErrorKind::CannotCreate, path, 0, result.systemText};
+        case FileReplaceResult::Stage::Write: break;
+    }
+    return {TimerFileErrorKind::WriteFailed, path, 0, result.systemText};
+}
+
+}  // namespace cv

@@ -1,0 +1,40 @@
+#include "gui/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace cv {
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("About"));
+    setObjectName(QStringLiteral("aboutBox"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    const int gap = fontMetrics().averageCharWidth() * 3;
+    grid->setHorizontalSpacing(gap);
+    grid->setContentsMargins(gap, gap, gap, gap / 2);
+
+    auto* icon = new QLabel(this);
+    const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
+    icon->setPixmap(QIcon(QStringLiteral(":/cvtimer.svg")).pixmap(side, side));
+    icon->setAlignment(Qt::AlignTop);
+    grid->addWidget(icon, 0, 0, 3, 1);
+
+    grid->addWidget(new QLabel(QStringLiteral("Version 1.0"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("CV Timer for Corvellan reminder units"), this), 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Built by the CV Timer team, 2026"), this), 2, 1);
+
+    grid->setRowMinimumHeight(3, gap / 2);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setCenterButtons(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    grid->addWidget(buttons, 4, 0, 1, 2);
+}
+
+}  // namespace cv

@@ -1,0 +1,27 @@
+#include <QApplication>
+
+#include "gui/prompts.h"
+#include "gui/timer_app.h"
+#include "core/device/port_map.h"
+#include "core/settings/port_setting.h"
+#include "core/device/serial_link.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("CV Timer"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cvtimer"));
+
+    // Taken now, before any file dialog changes the current folder.
+    const std::string startFolder = cv::StartFolder();
+    const std::string settingsPath = cv::SettingsPathIn(startFolder);
+    // Port numbers may be tied to devices in the settings file; read it at
+    // every open so an edit takes effect without a restart.
+    cv::TheSerialLink().SetPortResolver([settingsPath](int port) {
+        return cv::FindPortDevice(port, cv::ReadPortOverrides(settingsPath));
+    });
+
+    cv::DialogPrompts prompts;
+    cv::TimerApp app(prompts, startFolder);
+    return app.Run();
+}

@@ -1,0 +1,148 @@
+#include "gui/timer_sheet.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+#include "core/device/serial_link.h"
+
+namespace cv {
+
+namespace {
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
+}  // namespace
+
+TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settingsPath(std::move(settingsPath)),
+      promptsRef(prompts),
+      link(&TheSerialLink()) {
+    setWindowTitle(QStringLiteral("Corvellan Timers"));
+    setObjectName(QStringLiteral("timerSheet"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    BuildMenu(outer);
+    editArea = new QWidget(this);
+    auto* blocks = new QVBoxLayout(editArea);
+    blocks->setContentsMargins(0, 0, 0, 0);
+    blocks->addWidget(BuildBlock(0));
+    blocks->addSpacing(fontMetrics().height());
+    blocks->addWidget(BuildBlock(5));
+    blocks->addSpacing(fontMetrics().height() / 2);
+
+    sendButton = new QPushButton(QStringLiteral("Send Timers"), editArea);
+    sendButton->setObjectName(QStringLiteral("sendTimers"));
+    sendButton->setAutoDefault(false);
+    sendButton->setFocusPolicy(Qt::ClickFocus);
+    connect(sendButton, &QPushButton::clicked, this, &TimerSheetDialog::OnSendTimers);
+    blocks->addWidget(sendButton, 0, Qt::AlignHCenter);
+    outer->addWidget(editArea);
+
+    // The status bar shows port tips and a send's progress, with its Cancel
+    // button; its height is kept so the window does not jump during a send.
+    statusBar = new QStatusBar(this);
+    statusBar->setSizeGripEnabled(false);
+    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), statusBar);
+    cancelButton->setObjectName(QStringLiteral("cancelSend"));
+    cancelButton->setAutoDefault(false);
+    cancelButton->setVisible(false);
+    connect(cancelButton, &QPushButton::clicked, this, &TimerSheetDialog::CancelSend);
+    statusBar->addPermanentWidget(cancelButton);
+    statusBar->setMinimumHeight(cancelButton->sizeHint().height() + 2);
+    outer->addWidget(statusBar);
+
+    for (int t = 0; t < kTimerCount; ++t) {
+        for (TimerField f : kTimerFields) {
+            QLineEdit* edit = Field(t, f);
+            edit->setMaxLength(FieldTypingLimit(f));
+            edit->setText(FromLatin1(DefaultColumnTexts(t)[f]));
+        }
+    }
+    SetTabOrder();
+    Field(0, TimerField::StartTime)->setFocus();
+    LoadPortSetting();
+}
+
+void TimerSheetDialog::SetTabOrder() {
+    // Column by column; within a column the start time comes first, as on the
+    // printed sheet supervisors fill in. The names of Timers 1 and 2 are not
+    // tab stops.
+    static constexpr TimerField kOrder[] = {TimerField::StartTime, TimerField::Name, TimerField::RepeatInterval,
+                                            TimerField::SnoozeTime, TimerField::Priority};
+    QWidget* previous = nullptr;
+    for (int t = 0; t < kTimerCount; ++t) {
+        for (TimerField f : kOrder) {
+            QLineEdit* edit = Field(t, f);
+            if (f == TimerField::Name && t < 2) {
+                edit->setFocusPolicy(Qt::ClickFocus);
+                continue;
+            }
+            if (previous) setTabOrder(previous, edit);
+            previous = edit;
+        }
+    }
+}
+
+QLineEdit* TimerSheetDialog::Field(int timerIndex, TimerField field) const {
+    return fields.at(timerIndex).at(static_cast<std::size_t>(field));
+}
+
+QAction* TimerSheetDialog::PortAction(int portNumber) const { return portActions.at(portNumber - 1); }
+
+ColumnTexts TimerSheetDialog::ColumnOnSheet(int timerIndex) const {
+    ColumnTexts texts;
+    for (TimerField f : kTimerFields) texts[f] = ToLatin1(Field(timerIndex, f)->text());
+    return texts;
+}
+
+void TimerSheetDialog::ReadTimerFromSheet(int timerIndex) {
+    if (timerIndex < 0 || timerIndex >= kTimerCount) return;
+    records[timerIndex] = RecordFromTexts(ColumnOnSheet(timerIndex));
+}
+
+void TimerSheetDialog::ShowColumn(int timerIndex, const ColumnTexts& texts) {
+    for (TimerField f : kTimerFields) {
+        QLineEdit* edit = Field(timerIndex, f);
+        // What the program shows is never cut to the typing limit.
+        edit->setMaxLength(std::max<int>(FieldTypingLimit(f), static_cast<int>(texts[f].size())));
+        edit->setText(FromLatin1(texts[f]));
+    }
+}
+
+void TimerSheetDialog::ShowTimersOnSheet() {
+    for (int t = 0; t < kTimerCount; ++t) ShowColumn(t, TextsFromRecord(records[t]));
+}
+
+void TimerSheetDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape in a field would close the window and throw away every
+    // unsaved edit; the window closes only through File > Exit or its close box.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+bool TimerSheetDialog::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        statusBar->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+}  // namespace cv

@@ -1,0 +1,110 @@
+// Building the sheet's widgets: the menu bar and the two blocks of five
+// framed columns. Sizes come from the font, so the sheet scales with it.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "gui/timer_sheet.h"
+
+namespace cv {
+
+void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
+    menuBar = new QMenuBar(this);
+    QMenuBar* bar = menuBar;
+    outer->setMenuBar(bar);
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QAction* save = file->addAction(QStringLiteral("Save"), this, &TimerSheetDialog::saveRequested);
+    save->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    QAction* load = file->addAction(QStringLiteral("Load"), this, &TimerSheetDialog::loadRequested);
+    load->setShortcut(QKeySequence::Open);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Exit"), this, &QDialog::close);
+
+    commPortMenu = bar->addMenu(QStringLiteral("Comm Port"));
+    commPortMenu->setToolTipsVisible(true);
+    connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortTips);
+    portGroup = new QActionGroup(this);
+    portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int n = 1; n <= kPortMenuCount; ++n) {
+        QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(n));
+        port->setCheckable(true);
+        port->setActionGroup(portGroup);
+        connect(port, &QAction::triggered, this, [this, n] { SelectPort(n); });
+        portActions[n - 1] = port;
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->addAction(QStringLiteral("About"), this, &TimerSheetDialog::aboutRequested);
+}
+
+QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
+    // Grid rows: caption, padding, five fields, padding. Per timer four grid
+    // columns: padding, field, padding, gap. Each column's frame spans its
+    // padding so it sits around the fields, and the row labels share the
+    // fields' rows, so labels and fields line up whatever the font.
+    enum { kCaptionRow = 0, kTopPadRow = 1, kFirstFieldRow = 2, kBottomPadRow = kFirstFieldRow + kFieldsPerTimer };
+    const int pad = fontMetrics().averageCharWidth();
+    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("Holding Time Check")) + 3 * pad;
+
+    auto* block = new QWidget(this);
+    auto* grid = new QGridLayout(block);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(pad / 2 + 2);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setRowMinimumHeight(kTopPadRow, pad / 2);
+    grid->setRowMinimumHeight(kBottomPadRow, pad / 2);
+
+    for (int row = 0; row < kFieldsPerTimer; ++row) {
+        auto* label = new QLabel(QString::fromLatin1(FieldLabel(kTimerFields[row])), block);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(label, kFirstFieldRow + row, 0);
+    }
+    grid->setColumnMinimumWidth(1, 2 * pad);
+
+    for (int k = 0; k < 5; ++k) {
+        const int timer = firstTimer + k;
+        const int left = 2 + 4 * k;
+        const QString timerName = QStringLiteral("Timer %1").arg(timer + 1);
+
+        auto* caption = new QLabel(timerName, block);
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, kCaptionRow, left, 1, 3);
+
+        auto* frame = new QFrame(block);
+        frame->setFrameShape(QFrame::Box);
+        frame->setFrameShadow(QFrame::Sunken);
+        grid->addWidget(frame, kTopPadRow, left, kBottomPadRow - kTopPadRow + 1, 3);
+        grid->setColumnMinimumWidth(left, pad);
+        grid->setColumnMinimumWidth(left + 2, pad);
+        if (k < 4) grid->setColumnMinimumWidth(left + 3, pad);
+
+        for (int row = 0; row < kFieldsPerTimer; ++row) {
+            const TimerField field = kTimerFields[row];
+            auto* edit = new QLineEdit(block);
+            edit->setObjectName(QStringLiteral("field%1").arg(FieldId(timer, field)));
+            edit->setAccessibleName(timerName + QLatin1Char(' ') + QString::fromLatin1(FieldLabel(field)));
+            edit->setAlignment(Qt::AlignCenter);
+            edit->setFixedWidth(fieldWidth);
+            // A text the program placed may be longer than the typing limit;
+            // once the user shortens it, the limit holds again.
+            const int limit = FieldTypingLimit(field);
+            connect(edit, &QLineEdit::textEdited, edit, [edit, limit](const QString& text) {
+                if (text.size() <= limit) edit->setMaxLength(limit);
+            });
+            grid->addWidget(edit, kFirstFieldRow + row, left + 1);
+            fields[timer][row] = edit;
+        }
+    }
+    return block;
+}
+
+}  // namespace cv

@@ -1,0 +1,43 @@
+// The Comm Port menu: which port the sheet sends to, its radio mark, and the
+// settings file that remembers it between runs.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+#include "core/device/port_map.h"
+#include "core/settings/port_setting.h"
+#include "gui/timer_sheet.h"
+
+namespace cv {
+
+void TimerSheetDialog::LoadPortSetting() {
+    portNumber = ReadPortNumber(settingsPath);
+    ApplyPortSelection();
+}
+
+void TimerSheetDialog::SelectPort(int port) {
+    // The link may be open on the old port; the next send reopens it.
+    if (port != portNumber) linkReset = true;
+    portNumber = static_cast<std::uint16_t>(port);
+    ApplyPortSelection();
+}
+
+void TimerSheetDialog::ApplyPortSelection() {
+    for (int n = 1; n <= kPortMenuCount; ++n) PortAction(n)->setChecked(n == portNumber);
+    // Nothing to tell the user if this fails: the choice holds for this run.
+    WritePortNumber(settingsPath, portNumber);
+}
+
+void TimerSheetDialog::RefreshPortTips() {
+    const PortOverrides overrides = ReadPortOverrides(settingsPath);
+    for (int n = 1; n <= kPortMenuCount; ++n) {
+        const PortLookup lookup = FindPortDevice(n, overrides, portRoot);
+        const QString tip = lookup.found ? QStringLiteral("Port %1 reaches %2").arg(n).arg(QString::fromStdString(lookup.device))
+                                         : QStringLiteral("Port %1: no serial device").arg(n);
+        PortAction(n)->setToolTip(tip);
+        PortAction(n)->setStatusTip(tip);
+    }
+}
+
+}  // namespace cv

@@ -1,0 +1,91 @@
+#include "core/timerfile/timer_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/golden.h"
+
+#include "tests/core/timerfile/test_support.h"
+
+namespace cv {
+namespace {
+
+// Ten well-formed lines, the given text in place of line `index` (0-based).
+std::string TenLinesWith(int index, const std::string& line) {
+    std::string file;
+    for (int i = 0; i < kTimerCount; ++i) file += i == index ? line : "Timer,1,2,3,4\n";
+    return file;
+}
+
+TEST(FormatTimerFile, DefaultSheetGivesTheKnownTenLines) {
+    EXPECT_EQ(FormatTimerFile(DefaultRecords()), golden::kDefaultTimerFile);
+    EXPECT_EQ(FormatTimerLine({"A name of 25 characters..", 65535, 0, 7, -1}),
+              "A name of 25 characters..,65535,0000,0007,65535\n");
+}
+
+TEST(ParseTimerFile, LinesAreReadLeniently) {
+    const std::pair<std::string, TimerRecord> cases[] = {
+        {"Labor Check,1,2,3,4\n", {"Labor Check", 1, 2, 3, 4}},
+        {"Fries, large         ,0360,0030,0003,0001\n", {"Fries, large         ", 360, 30, 3, 1}},
+        {"  Lead blanks ,0360,0030,0003,0001\n", {"  Lead blanks ", 360, 30, 3, 1}},
+        {"CRLF ending,0360,0030,0003,0002\r\n", {"CRLF ending", 360, 30, 3, 2}},
+        {"Lenient,12abc, 7,x,-1\n", {"Lenient", 12, 7, 0, -1}},
+        {"Wide,70000,65536,65535,2147483647\n", {"Wide", 4464, 0, 65535, 2147483647}},
+        {",,,,\n", {"", 0, 0, 0, 0}},
+    };
+    for (const auto& [line, record] : cases) {
+        const TimerFileContent content = ParseTimerFile(TenLinesWith(4, line));
+        ASSERT_TRUE(content.ok) << line;
+        EXPECT_EQ(content.records[4], record) << line;
+        EXPECT_EQ(content.records[5], (TimerRecord{"Timer", 1, 2, 3, 4}));
+    }
+}
+
+TEST(ParseTimerFile, TenthLineMayEndTheFileInAnyWay) {
+    const std::string ten = TenLinesWith(9, "Last,5,6,7,8\n");
+    for (const std::string& file : {ten, ten.substr(0, ten.size() - 1), TenLinesWith(9, "Last,5,6,7,8\r"),
+                                    ten + "Eleventh line, no numbers\n" + std::string(500, 'x')}) {
+        const TimerFileContent content = ParseTimerFile(file);
+        ASSERT_TRUE(content.ok) << file;
+        EXPECT_EQ(content.records[9], (TimerRecord{"Last", 5, 6, 7, 8}));
+    }
+}
+
+TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
+    const std::string nine = TenLinesWith(-1, "").substr(0, 9 * 14);
+    const std::string longest = std::string(119, 'n') + ",1,2,3,4";  // 127 characters
+    struct Case {
+        std::string bytes;
+        TimerFileErrorKind kind;
+        int line;
+    };
+    const Case cases[] = {
+        {"", TimerFileErrorKind::TooFewLines, 1},
+        {nine, TimerFileErrorKind::TooFewLines, 10},
+        {nine.substr(0, nine.size() - 1), TimerFileErrorKind::TooFewLines, 10},
+        {TenLinesWith(3, longest + "x\n"), TimerFileErrorKind::LineTooLong, 4},
+        {TenLinesWith(3, longest + "\r\n"), TimerFileErrorKind::LineTooLong, 4},
+        {TenLinesWith(9, longest + "x"), TimerFileErrorKind::LineTooLong, 10},
+        {TenLinesWith(6, "Name,1,2,3\n"), TimerFileErrorKind::TooFewFields, 7},
+        {TenLinesWith(1, "\n").substr(0, 30), TimerFileErrorKind::TooFewFields, 2},
+    };
+    for (const Case& c : cases) {
+        const TimerFileContent content = ParseTimerFile(c.bytes);
+        EXPECT_FALSE(content.ok) << c.bytes;
+        EXPECT_EQ(content.error.kind, c.kind) << c.bytes;
+        EXPECT_EQ(content.error.line, c.line) << c.bytes;
+    }
+    EXPECT_TRUE(ParseTimerFile(TenLinesWith(3, longest + "\n")).ok);
+    EXPECT_TRUE(ParseTimerFile(TenLinesWith(9, longest)).ok);
+}
+
+TEST(TimerFileErrorText, NamesFileLineAndReason) {
+    const TimerFileError create{TimerFileErrorKind::CannotCreate, "/no/t.csv", 0, "No such file or directory"};
+    EXPECT_EQ(TimerFileErrorMainText(create), "Cannot Create File");
+    EXPECT_EQ(TimerFileErrorDetailText(create), "\"/no/t.csv\" cannot be created: No such file or directory.");
+    const TimerFileError fields{TimerFileErrorKind::TooFewFields, "t.csv", 7, ""};
+    EXPECT_EQ(TimerFileErrorMainText(fields), "Cannot Load Timer File");
+    EXPECT_EQ(TimerFileErrorDetailText(fields).rfind("\"t.csv\", line 7: ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace cv
