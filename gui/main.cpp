@@ -4,6 +4,7 @@
 
 #include "cvtimer_version.h"
 #include "gui/prompts.h"
+#include "gui/shown_probe.h"
 #include "gui/timer_app.h"
 #include "core/device/port_map.h"
 #include "core/settings/port_setting.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CV Timer"));
     QApplication::setApplicationVersion(QStringLiteral(CVTIMER_VERSION));
+    cv::ExitWhenShownIfAsked();
     QGuiApplication::setDesktopFileName(QStringLiteral("cvtimer"));
 
     // Taken now, before any file dialog changes the current folder.
