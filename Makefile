@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
-.PHONY: all deps build run test test-asan screenshots install bench clean
+.PHONY: all deps build run test test-asan screenshots install bench clean package test-package
 
 all: build
 
@@ -23,12 +23,21 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
 	$(MAKE) test-asan
+	$(MAKE) test-package
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
+package: build
+	rm -f $(BUILD)/cvtimer_*.deb
+	cmake --build $(BUILD) --target package
+
+test-package: package
+	scripts/check-package $(BUILD)/cvtimer_*.deb
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots

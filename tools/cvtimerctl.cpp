@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "cvtimer_version.h"
 #include "tools/ctl_commands.h"
 
 namespace {
@@ -26,7 +27,8 @@ constexpr Command kCommands[] = {
 void PrintUsage(std::FILE* out) {
     std::fprintf(out,
                  "Usage: cvtimerctl <command> [options]\n"
-                 "       cvtimerctl <command> --help\n\n"
+                 "       cvtimerctl <command> --help\n"
+                 "       cvtimerctl --version\n\n"
                  "Commands:\n");
     for (const Command& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
 }
@@ -41,6 +43,10 @@ int main(int argc, char** argv) {
     const std::string_view first = argv[1];
     if (first == "--help" || first == "-h" || first == "help") {
         PrintUsage(stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("cvtimerctl %s\n", CVTIMER_VERSION);
         return 0;
     }
     for (const Command& command : kCommands) {
