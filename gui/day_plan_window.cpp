@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -102,7 +103,13 @@ void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
                                           "remind together:")
                                .arg(plan.reminders.size())
                                .arg(plan.clashes.size()));
-    list->setPlainText(lines.join(QLatin1Char('\n')));
+    // Typing elsewhere must not scroll the list back to its top.
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text != list->toPlainText()) {
+        const int scrolled = list->verticalScrollBar()->value();
+        list->setPlainText(text);
+        list->verticalScrollBar()->setValue(scrolled);
+    }
     view->SetPicture(std::move(picture));
 }
 

@@ -11,9 +11,13 @@ namespace cv {
 
 namespace {
 
-bool IsTime(TimerField field) { return field != TimerField::Name && field != TimerField::Priority; }
-bool IsStart(TimerField field) { return field == TimerField::StartTime; }
-bool IsPriority(TimerField field) { return field == TimerField::Priority; }
+// Which fields a check looks at: one bit per row of a column.
+using FieldSet = unsigned;
+constexpr FieldSet Bit(TimerField field) { return 1u << static_cast<unsigned>(field); }
+constexpr FieldSet kNameField = Bit(TimerField::Name);
+constexpr FieldSet kStartField = Bit(TimerField::StartTime);
+constexpr FieldSet kTimeFields = kStartField | Bit(TimerField::RepeatInterval) | Bit(TimerField::SnoozeTime);
+constexpr FieldSet kPriorityField = Bit(TimerField::Priority);
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
@@ -40,14 +44,14 @@ std::optional<std::string> StartOutsideTheDay(std::string_view text) {
 // One doubt: the fields it looks at and the check itself, which says why the
 // text cannot be what was meant, or nothing. A new doubt is one more row.
 struct DoubtCheck {
-    bool (*appliesTo)(TimerField field);
+    FieldSet fields;
     std::optional<std::string> (*check)(std::string_view text);
 };
 
 constexpr DoubtCheck kDoubtChecks[] = {
-    {IsTime, NoNumberInTime},
-    {IsPriority, PriorityNotADigit},
-    {IsStart, StartOutsideTheDay},
+    {kTimeFields, NoNumberInTime},
+    {kPriorityField, PriorityNotADigit},
+    {kStartField, StartOutsideTheDay},
 };
 
 std::string Minutes(int count) { return std::to_string(count) + (count == 1 ? " minute" : " minutes"); }
@@ -77,7 +81,7 @@ FieldReading ReadFieldText(int timerIndex, TimerField field, std::string_view te
                          " reads as " + reading;
     }
     for (const DoubtCheck& doubt : kDoubtChecks) {
-        if (!doubt.appliesTo(field)) continue;
+        if ((doubt.fields & Bit(field)) == 0) continue;
         if (std::optional<std::string> why = doubt.check(text)) result.doubts.push_back(std::move(*why));
     }
     return result;
