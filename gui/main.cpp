@@ -33,5 +33,7 @@ int main(int argc, char* argv[]) {
 
     cv::DialogPrompts prompts;
     cv::TimerApp app(prompts, startFolder);
-    return app.Run();
+    // "cvtimer FILE" starts with that timer file on the sheet.
+    const QStringList arguments = QApplication::arguments();
+    return app.Run(arguments.size() > 1 ? arguments.at(1) : QString());
 }

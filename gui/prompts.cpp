@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace cv {
 
@@ -39,6 +40,24 @@ QString DialogPrompts::AskSavePath(QWidget* parent, const FileDialogRequest& req
 
 QString DialogPrompts::AskOpenPath(QWidget* parent, const FileDialogRequest& request) {
     return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+SaveChangesAnswer DialogPrompts::AskSaveChanges(QWidget* parent, const PromptMessage& question) {
+    QMessageBox box(ToBoxIcon(question.icon), question.caption, question.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(question.detail);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveChangesAnswer::Save;
+        case QMessageBox::Discard: return SaveChangesAnswer::Discard;
+        default: return SaveChangesAnswer::Cancel;
+    }
+}
+
+bool DialogPrompts::AskPrintSetup(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace cv

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace cv {
@@ -15,6 +16,9 @@ struct PromptMessage {
     QString detail;  // secondary text: what went wrong and what to do
     Icon icon = Icon::None;
 };
+
+// The answers to "Save changes to the timers?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
 
 struct FileDialogRequest {
     QString caption;
@@ -30,6 +34,10 @@ public:
     // The chosen path, or an empty string when the user cancelled.
     virtual QString AskSavePath(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString AskOpenPath(QWidget* parent, const FileDialogRequest& request) = 0;
+    // A modal box with Save, Discard and Cancel buttons.
+    virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const PromptMessage& question) = 0;
+    // The print dialog for printer; false when the user cancelled.
+    virtual bool AskPrintSetup(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The real thing: QMessageBox and QFileDialog.
@@ -38,6 +46,8 @@ public:
     void ShowMessage(QWidget* parent, const PromptMessage& message) override;
     QString AskSavePath(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenPath(QWidget* parent, const FileDialogRequest& request) override;
+    SaveChangesAnswer AskSaveChanges(QWidget* parent, const PromptMessage& question) override;
+    bool AskPrintSetup(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace cv

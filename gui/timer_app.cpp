@@ -1,14 +1,13 @@
 #include "gui/timer_app.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 
-#include "gui/about_dialog.h"
-#include "gui/prompts.h"
 #include "core/settings/port_setting.h"
+#include "gui/about_dialog.h"
+#include "gui/day_plan_window.h"
+#include "gui/prompts.h"
 #include "gui/timer_sheet.h"
-#include "core/timerfile/timer_file_io.h"
 
 static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
@@ -25,63 +24,45 @@ TimerSheetDialog& TimerApp::CreateSheet() {
     currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(settingsFolder));
     TimerSheetDialog* sheet = currentSheet.get();
     sheet->setWindowIcon(QIcon(QStringLiteral(":/cvtimer.svg")));
+    sheet->SetCloseCheck([this] { return OfferToSaveChanges(); });
     connect(sheet, &TimerSheetDialog::saveRequested, this, &TimerApp::SaveTimerFile);
     connect(sheet, &TimerSheetDialog::loadRequested, this, &TimerApp::LoadTimerFile);
+    connect(sheet, &TimerSheetDialog::recentFileChosen, this, &TimerApp::OpenRecentFile);
+    connect(sheet, &TimerSheetDialog::fileDropped, this, &TimerApp::OpenDroppedFile);
+    connect(sheet, &TimerSheetDialog::printRequested, this, &TimerApp::OnPrint);
+    connect(sheet, &TimerSheetDialog::exportPdfRequested, this, &TimerApp::OnExportPdf);
+    connect(sheet, &TimerSheetDialog::dayPlanRequested, this, &TimerApp::OnDayPlan);
+    connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::RefreshDayPlan);
     connect(sheet, &TimerSheetDialog::aboutRequested, this, &TimerApp::OnAbout);
     return *sheet;
 }
 
-int TimerApp::Run() {
+int TimerApp::Run(const QString& fileToOpen) {
     TimerSheetDialog& sheet = currentSheet ? *currentSheet : CreateSheet();
+    if (!fileToOpen.isEmpty()) {
+        // Shown first, so that a refusal has a window to stand on.
+        sheet.show();
+        OpenTimerFile(fileToOpen);
+    }
     sheet.exec();
     currentSheet.reset();
     return 0;
 }
 
-namespace {
-
-const FileDialogRequest kSaveRequest{QStringLiteral("Save Timers"), QStringLiteral("CV Timer (*.csv)"),
-                                     QStringLiteral("csv")};
-const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiteral("CV Timer (*.csv)"),
-                                     QStringLiteral("csv")};
-
-PromptMessage FileErrorMessage(const TimerFileError& error) {
-    return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
-            QString::fromLocal8Bit(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
-}
-
-}  // namespace
-
-void TimerApp::SaveTimerFile() {
+void TimerApp::OnDayPlan() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return;
-    const QString path = prompts.AskSavePath(sheet, kSaveRequest);
-    if (path.isEmpty()) return;
-
-    for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
-    const TimerFileError error = WriteTimerFile(QFile::encodeName(path).toStdString(), sheet->records);
-    if (error.kind != TimerFileErrorKind::None) {
-        prompts.ShowMessage(sheet, FileErrorMessage(error));
-        return;
-    }
-    prompts.ShowMessage(sheet, {QStringLiteral("File Save"), QStringLiteral("Corvellan Timers Saved"), QString(),
-                                PromptMessage::Icon::Information});
+    // A child of the sheet, so it is not shut out by the sheet's modality
+    // and goes when the sheet goes.
+    if (!dayPlan) dayPlan = new DayPlanWindow(sheet);
+    dayPlan->ShowPlan(sheet->TimersOnSheet());
+    dayPlan->ShowBeside(*sheet);
 }
 
-void TimerApp::LoadTimerFile() {
-    TimerSheetDialog* sheet = currentSheet.get();
-    if (!sheet) return;
-    const QString path = prompts.AskOpenPath(sheet, kLoadRequest);
-    if (path.isEmpty()) return;
+DayPlanWindow* TimerApp::DayPlan() const { return dayPlan; }
 
-    // A file that is not ten good lines changes nothing on the sheet.
-    const TimerFileContent content = ReadTimerFile(QFile::encodeName(path).toStdString());
-    if (!content.ok) {
-        prompts.ShowMessage(sheet, FileErrorMessage(content.error));
-        return;
-    }
-    sheet->records = content.records;
-    sheet->ShowTimersOnSheet();
+void TimerApp::RefreshDayPlan() {
+    if (dayPlan && dayPlan->isVisible() && currentSheet) dayPlan->ShowPlan(currentSheet->TimersOnSheet());
 }
 
 void TimerApp::OnAbout() {

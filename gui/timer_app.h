@@ -1,13 +1,17 @@
 #pragma once
 // The application: builds the timer sheet, runs it until it closes, and
-// handles the commands that belong to the whole program (Save, Load, About).
+// handles the commands that belong to the whole program: the timer files
+// (Save, Load, Recent Files, a dropped file, the one given at start), the
+// question about unsaved work, the day plan, print and PDF, About.
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <string>
 
 namespace cv {
 
+class DayPlanWindow;
 class Prompts;
 class TimerSheetDialog;
 
@@ -21,21 +25,43 @@ public:
     ~TimerApp() override;
 
     // Builds the sheet with its icon and wires its commands; it becomes the
-    // current sheet. Run() shows it modally until File > Exit or the close box.
+    // current sheet. Run() shows it modally until File > Exit or the close
+    // box, first loading fileToOpen when one is given.
     TimerSheetDialog& CreateSheet();
-    int Run();
+    int Run(const QString& fileToOpen = QString());
 
-    // The running sheet, through which Save and Load reach the timers.
+    // The running sheet, through which the file commands reach the timers.
     TimerSheetDialog* CurrentSheet() const { return currentSheet.get(); }
+    DayPlanWindow* DayPlan() const;
 
-    void SaveTimerFile();
+    // File > Save; true once the file is written.
+    bool SaveTimerFile();
+    // File > Load, File > Recent Files, a file dropped on the window, the
+    // file named at start: all load through OpenTimerFile, and all but the
+    // last ask about unsaved work first.
     void LoadTimerFile();
+    void OpenRecentFile(const QString& path);
+    void OpenDroppedFile(const QString& path);
+    bool OpenTimerFile(const QString& path);
+
+    // "Save changes to the timers?" when the sheet has unsaved changes: true
+    // when the sheet may be closed or replaced (saved, or the user chose
+    // Discard), false when the user cancelled or the save did not happen.
+    bool OfferToSaveChanges();
+
+    void OnDayPlan();
+    void OnPrint();
+    void OnExportPdf();
     void OnAbout();
 
 private:
+    void RememberFile(const QString& path);
+    void RefreshDayPlan();
+
     Prompts& prompts;
     const std::string settingsFolder;
     std::unique_ptr<TimerSheetDialog> currentSheet;
+    QPointer<DayPlanWindow> dayPlan;
 };
 
 }  // namespace cv

@@ -26,8 +26,8 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
       settingsPath(std::move(settingsPath)),
       promptsRef(prompts),
       link(&TheSerialLink()) {
-    setWindowTitle(QStringLiteral("Corvellan Timers"));
     setObjectName(QStringLiteral("timerSheet"));
+    setAcceptDrops(true);
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -68,25 +68,24 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
             edit->setText(FromLatin1(DefaultColumnTexts(t)[f]));
         }
     }
+    WatchFields();
+    RememberFieldsAsSaved();
+    UpdateTitle();
     SetTabOrder();
     Field(0, TimerField::StartTime)->setFocus();
     LoadPortSetting();
+    RefreshRecentFiles();
 }
 
 void TimerSheetDialog::SetTabOrder() {
     // Column by column; within a column the start time comes first, as on the
-    // printed sheet supervisors fill in. The names of Timers 1 and 2 are not
-    // tab stops.
+    // printed sheet supervisors fill in.
     static constexpr TimerField kOrder[] = {TimerField::StartTime, TimerField::Name, TimerField::RepeatInterval,
                                             TimerField::SnoozeTime, TimerField::Priority};
     QWidget* previous = nullptr;
     for (int t = 0; t < kTimerCount; ++t) {
         for (TimerField f : kOrder) {
             QLineEdit* edit = Field(t, f);
-            if (f == TimerField::Name && t < 2) {
-                edit->setFocusPolicy(Qt::ClickFocus);
-                continue;
-            }
             if (previous) setTabOrder(previous, edit);
             previous = edit;
         }
@@ -103,6 +102,12 @@ ColumnTexts TimerSheetDialog::ColumnOnSheet(int timerIndex) const {
     ColumnTexts texts;
     for (TimerField f : kTimerFields) texts[f] = ToLatin1(Field(timerIndex, f)->text());
     return texts;
+}
+
+TimerRecords TimerSheetDialog::TimersOnSheet() const {
+    TimerRecords timers;
+    for (int t = 0; t < kTimerCount; ++t) timers[t] = RecordFromTexts(ColumnOnSheet(t));
+    return timers;
 }
 
 void TimerSheetDialog::ReadTimerFromSheet(int timerIndex) {

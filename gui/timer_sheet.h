@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/timers/timer_record.h"
@@ -14,6 +15,7 @@ class QAction;
 class QActionGroup;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
@@ -49,6 +51,21 @@ public:
     void OnSendTimers();
     void CancelSend();
 
+    // Unsaved work: whether the fields differ from what was last loaded,
+    // saved or shown at start. The title carries the file's name and Qt's
+    // modified marker.
+    bool HasUnsavedChanges() const { return isWindowModified(); }
+    void RememberFieldsAsSaved();
+    void SetFileName(const QString& fileName);
+    // Asked before the window closes (File > Exit, the close box); false keeps it open.
+    void SetCloseCheck(std::function<bool()> check) { closeCheck = std::move(check); }
+
+    // File > Recent Files, read again from the settings file.
+    void RefreshRecentFiles();
+    QMenu* RecentFilesMenu() const { return recentMenu; }
+
+    // The ten timers as the fields read now, leaving records as they are.
+    TimerRecords TimersOnSheet() const;
     ColumnTexts ColumnOnSheet(int timerIndex) const;
     QLineEdit* Field(int timerIndex, TimerField field) const;
     QAction* PortAction(int portNumber) const;  // 1..12
@@ -73,11 +90,23 @@ signals:
     void saveRequested();
     void loadRequested();
     void aboutRequested();
+    void printRequested();
+    void exportPdfRequested();
+    void dayPlanRequested();
+    void recentFileChosen(const QString& path);
+    // Sent once the drop itself is over, so any question it raises does not
+    // hold up the program the file came from.
+    void fileDropped(const QString& path);
+    // Any field's text changed, by typing or by the program.
+    void fieldsEdited();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenu(QVBoxLayout* outer);
@@ -85,6 +114,12 @@ private:
     void SetTabOrder();
     void ShowColumn(int timerIndex, const ColumnTexts& texts);
     void RefreshPortTips();
+    void WatchFields();
+    void OnFieldTextChanged(int timerIndex, TimerField field);
+    void ShowFieldReading(int timerIndex, TimerField field);
+    void UpdateTitle();
+    QString DroppedFile(const QMimeData* data) const;
+    bool TakeDrag(QEvent* event);
 
     Prompts& promptsRef;
     SerialLink* link;
@@ -92,12 +127,17 @@ private:
     bool sending = false;
     bool cancelRequested = false;
     bool closeAfterSend = false;
+    std::array<ColumnTexts, kTimerCount> savedTexts{};
+    QString fileName;
+    QString shownReading;  // the field reading the status bar shows, if any
+    std::function<bool()> closeCheck;
 
     std::array<std::array<QLineEdit*, kFieldsPerTimer>, kTimerCount> fields{};
     std::array<QAction*, kPortMenuCount> portActions{};
     QActionGroup* portGroup = nullptr;
     QMenuBar* menuBar = nullptr;
     QMenu* commPortMenu = nullptr;
+    QMenu* recentMenu = nullptr;
     QWidget* editArea = nullptr;
     QPushButton* sendButton = nullptr;
     QPushButton* cancelButton = nullptr;

@@ -1,8 +1,10 @@
-// Building the sheet's widgets: the menu bar and the two blocks of five
-// framed columns. Sizes come from the font, so the sheet scales with it.
+// Building the sheet's widgets: the menu bar (with its list of recent files)
+// and the two blocks of five framed columns. Sizes come from the font, so the
+// sheet scales with it.
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "core/settings/recent_files.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -26,6 +29,12 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     file->addSeparator();
     QAction* load = file->addAction(QStringLiteral("Load"), this, &TimerSheetDialog::loadRequested);
     load->setShortcut(QKeySequence::Open);
+    recentMenu = file->addMenu(QStringLiteral("Recent Files"));
+    connect(file, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshRecentFiles);
+    file->addSeparator();
+    QAction* print = file->addAction(QStringLiteral("Print..."), this, &TimerSheetDialog::printRequested);
+    print->setShortcut(QKeySequence::Print);
+    file->addAction(QStringLiteral("Export PDF..."), this, &TimerSheetDialog::exportPdfRequested);
     file->addSeparator();
     file->addAction(QStringLiteral("&Exit"), this, &QDialog::close);
 
@@ -42,8 +51,25 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
         portActions[n - 1] = port;
     }
 
+    QMenu* view = bar->addMenu(QStringLiteral("View"));
+    view->addAction(QStringLiteral("Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
+
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->addAction(QStringLiteral("About"), this, &TimerSheetDialog::aboutRequested);
+}
+
+void TimerSheetDialog::RefreshRecentFiles() {
+    recentMenu->clear();
+    int number = 0;
+    for (const std::string& stored : ReadRecentFiles(settingsPath)) {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(stored));
+        QString label = path;
+        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        ++number;
+        QAction* item = recentMenu->addAction(QStringLiteral("&%1 %2").arg(number).arg(label));
+        connect(item, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
+    }
+    recentMenu->setEnabled(number > 0);
 }
 
 QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {

@@ -74,6 +74,9 @@ void TimerSheetDialog::OnSendTimers() {
     sending = false;
 
     if (closeAfterSend) {
+        // The close may still be refused (unsaved changes, Cancel); the
+        // next send must then end as usual.
+        closeAfterSend = false;
         close();
         return;
     }
@@ -102,6 +105,10 @@ void TimerSheetDialog::closeEvent(QCloseEvent* event) {
     if (sending) {
         closeAfterSend = true;
         CancelSend();
+        event->ignore();
+        return;
+    }
+    if (closeCheck && !closeCheck()) {
         event->ignore();
         return;
     }

@@ -13,6 +13,9 @@ int RunEmulate(int argc, char** argv);
 // Prints the ten timers of a timer file as a table.
 int RunShow(int argc, char** argv);
 
+// Prints the day's reminders of a timer file in time order, then the clashes.
+int RunPlan(int argc, char** argv);
+
 // Sends the ten timers of a timer file to the unit, printing each step.
 int RunSend(int argc, char** argv);
 

@@ -1,13 +1,12 @@
 // cvtimerctl show: the ten timers of a timer file, as the sheet would show them.
 
-#include <cstdio>
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/timers/time_text.h"
-#include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
+#include "tools/ctl_timer_file.h"
 #include "tools/unit_messages.h"
 
 namespace cv {
@@ -36,33 +35,13 @@ std::string DisplayName(const std::string& name) {
 }  // namespace
 
 int RunShow(int argc, char** argv) {
-    std::string path;
-    bool havePath = false;
-    ArgumentReader arguments(argc, argv);
-    while (!arguments.AtEnd()) {
-        const std::string_view argument = arguments.Next();
-        if (arguments.IsOption()) {
-            if (!IsHelpOption(argument))
-                return UsageError("show", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (havePath) return UsageError("show", "only one FILE, please", kUsage);
-        path = argument;
-        havePath = true;
-    }
-    if (!havePath) return UsageError("show", "which timer file?", kUsage);
-
-    const TimerFileContent content = ReadTimerFile(path);
-    if (!content.ok) {
-        std::fprintf(stderr, "%s\n%s\n", TimerFileErrorMainText(content.error).c_str(),
-                     TimerFileErrorDetailText(content.error).c_str());
-        return 1;
-    }
+    TimerRecords timers;
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "show", kUsage, timers))
+        return *exitStatus;
 
     std::vector<std::vector<std::string>> rows{{"Timer", "Name", "Start", "Repeat", "Snooze", "Priority"}};
     for (int index = 0; index < kTimerCount; ++index) {
-        const TimerRecord& timer = content.records[static_cast<std::size_t>(index)];
+        const TimerRecord& timer = timers[static_cast<std::size_t>(index)];
         rows.push_back({std::to_string(index + 1), DisplayName(timer.name), FormatTimeText(timer.startTime),
                         FormatTimeText(timer.repeatInterval), FormatTimeText(timer.snoozeTime),
                         std::to_string(timer.priority)});

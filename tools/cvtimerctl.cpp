@@ -19,6 +19,7 @@ struct Command {
 // One line per subcommand.
 constexpr Command kCommands[] = {
     {"show", cv::RunShow, "print the timers of a timer file"},
+    {"plan", cv::RunPlan, "print the day's reminders of a timer file and the clashes"},
     {"send", cv::RunSend, "send the timers of a timer file to the unit"},
     {"ports", cv::RunPorts, "list the serial ports and the devices they reach"},
     {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal"},

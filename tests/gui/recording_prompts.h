@@ -14,11 +14,22 @@ public:
     void ShowMessage(QWidget*, const PromptMessage& message) override { shown.push_back(message); }
     QString AskSavePath(QWidget*, const FileDialogRequest& request) override { return Answer(request); }
     QString AskOpenPath(QWidget*, const FileDialogRequest& request) override { return Answer(request); }
+    SaveChangesAnswer AskSaveChanges(QWidget*, const PromptMessage& question) override {
+        questions.push_back(question);
+        if (nextAnswers.empty()) return SaveChangesAnswer::Cancel;
+        const SaveChangesAnswer answer = nextAnswers.front();
+        nextAnswers.erase(nextAnswers.begin());
+        return answer;
+    }
+    bool AskPrintSetup(QWidget*, QPrinter&) override { return false; }
 
     // Next paths the file dialogs return; an empty string is a cancel.
     QStringList nextPaths;
     std::vector<PromptMessage> shown;
     std::vector<FileDialogRequest> fileRequests;
+    // Next answers to the unsaved-work question; Cancel once they run out.
+    std::vector<SaveChangesAnswer> nextAnswers;
+    std::vector<PromptMessage> questions;
 
     QStringList ShownTexts() const {
         QStringList texts;

@@ -185,5 +185,24 @@ TEST_F(SendTimersTest, ClosingTheWindowMidSendStopsTheSendAndThenCloses) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+TEST_F(SendTimersTest, AMidSendCloseRefusedAtTheUnsavedWorkQuestionLeavesTheNextSendAlone) {
+    sheet->Field(0, TimerField::Name)->setText("Edited");
+    prompts.nextAnswers = {SaveChangesAnswer::Cancel};
+    unit.SetBehaviour({.silentFrom = 1});
+    bool closing = true;
+    unit.SetMessageCallback([this, &closing](const std::string&, int) {
+        if (closing) QMetaObject::invokeMethod(sheet, [this] { sheet->close(); }, Qt::QueuedConnection);
+        closing = false;
+    });
+    Send();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(prompts.questions.size(), 1u);
+
+    unit.SetBehaviour({});
+    Send();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Timers Sent to Corvellan"});
+}
+
 }  // namespace
 }  // namespace cv

@@ -16,20 +16,6 @@ const std::string kDefaultFile = golden::kDefaultTimerFile;
 
 class TimerFileMenuTest : public SheetTest {
 protected:
-    QAction* FileItem(const QString& text) const {
-        for (QAction* a : sheet->findChild<QMenuBar*>()->actions()[0]->menu()->actions()) {
-            if (a->text() == text) return a;
-        }
-        return nullptr;
-    }
-    void Save(const std::string& path) {
-        prompts.nextPaths << QString::fromStdString(path);
-        FileItem("Save")->trigger();
-    }
-    void Load(const std::string& path) {
-        prompts.nextPaths << QString::fromStdString(path);
-        FileItem("Load")->trigger();
-    }
     std::vector<ColumnTexts> AllColumns() const {
         std::vector<ColumnTexts> columns;
         for (int t = 0; t < kTimerCount; ++t) columns.push_back(sheet->ColumnOnSheet(t));
@@ -53,6 +39,7 @@ TEST_F(TimerFileMenuTest, SaveThenLoadShowsTimesInTheirFormattedForm) {
     sheet->Field(5, TimerField::Name)->setText(QString(20, QLatin1Char(' ')));
     Save(FolderPath("t.csv"));
     sheet->Field(4, TimerField::Name)->setText("changed");
+    prompts.nextAnswers = {SaveChangesAnswer::Discard};
     Load(FolderPath("t.csv"));
     EXPECT_EQ(Text(2, TimerField::RepeatInterval), "02:00 AM");
     EXPECT_EQ(Text(0, TimerField::StartTime), "06:00 AM");
@@ -91,6 +78,7 @@ TEST_F(TimerFileMenuTest, AMalformedFileIsRefusedAndTheSheetStaysAsItWas) {
     for (const auto& [content, where] : cases) {
         WriteBytes(FolderPath("bad.csv"), content);
         prompts.shown.clear();
+        prompts.nextAnswers = {SaveChangesAnswer::Discard};
         Load(FolderPath("bad.csv"));
         ASSERT_EQ(prompts.ShownTexts(), QStringList{"Cannot Load Timer File"}) << where.toStdString();
         EXPECT_TRUE(prompts.shown[0].detail.contains(where)) << prompts.shown[0].detail.toStdString();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ TEST_F(TimerSheetTest, OpensWithTheDefaultTimersAndNamedFields) {
     EXPECT_EQ(sheet->Field(2, TimerField::StartTime)->accessibleName(), "Timer 3 Start Time");
     EXPECT_EQ(sheet->Field(2, TimerField::Name)->accessibleName(), "Timer 3 Timer Name");
     EXPECT_EQ(sheet->Field(9, TimerField::Priority)->accessibleName(), "Timer 10 Message Priority");
-    EXPECT_EQ(sheet->windowTitle(), "Corvellan Timers");
+    EXPECT_EQ(sheet->windowTitle(), "Corvellan Timers[*]");
+    EXPECT_FALSE(sheet->isWindowModified());
     EXPECT_FALSE(sheet->windowIcon().isNull());
 }
 
@@ -38,11 +40,12 @@ TEST_F(TimerSheetTest, MenuHoldsEveryCommand) {
     ASSERT_NE(bar, nullptr);
     QStringList titles;
     for (QAction* a : bar->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "Comm Port", "Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "Comm Port", "View", "Help"}));
 
     QStringList fileItems;
     for (QAction* a : bar->actions()[0]->menu()->actions()) fileItems << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(fileItems, (QStringList{"Save", "-", "Load", "-", "&Exit"}));
+    EXPECT_EQ(fileItems,
+              (QStringList{"Save", "-", "Load", "Recent Files", "-", "Print...", "Export PDF...", "-", "&Exit"}));
 
     QMenu* ports = bar->actions()[1]->menu();
     ASSERT_EQ(ports, sheet->CommPortMenu());
@@ -51,7 +54,8 @@ TEST_F(TimerSheetTest, MenuHoldsEveryCommand) {
         EXPECT_EQ(ports->actions()[n - 1]->text(), QStringLiteral("Port %1").arg(n));
         EXPECT_TRUE(ports->actions()[n - 1]->isCheckable());
     }
-    EXPECT_EQ(bar->actions()[2]->menu()->actions()[0]->text(), "About");
+    EXPECT_EQ(bar->actions()[2]->menu()->actions()[0]->text(), "Day Plan");
+    EXPECT_EQ(bar->actions()[3]->menu()->actions()[0]->text(), "About");
 }
 
 TEST_F(TimerSheetTest, ReadsColumnsIntoRecords) {
@@ -118,7 +122,7 @@ TEST_F(TimerSheetTest, TabWalksColumnByColumnStartTimeFirst) {
     std::vector<QWidget*> expected;
     for (int t = 0; t < kTimerCount; ++t) {
         expected.push_back(sheet->Field(t, TimerField::StartTime));
-        if (t >= 2) expected.push_back(sheet->Field(t, TimerField::Name));
+        expected.push_back(sheet->Field(t, TimerField::Name));
         expected.push_back(sheet->Field(t, TimerField::RepeatInterval));
         expected.push_back(sheet->Field(t, TimerField::SnoozeTime));
         expected.push_back(sheet->Field(t, TimerField::Priority));
@@ -130,6 +134,30 @@ TEST_F(TimerSheetTest, TabWalksColumnByColumnStartTimeFirst) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), expected[0]);
+}
+
+TEST_F(TimerSheetTest, AFocusedFieldSaysHowItReadsAndADoubtfulTextIsMarked) {
+    QApplication::setActiveWindow(sheet);
+    QLineEdit* start = sheet->Field(2, TimerField::StartTime);
+    start->setFocus();
+    const QString reading = "Start Time of Timer 3 reads as 06:20 AM (380 minutes)";
+    EXPECT_EQ(sheet->StatusBar()->currentMessage(), reading);
+    EXPECT_EQ(start->toolTip(), reading);
+    const QColor plain = start->palette().color(QPalette::Base);
+
+    start->selectAll();
+    QTest::keyClicks(start, "six");
+    EXPECT_TRUE(sheet->StatusBar()->currentMessage().startsWith("Start Time of Timer 3 reads as 12:00 AM (0 minutes)"));
+    EXPECT_TRUE(start->toolTip().contains("There is no number in \"six\"")) << start->toolTip().toStdString();
+    EXPECT_NE(start->palette().color(QPalette::Base), plain);
+    sheet->ReadTimerFromSheet(2);
+    EXPECT_EQ(sheet->records[2].startTime, 0);  // a mark only warns
+
+    sheet->Field(2, TimerField::Name)->setFocus();
+    EXPECT_TRUE(sheet->StatusBar()->currentMessage().isEmpty());
+    start->setText("6:20 AM");
+    EXPECT_EQ(start->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(start->toolTip(), reading);
 }
 
 TEST_F(TimerSheetTest, EnterAndEscapeDoNotCloseTheSheet) {

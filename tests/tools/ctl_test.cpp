@@ -157,6 +157,32 @@ TEST_F(CtlTest, ShowPrintsTheTimersAsAnAlignedTable) {
     EXPECT_EQ(lines[10], "   10  Shake Machine       08:00 AM  00:45 AM  00:03 AM         1");
 }
 
+TEST_F(CtlTest, PlanPrintsTheRemindersInTimeOrderThenTheClashes) {
+    std::string text = kDefaultFile;
+    text.replace(text.find("Labor Check"), 41, "Labor Check         ,1500,0240,0003,0001\n");
+    const Outcome planned = Run({"plan", WriteFile("timers.csv", text)});
+
+    EXPECT_EQ(planned.status, 0) << planned.err;
+    const std::vector<std::string> lines = Lines(planned.out);
+    ASSERT_GE(lines.size(), 5u) << planned.out;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
+              (std::vector<std::string>{"06:00 AM  Hands Washing", "06:10 AM  Beef Cookout Check",
+                                        "06:20 AM  Test All Sanitizer", "06:30 AM  Hands Washing",
+                                        "06:30 AM  Travel Path"}));
+    const std::string clashes = planned.out.substr(planned.out.find("\nClashes:\n"));
+    const std::vector<std::string> expected = {
+        "06:30 AM  Hands Washing, Travel Path, Temp Check/PHU",
+        "09:00 AM  Hands Washing, Holding Time Check, Guest Trac",
+        "11:00 PM  Hands Washing, Holding Time Check, Shake Machine",
+        "Labor Check starts 25 h after midnight",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : expected) {
+        at = clashes.find("\n" + line + "\n", at);
+        EXPECT_NE(at, std::string::npos) << line << "\n" << clashes;
+    }
+}
+
 TEST_F(CtlTest, ShowAndSendRefuseABrokenFileNamingTheLine) {
     std::string fewFields = kDefaultFile;
     fewFields.replace(fewFields.find("Labor Check"), 41, "Labor Check,0540\n");
@@ -269,6 +295,7 @@ TEST_F(CtlTest, UsageMistakesExitWithTwoAndHelpWithZero) {
         {{"show"}, 2, "Usage: cvtimerctl show FILE"},
         {{"show", file, file}, 2, "Usage: cvtimerctl show FILE"},
         {{"show", "--help"}, 0, "Usage: cvtimerctl show FILE"},
+        {{"plan", file, file}, 2, "Usage: cvtimerctl plan FILE"},
         {{"send"}, 2, "Usage: cvtimerctl send FILE"},
         {{"send", file, "--port", "1", "--device", "/dev/null"}, 2, "Usage: cvtimerctl send FILE"},
         {{"send", file, "--port", "0"}, 2, "Usage: cvtimerctl send FILE"},

@@ -1,0 +1,120 @@
+// The timer files behind the sheet: File > Save and File > Load, the recent
+// files, a file dropped on the window or named at start, and the question
+// that keeps unsaved work from being lost.
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/settings/recent_files.h"
+#include "core/timerfile/timer_file_io.h"
+#include "gui/prompts.h"
+#include "gui/timer_app.h"
+#include "gui/timer_sheet.h"
+
+namespace cv {
+
+namespace {
+
+const FileDialogRequest kSaveRequest{QStringLiteral("Save Timers"), QStringLiteral("CV Timer (*.csv)"),
+                                     QStringLiteral("csv")};
+const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiteral("CV Timer (*.csv)"),
+                                     QStringLiteral("csv")};
+
+PromptMessage FileErrorMessage(const TimerFileError& error) {
+    return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
+            QString::fromLocal8Bit(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
+}
+
+std::string FileBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+bool TimerApp::SaveTimerFile() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return false;
+    const QString path = prompts.AskSavePath(sheet, kSaveRequest);
+    if (path.isEmpty()) return false;
+
+    for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
+    const TimerFileError error = WriteTimerFile(FileBytes(path), sheet->records);
+    if (error.kind != TimerFileErrorKind::None) {
+        prompts.ShowMessage(sheet, FileErrorMessage(error));
+        return false;
+    }
+    sheet->RememberFieldsAsSaved();
+    RememberFile(path);
+    prompts.ShowMessage(sheet, {QStringLiteral("File Save"), QStringLiteral("Corvellan Timers Saved"), QString(),
+                                PromptMessage::Icon::Information});
+    return true;
+}
+
+void TimerApp::LoadTimerFile() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet || !OfferToSaveChanges()) return;
+    const QString path = prompts.AskOpenPath(sheet, kLoadRequest);
+    if (path.isEmpty()) return;
+    OpenTimerFile(path);
+}
+
+void TimerApp::OpenRecentFile(const QString& path) {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentFile(sheet->settingsPath, FileBytes(path));
+        sheet->RefreshRecentFiles();
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Cannot Load Timer File"),
+                                    QStringLiteral("\"%1\" is no longer there, so it has been taken off the "
+                                                   "Recent Files list.")
+                                        .arg(path),
+                                    PromptMessage::Icon::Warning});
+        return;
+    }
+    if (!OfferToSaveChanges()) return;
+    OpenTimerFile(path);
+}
+
+void TimerApp::OpenDroppedFile(const QString& path) {
+    if (!currentSheet || !OfferToSaveChanges()) return;
+    OpenTimerFile(path);
+}
+
+bool TimerApp::OpenTimerFile(const QString& path) {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return false;
+    // A file that is not ten good lines changes nothing on the sheet.
+    const TimerFileContent content = ReadTimerFile(FileBytes(path));
+    if (!content.ok) {
+        prompts.ShowMessage(sheet, FileErrorMessage(content.error));
+        return false;
+    }
+    sheet->records = content.records;
+    sheet->ShowTimersOnSheet();
+    sheet->RememberFieldsAsSaved();
+    RememberFile(path);
+    return true;
+}
+
+void TimerApp::RememberFile(const QString& path) {
+    TimerSheetDialog* sheet = currentSheet.get();
+    const QFileInfo file(path);
+    sheet->SetFileName(file.fileName());
+    // The list outlives this run and its current folder, so it holds full paths.
+    RememberRecentFile(sheet->settingsPath, FileBytes(file.absoluteFilePath()));
+    sheet->RefreshRecentFiles();
+}
+
+bool TimerApp::OfferToSaveChanges() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet || !sheet->HasUnsavedChanges()) return true;
+    const PromptMessage question{QApplication::applicationName(), QStringLiteral("Save changes to the timers?"),
+                                 QString(), PromptMessage::Icon::Warning};
+    switch (prompts.AskSaveChanges(sheet, question)) {
+        case SaveChangesAnswer::Save: return SaveTimerFile();
+        case SaveChangesAnswer::Discard: return true;
+        case SaveChangesAnswer::Cancel: break;
+    }
+    return false;
+}
+
+}  // namespace cv

@@ -1,0 +1,79 @@
+// File > Print... and File > Export PDF...: the timers on the sheet, as typed,
+// on one page.
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QStatusBar>
+
+#include "core/platform/whole_file.h"
+#include "gui/prompts.h"
+#include "gui/timer_app.h"
+#include "gui/timer_page.h"
+#include "gui/timer_sheet.h"
+
+namespace cv {
+
+namespace {
+
+const FileDialogRequest kExportRequest{QStringLiteral("Export PDF"), QStringLiteral("PDF (*.pdf)"),
+                                       QStringLiteral("pdf")};
+
+TimerPage PageOf(const TimerSheetDialog& sheet) {
+    QString title = sheet.windowTitle();
+    title.remove(QStringLiteral("[*]"));
+    return {title, QDate::currentDate(), sheet.TimersOnSheet()};
+}
+
+QString ExportFailure(const QString& path, const FileReplaceResult& result) {
+    const QString reason = QString::fromLocal8Bit(result.systemText.empty() ? "unknown error" : result.systemText);
+    switch (result.stage) {
+        case FileReplaceResult::Stage::Target:
+        case FileReplaceResult::Stage::Create:
+            return QStringLiteral("\"%1\" cannot be created: %2.").arg(path, reason);
+        default:
+            return QStringLiteral("The PDF could not be written to \"%1\": %2. Any earlier file of that name is "
+                                  "unchanged.")
+                .arg(path, reason);
+    }
+}
+
+}  // namespace
+
+void TimerApp::OnPrint() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(LocalPageSize());
+    printer.setDocName(QStringLiteral("Corvellan Timers"));
+    if (!prompts.AskPrintSetup(sheet, printer)) return;
+    if (!PrintTimerPage(printer, PageOf(*sheet))) {
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Print"),
+                                    QStringLiteral("The printer could not be started."), PromptMessage::Icon::Warning});
+    }
+}
+
+void TimerApp::OnExportPdf() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    const QString path = prompts.AskSavePath(sheet, kExportRequest);
+    if (path.isEmpty()) return;
+
+    // Made whole in memory and then put in place in one step, so a failure
+    // never leaves part of a PDF behind.
+    const QByteArray pdf = TimerPagePdf(PageOf(*sheet), LocalPageSize());
+    FileReplaceResult result;
+    if (pdf.isEmpty()) {
+        result = {FileReplaceResult::Stage::Write, "the page could not be drawn"};
+    } else {
+        result = ReplaceFileSafely(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size()));
+    }
+    if (!result.Ok()) {
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Export PDF"),
+                                    ExportFailure(path, result), PromptMessage::Icon::Warning});
+        return;
+    }
+    sheet->StatusBar()->showMessage(QStringLiteral("Exported to %1").arg(path), 10000);
+}
+
+}  // namespace cv

@@ -1,0 +1,223 @@
+#include "gui/timer_page.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <vector>
+
+#include "core/timers/clock_text.h"
+#include "core/timers/day_plan.h"
+#include "core/timers/time_text.h"
+#include "gui/day_plan_picture.h"
+
+namespace cv {
+
+namespace {
+
+constexpr qreal kMargin = 36;  // points; printers add their own on top
+const QColor kRule(150, 150, 150);
+
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Sizes in the painter's units, which are points here.
+QFont PageFont(const QPainter& painter, int size, bool bold = false) {
+    QFont font = painter.font();
+    font.setPixelSize(size);
+    font.setBold(bold);
+    return font;
+}
+
+qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page) {
+    painter.setFont(PageFont(painter, 16, true));
+    const qreal height = QFontMetricsF(painter.font()).height();
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                     page.title);
+    painter.setFont(PageFont(painter, 10));
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), height), Qt::AlignRight | Qt::AlignVCenter,
+                     QLocale().toString(page.date, QLocale::LongFormat));
+    return height * 1.6;
+}
+
+qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& timers) {
+    const QStringList header = {QStringLiteral("Timer"),  QStringLiteral("Name"),   QStringLiteral("Start"),
+                                QStringLiteral("Repeat"), QStringLiteral("Snooze"), QStringLiteral("Priority")};
+    painter.setFont(PageFont(painter, 9));
+    const QFontMetricsF metrics(painter.font());
+    const QFontMetricsF boldMetrics(PageFont(painter, 9, true));
+    const qreal rowHeight = metrics.height() * 1.45;
+    const qreal pad = metrics.averageCharWidth();
+    const qreal timeWidth = metrics.horizontalAdvance(QStringLiteral("1092:15 PM")) + 2 * pad;
+    const qreal small = boldMetrics.horizontalAdvance(QStringLiteral("Priority")) + 2 * pad;
+    const qreal nameWidth = std::max<qreal>(area.width() - 2 * small - 3 * timeWidth, small);
+    const qreal widths[] = {small, nameWidth, timeWidth, timeWidth, timeWidth, small};
+
+    for (int row = 0; row <= kTimerCount; ++row) {
+        QStringList cells = header;
+        if (row > 0) {
+            const TimerRecord& timer = timers[static_cast<std::size_t>(row - 1)];
+            cells = {QString::number(row), FromLatin1(timer.name), FromLatin1(FormatTimeText(timer.startTime)),
+                     FromLatin1(FormatTimeText(timer.repeatInterval)), FromLatin1(FormatTimeText(timer.snoozeTime)),
+                     QString::number(timer.priority)};
+        }
+        painter.setFont(PageFont(painter, 9, row == 0));
+        qreal x = area.left();
+        const qreal y = area.top() + row * rowHeight;
+        for (int column = 0; column < cells.size(); ++column) {
+            const QRectF cell(x + pad, y, widths[column] - 2 * pad, rowHeight);
+            const Qt::Alignment side = column == 1 ? Qt::AlignLeft : (column == 0 || column == 5) ? Qt::AlignRight : Qt::AlignHCenter;
+            painter.drawText(cell, side | Qt::AlignVCenter,
+                             (row == 0 ? boldMetrics : metrics).elidedText(cells[column], Qt::ElideRight, cell.width()));
+            x += widths[column];
+        }
+        painter.setPen(QPen(row == 0 ? Qt::black : kRule, 0));
+        painter.drawLine(QPointF(area.left(), y + rowHeight), QPointF(area.right(), y + rowHeight));
+        painter.setPen(Qt::black);
+    }
+    return rowHeight * (kTimerCount + 1);
+}
+
+struct ListedLine {
+    QString time;  // empty for a timer outside the day
+    QString names;
+    bool clash = false;
+};
+
+std::vector<ListedLine> ReminderLines(const TimerRecords& timers, const DayPlan& plan) {
+    std::vector<ListedLine> lines;
+    for (const PlanMinute& minute : MinutesWithReminders(plan)) {
+        QStringList names;
+        for (int t : minute.timerIndexes) names << FromLatin1(PlanName(timers, t));
+        lines.push_back({FromLatin1(FormatClockTime(minute.minute)), names.join(QStringLiteral(", ")), names.size() > 1});
+    }
+    for (int t : plan.outsideDay) {
+        const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
+        lines.push_back({QString(), QStringLiteral("Outside the day: %1 starts %2 after midnight")
+                                        .arg(FromLatin1(PlanName(timers, t)), FromLatin1(start))});
+    }
+    return lines;
+}
+
+// Flows the lines down two columns, the names word-wrapped beside their time,
+// in the largest size that fits; what still does not fit at the smallest
+// size is counted at the end.
+void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<ListedLine>& lines) {
+    constexpr int kColumns = 2;
+    const qreal gap = 12;
+    const qreal columnWidth = (area.width() - gap * (kColumns - 1)) / kColumns;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    for (int size : {9, 8, 7, 6, 5}) {
+        painter.setFont(PageFont(painter, size, true));
+        const qreal timeWidth = QFontMetricsF(painter.font()).horizontalAdvance(QStringLiteral("00:00 AM  "));
+        const auto textRect = [&](const ListedLine& line, qreal x, qreal y) {
+            const qreal indent = line.time.isEmpty() ? 0 : timeWidth;
+            return QRectF(x + indent, y, columnWidth - indent, 1e6);
+        };
+        std::vector<QPointF> places;
+        int column = 0;
+        qreal y = area.top();
+        for (const ListedLine& line : lines) {
+            painter.setFont(PageFont(painter, size, line.clash));
+            const qreal height = painter.boundingRect(textRect(line, 0, 0), flags, line.names).height();
+            if (y + height > area.bottom()) {
+                if (++column == kColumns) break;
+                y = area.top();
+            }
+            places.emplace_back(area.left() + column * (columnWidth + gap), y);
+            y += height;
+        }
+        const bool fits = places.size() == lines.size();
+        if (!fits && size > 5) continue;
+        const std::size_t shown = fits ? places.size() : places.size() - 1;
+        for (std::size_t i = 0; i < shown; ++i) {
+            const ListedLine& line = lines[i];
+            painter.setFont(PageFont(painter, size, line.clash));
+            painter.drawText(QRectF(places[i], QSizeF(timeWidth, 1e6)), flags, line.time);
+            painter.drawText(textRect(line, places[i].x(), places[i].y()), flags, line.names);
+        }
+        if (!fits && !places.empty()) {
+            painter.setFont(PageFont(painter, size));
+            painter.drawText(QRectF(places.back(), QSizeF(columnWidth, 1e6)), flags,
+                             QStringLiteral("... and %1 more; cvtimerctl plan lists them all").arg(lines.size() - shown));
+        }
+        return;
+    }
+}
+
+void PaintScaled(QPainter& painter, qreal unitsPerPoint, const QSizeF& pagePoints, const TimerPage& page) {
+    painter.scale(unitsPerPoint, unitsPerPoint);
+    PaintTimerPage(painter, QRectF(QPointF(0, 0), pagePoints).adjusted(kMargin, kMargin, -kMargin, -kMargin), page);
+}
+
+}  // namespace
+
+QPageSize LocalPageSize() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    qreal y = area.top();
+    y += PaintHeading(painter, area, page);
+    y += PaintTable(painter, QRectF(area.left(), y, area.width(), area.bottom() - y), page.timers) + 16;
+
+    const DayPlanPicture picture(page.timers);
+    painter.setFont(PageFont(painter, 7));
+    const qreal pictureHeight = DayPlanPicture::PreferredHeight(painter.font()) * 1.1;
+    picture.Paint(painter, QRectF(area.left(), y, area.width(), pictureHeight));
+    y += pictureHeight + 2;
+    painter.setFont(PageFont(painter, 8));
+    painter.setPen(Qt::black);
+    const qreal lineHeight = QFontMetricsF(painter.font()).height();
+    painter.drawText(QRectF(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromLatin1(kDayPlanReading));
+    y += lineHeight + 12;
+
+    painter.setFont(PageFont(painter, 10, true));
+    const qreal headingHeight = QFontMetricsF(painter.font()).height();
+    painter.drawText(QRectF(area.left(), y, area.width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Reminders by time (several timers at once in bold)"));
+    y += headingHeight + 4;
+    PaintReminderList(painter, QRectF(area.left(), y, area.width(), area.bottom() - y),
+                      ReminderLines(page.timers, picture.Plan()));
+    painter.restore();
+}
+
+bool PrintTimerPage(QPrinter& printer, const TimerPage& page) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    PaintScaled(painter, printer.resolution() / 72.0, printer.pageRect(QPrinter::Point).size(), page);
+    return painter.end();
+}
+
+QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(page.title);
+    writer.setCreator(QStringLiteral("CV Timer"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    PaintScaled(painter, writer.resolution() / 72.0, size.size(QPageSize::Point), page);
+    if (!painter.end()) return {};
+    return bytes;
+}
+
+QImage TimerPageImage(const TimerPage& page, const QPageSize& size, int widthPixels) {
+    const QSizeF points = size.size(QPageSize::Point);
+    QImage image(widthPixels, static_cast<int>(widthPixels * points.height() / points.width()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintScaled(painter, widthPixels / points.width(), points, page);
+    return image;
+}
+
+}  // namespace cv

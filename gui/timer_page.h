@@ -1,0 +1,41 @@
+#pragma once
+// The printed page, for the kitchen wall: title and date, the ten timers as a
+// table, the day plan picture and the reminders listed by time, all on one
+// page of whatever size the printer or the PDF has.
+
+#include <QByteArray>
+#include <QDate>
+#include <QImage>
+#include <QPageSize>
+#include <QString>
+
+#include "core/timers/timer_record.h"
+
+class QPainter;
+class QPrinter;
+
+namespace cv {
+
+struct TimerPage {
+    QString title;  // "Corvellan Timers", with the file's name when there is one
+    QDate date;
+    TimerRecords timers;
+};
+
+// A4, or Letter where the locale measures in inches.
+QPageSize LocalPageSize();
+
+// Paints the page into area; the painter's units are points.
+void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page);
+
+// Prints the page on a printer the user has set up. false when the printer
+// cannot be started.
+bool PrintTimerPage(QPrinter& printer, const TimerPage& page);
+
+// The page as a one-page PDF file's bytes; empty if it could not be made.
+QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size);
+
+// The page as a picture widthPixels wide, for looking at it on screen.
+QImage TimerPageImage(const TimerPage& page, const QPageSize& size, int widthPixels);
+
+}  // namespace cv

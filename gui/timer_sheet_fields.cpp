@@ -1,0 +1,151 @@
+// What the fields say beyond their text: how each will be read (status bar
+// and tooltip), a mark on a text that cannot be what was meant, whether
+// anything changed since the last load or save, and timer files dropped on
+// the window.
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "core/timers/field_reading.h"
+#include "gui/timer_sheet.h"
+
+namespace cv {
+
+namespace {
+
+// Warm enough to catch the eye, light enough to keep the text readable.
+const QColor kMarkedBase(255, 222, 150);
+
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) {
+    return ReadFieldText(timerIndex, field, edit->text().toLatin1().toStdString());
+}
+
+}  // namespace
+
+void TimerSheetDialog::WatchFields() {
+    for (int t = 0; t < kTimerCount; ++t) {
+        for (TimerField f : kTimerFields) {
+            QLineEdit* edit = Field(t, f);
+            edit->installEventFilter(this);
+            connect(edit, &QLineEdit::textChanged, this, [this, t, f] { OnFieldTextChanged(t, f); });
+            OnFieldTextChanged(t, f);
+        }
+    }
+}
+
+void TimerSheetDialog::OnFieldTextChanged(int timerIndex, TimerField field) {
+    QLineEdit* edit = Field(timerIndex, field);
+    const FieldReading reading = ReadingOf(timerIndex, field, edit);
+    QStringList tip;
+    if (!reading.reading.empty()) tip << FromLatin1(reading.reading);
+    for (const std::string& doubt : reading.doubts) tip << FromLatin1(doubt);
+    edit->setToolTip(tip.join(QLatin1Char('\n')));
+    if (reading.Doubtful()) {
+        QPalette marked = edit->palette();
+        marked.setColor(QPalette::Base, kMarkedBase);
+        marked.setColor(QPalette::Text, Qt::black);
+        edit->setPalette(marked);
+    } else {
+        edit->setPalette(QPalette());
+    }
+    if (edit->hasFocus()) ShowFieldReading(timerIndex, field);
+
+    bool modified = false;
+    for (int t = 0; t < kTimerCount && !modified; ++t) modified = ColumnOnSheet(t) != savedTexts[t];
+    setWindowModified(modified);
+    emit fieldsEdited();
+}
+
+void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
+    const FieldReading reading = ReadingOf(timerIndex, field, Field(timerIndex, field));
+    QString text = FromLatin1(reading.reading);
+    for (const std::string& doubt : reading.doubts) {
+        if (!text.isEmpty()) text += QStringLiteral(". ");
+        text += FromLatin1(doubt);
+    }
+    shownReading = text;
+    if (text.isEmpty()) {
+        statusBar->clearMessage();
+    } else {
+        statusBar->showMessage(text);
+    }
+}
+
+bool TimerSheetDialog::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            for (int t = 0; t < kTimerCount; ++t) {
+                for (TimerField f : kTimerFields) {
+                    if (Field(t, f) == watched) ShowFieldReading(t, f);
+                }
+            }
+            break;
+        case QEvent::FocusOut:
+            // Leave alone whatever else the status bar has come to say.
+            if (!shownReading.isEmpty() && statusBar->currentMessage() == shownReading) statusBar->clearMessage();
+            shownReading.clear();
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            // A field would take a dropped file for text to paste.
+            if (TakeDrag(event)) return true;
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TimerSheetDialog::RememberFieldsAsSaved() {
+    for (int t = 0; t < kTimerCount; ++t) savedTexts[t] = ColumnOnSheet(t);
+    setWindowModified(false);
+}
+
+void TimerSheetDialog::SetFileName(const QString& name) {
+    fileName = name;
+    UpdateTitle();
+}
+
+void TimerSheetDialog::UpdateTitle() {
+    QString title = QStringLiteral("Corvellan Timers");
+    if (!fileName.isEmpty()) title += QStringLiteral(" - ") + fileName;
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+QString TimerSheetDialog::DroppedFile(const QMimeData* data) const {
+    if (sending || !data || !data->hasUrls() || data->urls().size() != 1) return QString();
+    const QUrl url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// Takes a drag that carries one local file; anything else is left to the
+// widget it is over.
+bool TimerSheetDialog::TakeDrag(QEvent* event) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DroppedFile(drop->mimeData());
+    if (path.isEmpty()) return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        QMetaObject::invokeMethod(this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void TimerSheetDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!TakeDrag(event)) QDialog::dragEnterEvent(event);
+}
+
+void TimerSheetDialog::dropEvent(QDropEvent* event) {
+    if (!TakeDrag(event)) QDialog::dropEvent(event);
+}
+
+}  // namespace cv

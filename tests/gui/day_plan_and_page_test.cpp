@@ -1,0 +1,82 @@
+// View > Day Plan as the fields are typed, and the printed page exported as
+// a PDF and read back.
+
+#include <QLabel>
+#include <QProcess>
+#include <filesystem>
+
+#include "gui/day_plan_window.h"
+#include "tests/gui/sheet_fixture.h"
+
+namespace cv {
+namespace {
+
+using DayPlanAndPageTest = SheetTest;
+
+QAction* ViewItem(TimerSheetDialog* sheet, const QString& text) {
+    for (QAction* a : sheet->findChild<QMenuBar*>()->actions()[2]->menu()->actions()) {
+        if (a->text() == text) return a;
+    }
+    return nullptr;
+}
+
+TEST_F(DayPlanAndPageTest, TheDayPlanFollowsTheFieldsAndNamesTheTickUnderThePointer) {
+    ViewItem(sheet, "Day Plan")->trigger();
+    DayPlanWindow* plan = app.DayPlan();
+    ASSERT_NE(plan, nullptr);
+    EXPECT_TRUE(plan->isVisible());
+    EXPECT_EQ(plan->findChild<QLabel*>("planReading")->text(),
+              "each timer from its Start Time, every Repeat Interval, until midnight");
+    EXPECT_TRUE(plan->ListedText().startsWith("06:30 AM  Hands Washing, Travel Path, Temp Check/PHU\n"));
+
+    sheet->Field(4, TimerField::StartTime)->setText("6:35 AM");
+    EXPECT_TRUE(plan->ListedText().startsWith("06:30 AM  Hands Washing, Travel Path\n"));
+    sheet->Field(4, TimerField::StartTime)->setText("25:00");
+    EXPECT_TRUE(plan->ListedText().endsWith("Outside the day: Temp Check/PHU starts 25 h after midnight"));
+
+    // Across the picture, top to bottom and left to right, the first two
+    // ticks met are Hands Washing's at 6:00 and at 6:30, when two others
+    // remind too.
+    QStringList tips;
+    const QWidget* picture = plan->Picture();
+    for (int y = 0; y < picture->height() && tips.size() < 2; y += 3) {
+        for (int x = 0; x < picture->width() && tips.size() < 2; ++x) {
+            const QString tip = plan->TipAt(QPoint(x, y));
+            if (!tip.isEmpty() && !tips.contains(tip)) tips << tip;
+        }
+    }
+    EXPECT_EQ(tips, (QStringList{"Hands Washing at 06:00 AM", "Hands Washing at 06:30 AM, with Travel Path"}));
+}
+
+TEST_F(DayPlanAndPageTest, AnExportedPdfHoldsTheTimersAndTheClashesOnOnePage) {
+    sheet->Field(9, TimerField::Name)->setText("Fryer Oil Check");
+    prompts.nextPaths << QString::fromStdString(FolderPath("wall.pdf"));
+    FileItem("Export PDF...")->trigger();
+    ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
+    ASSERT_EQ(prompts.fileRequests.back().filter, "PDF (*.pdf)");
+
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", QString::fromStdString(FolderPath("wall.pdf")), "-"});
+    ASSERT_TRUE(reader.waitForFinished(30000)) << "pdftotext (poppler-utils) did not run";
+    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "pages";
+    text.replace(QRegularExpression("\\s+"), " ");
+    for (int t = 0; t < kTimerCount; ++t) {
+        const QString name = Text(t, TimerField::Name).trimmed();
+        EXPECT_TRUE(text.contains(name)) << name.toStdString();
+    }
+    EXPECT_TRUE(text.contains("06:30 AM Hands Washing, Travel Path, Temp Check/PHU")) << text.toStdString();
+    EXPECT_TRUE(text.contains("02:45 PM Rest Room Caddy, Fryer Oil Check")) << text.toStdString();
+}
+
+TEST_F(DayPlanAndPageTest, AFailedExportSaysWhyAndLeavesNothing) {
+    prompts.nextPaths << QString::fromStdString(FolderPath("missing/wall.pdf"));
+    FileItem("Export PDF...")->trigger();
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Could Not Export PDF"});
+    EXPECT_TRUE(prompts.shown[0].detail.contains("missing/wall.pdf")) << prompts.shown[0].detail.toStdString();
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"CVTimerSystem.ini"});
+}
+
+}  // namespace
+}  // namespace cv

@@ -1,0 +1,62 @@
+// cvtimerctl plan: the day a timer file makes, reminder by reminder, and the
+// minutes at which several timers remind together.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/timers/clock_text.h"
+#include "core/timers/day_plan.h"
+#include "tools/ctl_commands.h"
+#include "tools/ctl_timer_file.h"
+#include "tools/unit_messages.h"
+
+namespace cv {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: cvtimerctl plan FILE\n\n"
+    "Prints the day the timers of a timer file make: every reminder in time\n"
+    "order (\"06:00 AM  Hands Washing\"), then the clashes, one line per minute\n"
+    "at which two or more timers remind, the names separated by commas.\n"
+    "Each timer reminds at its start time and then every repeat interval until\n"
+    "midnight; an interval of 0 reminds once. A timer that starts 24 hours or\n"
+    "more after midnight is listed as outside the day.\n\n"
+    "Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.\n\n"
+    "Options:\n"
+    "  --help    show this text\n";
+
+std::vector<std::string> NamesOf(const TimerRecords& timers, const std::vector<int>& indexes) {
+    std::vector<std::string> names;
+    for (int index : indexes) names.push_back(EscapeForDisplay(PlanName(timers, index)));
+    return names;
+}
+
+void PrintPlan(const TimerRecords& timers) {
+    const DayPlan plan = PlanDay(timers);
+    for (const Reminder& reminder : plan.reminders)
+        std::printf("%s\n", PlanLine(reminder.minute, NamesOf(timers, {reminder.timerIndex})).c_str());
+    std::printf("\nClashes:\n");
+    if (plan.clashes.empty()) std::printf("none\n");
+    for (const PlanMinute& clash : plan.clashes)
+        std::printf("%s\n", PlanLine(clash.minute, NamesOf(timers, clash.timerIndexes)).c_str());
+    if (!plan.outsideDay.empty()) std::printf("\nOutside the day:\n");
+    for (int index : plan.outsideDay) {
+        std::printf("%s starts %s after midnight\n", NamesOf(timers, {index})[0].c_str(),
+                    FormatDuration(timers[static_cast<std::size_t>(index)].startTime).c_str());
+    }
+}
+
+}  // namespace
+
+int RunPlan(int argc, char** argv) {
+    TimerRecords timers;
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, timers))
+        return *exitStatus;
+    PrintPlan(timers);
+    return 0;
+}
+
+}  // namespace cv

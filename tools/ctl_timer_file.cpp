@@ -1,0 +1,41 @@
+#include "tools/ctl_timer_file.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "core/timerfile/timer_file_io.h"
+#include "tools/ctl_options.h"
+
+namespace cv {
+
+std::optional<int> ReadTimerFileOperand(int argc, char** argv, const char* command, const char* usage,
+                                        TimerRecords& timers) {
+    std::string path;
+    bool havePath = false;
+    ArgumentReader arguments(argc, argv);
+    while (!arguments.AtEnd()) {
+        const std::string_view argument = arguments.Next();
+        if (arguments.IsOption()) {
+            if (!IsHelpOption(argument))
+                return UsageError(command, "unknown option '" + std::string(arguments.Whole()) + "'", usage);
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (havePath) return UsageError(command, "only one FILE, please", usage);
+        path = argument;
+        havePath = true;
+    }
+    if (!havePath) return UsageError(command, "which timer file?", usage);
+
+    const TimerFileContent content = ReadTimerFile(path);
+    if (!content.ok) {
+        std::fprintf(stderr, "%s\n%s\n", TimerFileErrorMainText(content.error).c_str(),
+                     TimerFileErrorDetailText(content.error).c_str());
+        return 1;
+    }
+    timers = content.records;
+    return std::nullopt;
+}
+
+}  // namespace cv
