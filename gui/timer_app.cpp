@@ -1,7 +1,6 @@
 #include "gui/timer_app.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 
 #include "gui/about_dialog.h"
@@ -47,7 +46,7 @@ const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiter
 
 PromptMessage FileErrorMessage(const TimerFileError& error) {
     return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
-            QString::fromLocal8Bit(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
+            QString::fromStdString(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
 }
 
 }  // namespace
@@ -59,7 +58,8 @@ void TimerApp::SaveTimerFile() {
     if (path.isEmpty()) return;
 
     for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
-    const TimerFileError error = WriteTimerFile(QFile::encodeName(path).toStdString(), sheet->records);
+    // The core takes file names, and gives its messages, in UTF-8 on every system.
+    const TimerFileError error = WriteTimerFile(path.toStdString(), sheet->records);
     if (error.kind != TimerFileErrorKind::None) {
         prompts.ShowMessage(sheet, FileErrorMessage(error));
         return;
@@ -75,7 +75,7 @@ void TimerApp::LoadTimerFile() {
     if (path.isEmpty()) return;
 
     // A file that is not ten good lines changes nothing on the sheet.
-    const TimerFileContent content = ReadTimerFile(QFile::encodeName(path).toStdString());
+    const TimerFileContent content = ReadTimerFile(path.toStdString());
     if (!content.ok) {
         prompts.ShowMessage(sheet, FileErrorMessage(content.error));
         return;

@@ -1,8 +1,7 @@
 // cvtimerctl send: a timer file's ten timers to the unit, the way the sheet's
 // "Send Timers" sends them, with each step printed.
 
-#include <signal.h>
-
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -17,6 +16,7 @@
 #include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
+#include "tools/console.h"
 #include "tools/unit_messages.h"
 
 namespace cv {
@@ -37,7 +37,9 @@ constexpr const char* kUsage =
     "  --device PATH  use this serial device, bypassing the port numbers\n"
     "  --help         show this text\n";
 
-volatile sig_atomic_t gStopSignal = 0;
+// Set from a signal handler (Linux) or the console control thread (Windows).
+std::atomic<int> gStopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
 void OnStopSignal(int signalNumber) { gStopSignal = signalNumber; }
 
@@ -136,7 +138,8 @@ int RunSend(int argc, char** argv) {
     }
     std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
                  DescribeSendFailure(report.failedIndex, report.failure).c_str());
-    return gStopSignal != 0 ? 128 + gStopSignal : 1;
+    const int stopSignal = gStopSignal;
+    return stopSignal != 0 ? 128 + stopSignal : 1;
 }
 
 }  // namespace cv
