@@ -44,10 +44,12 @@ protected:
         ASSERT_GT(unitPort, 0) << "run through scripts/wine-run --units";
         ASSERT_GT(silentPort, 0);
         ASSERT_GT(wrongPort, 0);
+        ASSERT_GT(vanishingPort, 0);
     }
     const int unitPort = UnitPort("CVTIMER_UNIT_PORT");            // answers every message with "g"
     const int silentPort = UnitPort("CVTIMER_SILENT_UNIT_PORT");   // answers nothing
     const int wrongPort = UnitPort("CVTIMER_WRONG_UNIT_PORT");     // answers its first message with "x"
+    const int vanishingPort = UnitPort("CVTIMER_VANISHING_UNIT_PORT");  // gone after its first answer
 };
 
 class MessageRecorder : public TransferObserver {
@@ -93,6 +95,23 @@ TEST_F(SerialLinkWindows, WrongAnswerFailsThatTimer) {
     EXPECT_EQ(result.failedAt, TimerSendResult::Stage::Settings);
     EXPECT_EQ(result.settings.outcome, AckOutcome::WrongAnswer);
     EXPECT_EQ(result.settings.answer, 'x');
+}
+
+// Whether its first answer is read before the line goes, the timer fails as
+// disconnected, at once rather than after the answer's time-out, and the link closes.
+TEST_F(SerialLinkWindows, UnitGoingAwayFailsTheTimerAndClosesTheLink) {
+    SerialLink link;
+    bool resetPending = false;
+    const auto start = Clock::now();
+    const TimerSendResult result =
+        SendTimer(link, {static_cast<std::uint16_t>(vanishingPort), ""}, resetPending, 0, DefaultRecord(0));
+    const auto took = Clock::now() - start;
+    EXPECT_FALSE(result.sent);
+    const AckResult& failed = result.failedAt == TimerSendResult::Stage::Name ? result.name : result.settings;
+    EXPECT_EQ(failed.outcome, AckOutcome::Vanished);
+    EXPECT_EQ(failed.error.kind, SerialErrorKind::Vanished);
+    EXPECT_LT(took, 900ms);
+    EXPECT_FALSE(link.IsOpen());
 }
 
 TEST_F(SerialLinkWindows, MissingComPortIsNoDevice) {
