@@ -34,7 +34,8 @@ constexpr const char* kUsage =
     "interrupt or SIGTERM stopped the send; the timers before it stay sent.\n\n"
     "Options:\n"
     "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
-    "  --device PATH  use this serial device, bypassing the port numbers\n"
+    "  --device PATH  use this serial device, bypassing the port numbers (on\n"
+    "                 Windows a port name such as COM7 will do)\n"
     "  --help         show this text\n";
 
 // Set from a signal handler (Linux) or the console control thread (Windows).
@@ -112,7 +113,7 @@ int RunSend(int argc, char** argv) {
     const std::string settingsPath = SettingsPathIn(StartFolder());
     LinkTarget target;
     target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
-    if (options.device) target.devicePath = *options.device;
+    if (options.device) target.devicePath = DeviceFromUserName(*options.device);
 
     SerialLink link;
     link.SetPortResolver([settingsPath](int port) { return FindPortDevice(port, ReadPortOverrides(settingsPath)); });

@@ -30,6 +30,11 @@ std::vector<std::string> ListSerialDevices(const std::string& root = "/");
 // Every other port n is "\\.\COMn", present or not; `root` is not used.
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string& root = "/");
 
+// The device a user means by `name`. Windows: "COM7" (any case) is "\\.\COM7", the
+// form that also reaches COM10 and above. Anything else, and everything on Linux,
+// as written.
+std::string DeviceFromUserName(const std::string& name);
+
 // Whether `device` is there now; one that is present may still be in use.
 bool DevicePresent(const std::string& device);
 

@@ -101,6 +101,8 @@ PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::s
     return lookup;
 }
 
+std::string DeviceFromUserName(const std::string& name) { return name; }
+
 bool DevicePresent(const std::string& device) {
     struct stat info {};
     return ::stat(device.c_str(), &info) == 0;

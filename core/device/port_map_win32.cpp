@@ -56,13 +56,16 @@ PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::s
     lookup.found = true;
     if (const auto it = overrides.find(port); it != overrides.end()) {
         lookup.fromSettings = true;
-        // "COM7" alone names the port the way Windows users write it; CreateFile
-        // needs the device form, which also reaches COM10 and above.
-        lookup.device = ComNumber(it->second) != 0 ? std::string(kDevicePrefix) + it->second : it->second;
+        lookup.device = DeviceFromUserName(it->second);
         return lookup;
     }
     lookup.device = ComDevice(port);
     return lookup;
+}
+
+std::string DeviceFromUserName(const std::string& name) {
+    // "COM7" alone is how Windows users write a port; CreateFile needs the device form.
+    return ComNumber(name) != 0 ? std::string(kDevicePrefix) + name : name;
 }
 
 bool DevicePresent(const std::string& device) {

@@ -59,7 +59,7 @@ mapfile -t received < <(sed -n 's/^received [0-9]*: \(.*\) -> g$/\1/p' "$work/un
 [[ "${received[*]}" == "${expected[*]}" ]] || fail "the unit received other messages than the twenty expected"
 
 status=0
-run send timers.csv --port 199 || status=$?
+run send timers.csv --device COM199 || status=$?
 [[ $status -eq 1 ]] || fail "send to a missing port exited with $status, not 1"
 grep -qx 'Unable to open selected serial port.' "$work/err" || fail "no open failure reported"
 grep -q 'Device Manager' "$work/err" || fail "no Windows advice for a missing port"
