@@ -1,10 +1,11 @@
 # The one obvious way in. See README.md.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WINDOWS_BUILD ?= build-windows
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
-.PHONY: all deps build run test test-asan screenshots install bench clean package test-package
+.PHONY: all deps build run test test-asan windows test-windows screenshots install bench clean package test-package
 
 all: build
 
@@ -23,6 +24,7 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
 	$(MAKE) test-asan
+	$(MAKE) test-windows
 	$(MAKE) test-package
 
 test-asan: deps
@@ -30,6 +32,16 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The core, cvtimerctl.exe and the core tests for 64-bit Windows (MinGW-w64, static).
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl
+	cmake --build $(WINDOWS_BUILD)
+
+# The Windows tests under Wine; the simulated units they talk to run on Linux.
+test-windows: build windows
+	scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
 
 # The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
 package: build
@@ -49,4 +61,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)

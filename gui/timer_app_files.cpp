@@ -23,10 +23,11 @@ const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiter
 
 PromptMessage FileErrorMessage(const TimerFileError& error) {
     return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
-            QString::fromLocal8Bit(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
+            QString::fromStdString(TimerFileErrorDetailText(error)), PromptMessage::Icon::Warning};
 }
 
-std::string FileBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// The core takes file names, and gives its messages, in UTF-8 on every system.
+std::string CorePath(const QString& path) { return path.toStdString(); }
 
 }  // namespace
 
@@ -37,7 +38,7 @@ bool TimerApp::SaveTimerFile() {
     if (path.isEmpty()) return false;
 
     for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
-    const TimerFileError error = WriteTimerFile(FileBytes(path), sheet->records);
+    const TimerFileError error = WriteTimerFile(CorePath(path), sheet->records);
     if (error.kind != TimerFileErrorKind::None) {
         prompts.ShowMessage(sheet, FileErrorMessage(error));
         return false;
@@ -61,7 +62,7 @@ void TimerApp::OpenRecentFile(const QString& path) {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return;
     if (!QFileInfo::exists(path)) {
-        ForgetRecentFile(sheet->settingsPath, FileBytes(path));
+        ForgetRecentFile(sheet->settingsPath, CorePath(path));
         sheet->RefreshRecentFiles();
         prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Cannot Load Timer File"),
                                     QStringLiteral("\"%1\" is no longer there, so it has been taken off the "
@@ -83,7 +84,7 @@ bool TimerApp::OpenTimerFile(const QString& path) {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return false;
     // A file that is not ten good lines changes nothing on the sheet.
-    const TimerFileContent content = ReadTimerFile(FileBytes(path));
+    const TimerFileContent content = ReadTimerFile(CorePath(path));
     if (!content.ok) {
         prompts.ShowMessage(sheet, FileErrorMessage(content.error));
         return false;
@@ -100,7 +101,7 @@ void TimerApp::RememberFile(const QString& path) {
     const QFileInfo file(path);
     sheet->SetFileName(file.fileName());
     // The list outlives this run and its current folder, so it holds full paths.
-    RememberRecentFile(sheet->settingsPath, FileBytes(file.absoluteFilePath()));
+    RememberRecentFile(sheet->settingsPath, CorePath(file.absoluteFilePath()));
     sheet->RefreshRecentFiles();
 }
 

@@ -26,7 +26,7 @@ TimerPage PageOf(const TimerSheetDialog& sheet) {
 }
 
 QString ExportFailure(const QString& path, const FileReplaceResult& result) {
-    const QString reason = QString::fromLocal8Bit(result.systemText.empty() ? "unknown error" : result.systemText);
+    const QString reason = QString::fromStdString(result.systemText.empty() ? "unknown error" : result.systemText);
     switch (result.stage) {
         case FileReplaceResult::Stage::Target:
         case FileReplaceResult::Stage::Create:
@@ -66,7 +66,7 @@ void TimerApp::OnExportPdf() {
     if (pdf.isEmpty()) {
         result = {FileReplaceResult::Stage::Write, "the page could not be drawn"};
     } else {
-        result = ReplaceFileSafely(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size()));
+        result = ReplaceFileSafely(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
     }
     if (!result.Ok()) {
         prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Export PDF"),

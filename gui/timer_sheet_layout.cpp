@@ -62,7 +62,7 @@ void TimerSheetDialog::RefreshRecentFiles() {
     recentMenu->clear();
     int number = 0;
     for (const std::string& stored : ReadRecentFiles(settingsPath)) {
-        const QString path = QFile::decodeName(QByteArray::fromStdString(stored));
+        const QString path = QString::fromStdString(stored);
         QString label = path;
         label.replace(QLatin1Char('&'), QStringLiteral("&&"));
         ++number;

@@ -84,7 +84,7 @@ void TimerSheetDialog::OnSendTimers() {
         promptsRef.ShowMessage(this, {kCaption,
                                       QStringLiteral("Unable to open selected serial port.\n"
                                                      "Select another serial port\nand try again."),
-                                      QString::fromLocal8Bit(DescribeSerialError(report.failure.openError)),
+                                      QString::fromStdString(DescribeSerialError(report.failure.openError)),
                                       PromptMessage::Icon::Warning});
     }
     if (report.AllSent()) {
@@ -92,7 +92,7 @@ void TimerSheetDialog::OnSendTimers() {
                                       PromptMessage::Icon::Information});
     } else {
         promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
-                                      QString::fromLocal8Bit(DescribeSendFailure(report.failedIndex, report.failure)),
+                                      QString::fromStdString(DescribeSendFailure(report.failedIndex, report.failure)),
                                       PromptMessage::Icon::Warning});
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
 // A fresh temporary folder per test, removed with everything in it when the
 // test ends, and whole-file reads and writes for checking bytes exactly.
+// Paths are UTF-8 strings, as everywhere in the core, on Linux and on Windows.
 
-#include <stdlib.h>
-
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,14 +13,34 @@
 
 namespace cv {
 
+inline std::filesystem::path PathFromUtf8(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+inline std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 class TempFolder {
 public:
-    TempFolder() : path_((std::filesystem::temp_directory_path() / "cvtimer-test-XXXXXX").string()) {
-        if (::mkdtemp(path_.data()) == nullptr) path_.clear();
+    TempFolder() {
+        static std::atomic<unsigned> counter{0};
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+            const std::filesystem::path candidate =
+                base / ("cvtimer-test-" + std::to_string(tick % 1000000007) + "-" + std::to_string(counter++));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error)) {
+                std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, error);
+                path_ = Utf8FromPath(candidate);
+            }
+        }
     }
     ~TempFolder() {
         std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+        if (!path_.empty()) std::filesystem::remove_all(PathFromUtf8(path_), ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -29,7 +50,8 @@ public:
     std::string operator/(const std::string& name) const { return File(name); }
     std::set<std::string> Entries() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename());
+        for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(path_)))
+            names.insert(Utf8FromPath(entry.path().filename()));
         return names;
     }
 
@@ -38,12 +60,12 @@ private:
 };
 
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(PathFromUtf8(path), std::ios::binary) << bytes;
 }
 
 }  // namespace cv

@@ -1,7 +1,6 @@
 #include "tools/ctl_options.h"
 
 #include <algorithm>
-#include <csignal>
 #include <charconv>
 #include <cstdio>
 
@@ -66,15 +65,6 @@ void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::ve
         line.erase(line.find_last_not_of(' ') + 1);
         std::printf("%s\n", line.c_str());
     }
-}
-
-void CatchStopSignals(void (*handler)(int)) {
-    struct sigaction action {};
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace cv

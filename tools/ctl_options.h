@@ -48,10 +48,6 @@ inline bool IsHelpOption(std::string_view name) { return name == "--help" || nam
 std::optional<int> ParseCount(std::string_view text);
 
 // Prints "cvtimerctl <command>: <message>" and the usage on stderr; returns 2.
-// SIGINT and SIGTERM go to handler; SIGPIPE is ignored, so a reader that went
-// away (| head) cannot cut a transfer short.
-void CatchStopSignals(void (*handler)(int));
-
 int UsageError(const char* command, const std::string& message, const char* usage);
 
 // Prints rows as columns two blanks apart, each as wide as its widest cell;

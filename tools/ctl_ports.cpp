@@ -1,9 +1,8 @@
 // cvtimerctl ports: which device each port of the Comm Port menu reaches now,
 // so a supervisor can tell which number to pick, or what to write in [Ports].
 
-#include <sys/stat.h>
-
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,20 +18,21 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: cvtimerctl ports\n\n"
-    "Lists Port 1 to Port 12 with the serial device each reaches now: the device\n"
-    "named for it in the [Ports] section of CVTimerSystem.ini in the current\n"
-    "folder, or else the next present device. A device named in [Ports] may be\n"
-    "missing. The port chosen in that file is marked with '*'.\n\n"
+    "Lists Port 1 to Port 12 with the serial device each reaches now and whether\n"
+    "it is present: the device named for it in the [Ports] section of\n"
+    "CVTimerSystem.ini in the current folder, or else, on Linux, the next present\n"
+    "device, and on Windows COM1 to COM12. The port chosen in that file is marked\n"
+    "with '*'.\n\n"
     "Exit status: 0 listed, 2 wrong usage.\n\n"
     "Options:\n"
-    "  --root DIR  for testing: look for devices under DIR/dev and DIR/sys\n"
+    "  --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys\n"
     "  --help      show this text\n";
 
 constexpr int kMenuPorts = 12;
 
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
 }
 
 std::vector<std::string> PortRow(int port, bool selected, const PortOverrides& overrides, const std::string& root) {
@@ -40,9 +40,7 @@ std::vector<std::string> PortRow(int port, bool selected, const PortOverrides& o
     const std::string name = "Port " + std::to_string(port);
     const PortLookup lookup = FindPortDevice(port, overrides, root);
     if (!lookup.found) return {marker, name, "-", "", "no device"};
-    // A device from the list is present by definition; one named in the
-    // settings is opened as written, so it is looked for as written.
-    const bool present = !lookup.fromSettings || Exists(lookup.device);
+    const bool present = DevicePresent(lookup.device);
     return {marker, name, lookup.device, lookup.fromSettings ? "(from settings)" : "", present ? "present" : "missing"};
 }
 
@@ -78,7 +76,7 @@ int RunPorts(int argc, char** argv) {
         std::printf("\n%s chooses port %d, which does not exist.\n", settingsPath.c_str(), selected);
     } else {
         std::printf("\n* the port chosen in %s%s\n", settingsPath.c_str(),
-                    Exists(settingsPath) ? "" : " (no such file: port 1)");
+                    FileExists(settingsPath) ? "" : " (no such file: port 1)");
     }
     return 0;
 }

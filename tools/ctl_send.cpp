@@ -1,8 +1,7 @@
 // cvtimerctl send: a timer file's ten timers to the unit, the way the sheet's
 // "Send Timers" sends them, with each step printed.
 
-#include <signal.h>
-
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -17,6 +16,7 @@
 #include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
+#include "tools/console.h"
 #include "tools/unit_messages.h"
 
 namespace cv {
@@ -34,10 +34,13 @@ constexpr const char* kUsage =
     "interrupt or SIGTERM stopped the send; the timers before it stay sent.\n\n"
     "Options:\n"
     "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
-    "  --device PATH  use this serial device, bypassing the port numbers\n"
+    "  --device PATH  use this serial device, bypassing the port numbers (on\n"
+    "                 Windows a port name such as COM7 will do)\n"
     "  --help         show this text\n";
 
-volatile sig_atomic_t gStopSignal = 0;
+// Set from a signal handler (Linux) or the console control thread (Windows).
+std::atomic<int> gStopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
 void OnStopSignal(int signalNumber) { gStopSignal = signalNumber; }
 
@@ -110,7 +113,7 @@ int RunSend(int argc, char** argv) {
     const std::string settingsPath = SettingsPathIn(StartFolder());
     LinkTarget target;
     target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
-    if (options.device) target.devicePath = *options.device;
+    if (options.device) target.devicePath = DeviceFromUserName(*options.device);
 
     SerialLink link;
     link.SetPortResolver([settingsPath](int port) { return FindPortDevice(port, ReadPortOverrides(settingsPath)); });
@@ -136,7 +139,8 @@ int RunSend(int argc, char** argv) {
     }
     std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
                  DescribeSendFailure(report.failedIndex, report.failure).c_str());
-    return gStopSignal != 0 ? 128 + gStopSignal : 1;
+    const int stopSignal = gStopSignal;
+    return stopSignal != 0 ? 128 + stopSignal : 1;
 }
 
 }  // namespace cv

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "cvtimer_version.h"
+#include "tools/console.h"
 #include "tools/ctl_commands.h"
 
 namespace {
@@ -22,7 +24,7 @@ constexpr Command kCommands[] = {
     {"plan", cv::RunPlan, "print the day's reminders of a timer file and the clashes"},
     {"send", cv::RunSend, "send the timers of a timer file to the unit"},
     {"ports", cv::RunPorts, "list the serial ports and the devices they reach"},
-    {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal"},
+    {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal (Linux only)"},
 };
 
 void PrintUsage(std::FILE* out) {
@@ -36,7 +38,14 @@ void PrintUsage(std::FILE* out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** rawArgv) {
+    std::vector<std::string> arguments = cv::Utf8Arguments(argc, rawArgv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    char** argv = pointers.data();
+    cv::UseUtf8Console();
+
     if (argc < 2) {
         PrintUsage(stderr);
         return 2;

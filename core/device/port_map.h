@@ -15,15 +15,27 @@ struct PortLookup {
     std::string reason;         // why nothing was found
 };
 
-// Serial devices present now, in counting order: the /dev/ttyS* that are real ports
-// (their sysfs type is not 0; the kernel creates placeholders for absent UARTs), then
-// /dev/ttyUSB*, then /dev/ttyACM*, each group in numeric order. `root` replaces "/"
-// for both /dev and /sys.
+// Serial devices present now, in counting order.
+// Linux: the /dev/ttyS* that are real ports (their sysfs type is not 0; the kernel
+// creates placeholders for absent UARTs), then /dev/ttyUSB*, then /dev/ttyACM*, each
+// group in numeric order. `root` replaces "/" for both /dev and /sys.
+// Windows: the COM ports the system lists, by number, as "\\.\COM3"; no root.
 std::vector<std::string> ListSerialDevices(const std::string& root = "/");
 
-// The device for port `port` (1-based). A port named in `overrides` is that device, as
-// written, whether it exists or not. The other ports count through the present devices,
+// The device for port `port` (1-based). A port named in `overrides` is that device,
+// whether it exists or not.
+// Linux: the override as written. The other ports count through the present devices,
 // leaving out the devices the overrides name and the numbers they take.
+// Windows: an override "COM7" means "\\.\COM7", anything else is taken as written.
+// Every other port n is "\\.\COMn", present or not; `root` is not used.
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string& root = "/");
+
+// The device a user means by `name`. Windows: "COM7" (any case) is "\\.\COM7", the
+// form that also reaches COM10 and above. Anything else, and everything on Linux,
+// as written.
+std::string DeviceFromUserName(const std::string& name);
+
+// Whether `device` is there now; one that is present may still be in use.
+bool DevicePresent(const std::string& device);
 
 }  // namespace cv

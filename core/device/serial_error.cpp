@@ -1,6 +1,6 @@
 #include "core/device/serial_error.h"
 
-#include <cerrno>
+#include "core/device/serial_advice.h"
 
 namespace cv {
 
@@ -24,17 +24,13 @@ std::string DescribeSerialError(const SerialError& error) {
         case SerialErrorKind::NoDevice:
             if (error.device.empty()) {
                 const std::string where = error.port > 0 ? " for port " + std::to_string(error.port) : "";
-                return "No serial device is connected" + where +
-                       ". Connect the unit or choose another port from the Comm Port menu.";
+                return "No serial device is connected" + where + ". " + NoDeviceAdvice(error);
             }
-            return "There is no serial device " + error.device +
-                   ". Connect the unit or choose another port from the Comm Port menu.";
+            return "There is no serial device " + error.device + ". " + NoDeviceAdvice(error);
         case SerialErrorKind::PermissionDenied:
-            return "Permission denied opening " + error.device +
-                   ". Add your user to the 'dialout' group (sudo usermod -aG dialout $USER), "
-                   "then log out and in again.";
+            return "Permission denied opening " + error.device + ". " + PermissionAdvice(error);
         case SerialErrorKind::Busy:
-            return name + " is in use by another program. Close it and try again.";
+            return name + " is in use by another program. " + BusyAdvice(error);
         case SerialErrorKind::NotSerial:
             return name + " is not a serial device. Choose another port.";
         case SerialErrorKind::Vanished:
@@ -49,22 +45,6 @@ std::string DescribeSerialError(const SerialError& error) {
     }
     return "Cannot use " + (error.device.empty() ? std::string("the serial device") : error.device) +
            WithSystemText(error);
-}
-
-SerialErrorKind SerialErrorKindFromOpenErrno(int errnoValue) {
-    switch (errnoValue) {
-        case ENOENT:
-        case ENODEV:
-        case ENXIO:
-            return SerialErrorKind::NoDevice;
-        case EACCES:
-        case EPERM:
-            return SerialErrorKind::PermissionDenied;
-        case EBUSY:
-            return SerialErrorKind::Busy;
-        default:
-            return SerialErrorKind::System;
-    }
 }
 
 }  // namespace cv

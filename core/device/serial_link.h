@@ -1,16 +1,18 @@
 #pragma once
 // The serial port through which timers go to the unit.
 //
-// One SerialLink holds at most one open device, exclusively (flock and TIOCEXCL), in raw
-// 8-bit mode. No operation blocks for longer than its own timeout. A device that goes
-// away mid-session closes the link, so the next Open starts afresh.
+// One SerialLink holds at most one open device, exclusively, in raw 8-bit mode.
+// No operation blocks for longer than its own timeout. A device that goes away
+// mid-session closes the link, so the next Open starts afresh.
+//
+// The same contract holds on every system; serial_link_posix.cpp (termios) and
+// serial_link_win32.cpp (the Win32 comm API) keep it.
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
-
-#include <termios.h>
 
 #include "core/device/port_map.h"
 #include "core/device/serial_error.h"
@@ -54,24 +56,29 @@ public:
     // Drops bytes already received and not yet read.
     void DiscardInput();
 
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return port_ != nullptr; }
     // The device of the open link, or of the last attempt to open one.
     const std::string& DevicePath() const { return devicePath_; }
     const SerialError& LastError() const { return lastError_; }
     void SetWriteTimeout(std::chrono::milliseconds timeout) { writeTimeout_ = timeout; }
 
 private:
-    bool Fail(SerialErrorKind kind, const std::string& systemText);
-    bool FailFromErrno(int errnoValue);
-    bool WaitFor(short events, std::chrono::steady_clock::time_point deadline);
-    bool QueryWaiting(int& waiting);
-    void Release();
+    // The open device and what is needed to hand it back as it was found; each
+    // system's file defines it.
+    struct Port;
+    struct PortDeleter {
+        void operator()(Port* port) const;
+    };
 
-    int fd_ = -1;
-    bool locked_ = false;
-    bool exclusive_ = false;
-    bool termiosSaved_ = false;
-    termios savedTermios_{};
+    // The system's part of OpenDevice: devicePath_ is set, lastError_ is clear and
+    // baud is one of the supported rates.
+    bool OpenPort(const std::string& path, int baud);
+    // Restores the settings found and closes the device; nothing when closed.
+    void Release();
+    // Records the error; a vanished device also closes the link. Always false.
+    bool Fail(SerialErrorKind kind, const std::string& systemText);
+
+    std::unique_ptr<Port, PortDeleter> port_;
     std::string devicePath_;
     SerialError lastError_;
     PortResolver resolver_;

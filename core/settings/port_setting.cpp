@@ -34,15 +34,20 @@ std::string CurrentFolder() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
     // A folder removed under our feet has no name; "." still reaches it.
-    return error ? std::string(".") : folder.string();
+    if (error) return ".";
+    // UTF-8 on every system, like every other path in the core.
+    const std::u8string name = folder.u8string();
+    return std::string(name.begin(), name.end());
 }
 
 }  // namespace
 
 std::string SettingsPathIn(const std::string& folder) {
-    if (folder.empty()) return std::string("./") + kSettingsFileName;
-    if (folder.back() == '/') return folder + kSettingsFileName;
-    return folder + "/" + kSettingsFileName;
+    // The system's own separator, so the path shows as its users write paths.
+    constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+    if (folder.empty()) return std::string(".") + kSeparator + kSettingsFileName;
+    if (folder.back() == '/' || folder.back() == kSeparator) return folder + kSettingsFileName;
+    return folder + kSeparator + kSettingsFileName;
 }
 
 std::uint16_t ReadPortNumber(const std::string& settingsPath) {

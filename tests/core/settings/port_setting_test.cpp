@@ -1,10 +1,9 @@
 #include "core/settings/port_setting.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "tests/temp_folder.h"
+#include "tests/test_platform.h"
 
 namespace cv {
 namespace {
@@ -25,7 +24,7 @@ TEST(ReadPortNumber, ReadsLikeAtoiKeepingSixteenBits) {
 TEST(WritePortNumber, CreatesTheTwoLineFileAndReadsBack) {
     TempFolder folder;
     const std::string path = SettingsPathIn(folder.Path());
-    EXPECT_EQ(path, folder.Path() + "/CVTimerSystem.ini");
+    EXPECT_EQ(PathFromUtf8(path), PathFromUtf8(folder.Path()) / "CVTimerSystem.ini");
     ASSERT_TRUE(WritePortNumber(path, 3));
     EXPECT_EQ(ReadBytes(path), "[SerialComm]\nPortNo=3\n");
     ASSERT_TRUE(WritePortNumber(path, 65535));
@@ -35,15 +34,12 @@ TEST(WritePortNumber, CreatesTheTwoLineFileAndReadsBack) {
 TEST(WritePortNumber, FailedWriteLeavesTheOldFile) {
     TempFolder folder;
     EXPECT_FALSE(WritePortNumber(folder.File("missing/CVTimerSystem.ini"), 2));
-    if (::geteuid() == 0) return;  // root writes into read-only files and folders anyway
+    if (!ReadOnlyIsEnforced()) return;  // root writes into read-only files anyway
     const std::string path = SettingsPathIn(folder.Path());
     WriteBytes(path, "; mine\n[SerialComm]\nPortNo=4\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0400), 0);
+    ASSERT_TRUE(SetReadOnly(path, true));
     EXPECT_FALSE(WritePortNumber(path, 2));
-    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
-    ASSERT_EQ(::chmod(folder.Path().c_str(), 0500), 0);
-    EXPECT_FALSE(WritePortNumber(path, 2));
-    ASSERT_EQ(::chmod(folder.Path().c_str(), 0700), 0);
+    ASSERT_TRUE(SetReadOnly(path, false));
     EXPECT_EQ(ReadBytes(path), "; mine\n[SerialComm]\nPortNo=4\n");
 }
 
@@ -64,10 +60,10 @@ TEST(ReadPortOverrides, ComKeysInAnyCaseWithAPath) {
 TEST(StartFolder, StaysWhereTheProgramStarted) {
     const std::string first = StartFolder();
     TempFolder folder;
-    const std::string before = std::filesystem::current_path().string();
-    ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(PathFromUtf8(folder.Path()));
     EXPECT_EQ(StartFolder(), first);
-    ASSERT_EQ(::chdir(before.c_str()), 0);
+    std::filesystem::current_path(before);
 }
 
 }  // namespace

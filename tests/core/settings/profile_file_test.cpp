@@ -1,8 +1,6 @@
 #include "core/settings/profile_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -46,8 +44,6 @@ TEST(GetProfileString, MissingOrUnreadableFileGivesTheDefault) {
     TempFolder folder;
     EXPECT_EQ(GetProfileString(folder.File("none.ini"), "S", "K", "1"), "1");
     EXPECT_EQ(GetProfileString(folder.Path(), "S", "K", "1"), "1");  // a folder
-    ASSERT_EQ(::mkfifo(folder.File("fifo").c_str(), 0600), 0);
-    EXPECT_EQ(GetProfileString(folder.File("fifo"), "S", "K", "1"), "1");  // must not block
 }
 
 TEST(GetProfileSection, FirstOfEachKeyInFileOrderUncut) {
@@ -107,22 +103,6 @@ TEST(WriteProfileString, RefusesWhatWouldBreakTheLayout) {
     }
     EXPECT_FALSE(WriteProfileString(file, "S", "K", "1\n[T]"));
     EXPECT_EQ(ReadBytes(file), "[S]\nK=1\n");
-}
-
-TEST(WriteProfileString, KeepsPermissionsAndSymbolicLinks) {
-    TempFolder folder;
-    const std::string real = folder.File("real.ini");
-    const std::string link = folder.File("link.ini");
-    WriteBytes(real, "[S]\nK=1\n");
-    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
-    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
-    ASSERT_TRUE(WriteProfileString(link, "S", "K", "2"));
-    EXPECT_EQ(ReadBytes(real), "[S]\nK=2\n");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    struct stat info {};
-    ASSERT_EQ(::stat(real.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);  // no leftovers
 }
 
 }  // namespace

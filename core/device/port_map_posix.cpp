@@ -7,6 +7,8 @@
 #include <set>
 #include <utility>
 
+#include <sys/stat.h>
+
 namespace cv {
 
 namespace fs = std::filesystem;
@@ -97,6 +99,13 @@ PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::s
     lookup.reason = "no serial device for port " + std::to_string(port) + " (" + std::to_string(present.size()) +
                     " found)";
     return lookup;
+}
+
+std::string DeviceFromUserName(const std::string& name) { return name; }
+
+bool DevicePresent(const std::string& device) {
+    struct stat info {};
+    return ::stat(device.c_str(), &info) == 0;
 }
 
 }  // namespace cv

@@ -18,6 +18,7 @@
 
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
+#include "tools/console.h"
 #include "tools/simulated_unit.h"
 
 namespace cv {

@@ -1,0 +1,92 @@
+#include "core/device/port_map.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+#include "core/platform/wide_text.h"
+
+namespace cv {
+
+namespace {
+
+constexpr std::string_view kDevicePrefix = "\\\\.\\";
+
+// n of "COMn" in any case, or 0.
+int ComNumber(std::string_view name) {
+    if (name.size() < 4) return 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if ((name[i] | 0x20) != "com"[i]) return 0;
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(name.data() + 3, name.data() + name.size(), number);
+    if (error != std::errc() || end != name.data() + name.size() || number < 1) return 0;
+    return number;
+}
+
+std::string ComDevice(int number) { return std::string(kDevicePrefix) + "COM" + std::to_string(number); }
+
+}  // namespace
+
+std::vector<std::string> ListSerialDevices(const std::string&) {
+    std::wstring names(1 << 16, L'\0');
+    const DWORD length = ::QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()));
+    std::vector<int> numbers;
+    for (std::size_t start = 0; start < length && names[start] != L'\0';) {
+        const std::size_t end = names.find(L'\0', start);
+        const std::string name = Utf8FromWide(std::wstring_view(names).substr(start, end - start));
+        if (const int number = ComNumber(name)) numbers.push_back(number);
+        start = end + 1;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::vector<std::string> devices;
+    for (int number : numbers) devices.push_back(ComDevice(number));
+    return devices;
+}
+
+PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string&) {
+    PortLookup lookup;
+    if (port < 1) {
+        lookup.reason = "no serial device for port " + std::to_string(port);
+        return lookup;
+    }
+    lookup.found = true;
+    if (const auto it = overrides.find(port); it != overrides.end()) {
+        lookup.fromSettings = true;
+        lookup.device = DeviceFromUserName(it->second);
+        return lookup;
+    }
+    lookup.device = ComDevice(port);
+    return lookup;
+}
+
+std::string DeviceFromUserName(const std::string& name) {
+    // "COM7" alone is how Windows users write a port; CreateFile needs the device form.
+    return ComNumber(name) != 0 ? std::string(kDevicePrefix) + name : name;
+}
+
+bool DevicePresent(const std::string& device) {
+    const std::wstring wide = WideFromUtf8(device);
+    if (wide.empty()) return false;
+    // The system's list answers without touching the port.
+    const std::wstring_view name = std::string_view(device).starts_with(kDevicePrefix)
+                                       ? std::wstring_view(wide).substr(kDevicePrefix.size())
+                                       : std::wstring_view(wide);
+    wchar_t target[1024];
+    if (::QueryDosDeviceW(std::wstring(name).c_str(), target, static_cast<DWORD>(std::size(target))) != 0) return true;
+    // A name the list does not know may still open: Wine's mapped ports and some
+    // adapters' drivers are not listed. An open without access rights is enough to tell.
+    const HANDLE handle = ::CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(handle);
+        return true;
+    }
+    const DWORD code = ::GetLastError();
+    return code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION;  // held by a program
+}
+
+}  // namespace cv

@@ -1,0 +1,15 @@
+#include "core/device/serial_advice.h"
+
+namespace cv {
+
+std::string NoDeviceAdvice(const SerialError&) {
+    return "Connect the unit or choose another port from the Comm Port menu.";
+}
+
+std::string PermissionAdvice(const SerialError&) {
+    return "Add your user to the 'dialout' group (sudo usermod -aG dialout $USER), then log out and in again.";
+}
+
+std::string BusyAdvice(const SerialError&) { return "Close it and try again."; }
+
+}  // namespace cv

@@ -1,0 +1,30 @@
+#include "core/device/serial_advice.h"
+
+namespace cv {
+
+namespace {
+
+// "COM7" for "\\.\COM7": the name Device Manager and other programs show.
+std::string PortName(const SerialError& error) {
+    const std::string prefix = "\\\\.\\";
+    if (error.device.compare(0, prefix.size(), prefix) == 0) return error.device.substr(prefix.size());
+    if (!error.device.empty()) return error.device;
+    return error.port > 0 ? "COM" + std::to_string(error.port) : std::string("the port");
+}
+
+}  // namespace
+
+std::string NoDeviceAdvice(const SerialError&) {
+    return "Connect the unit, look up the number of its COM port in Device Manager (under \"Ports (COM & LPT)\") "
+           "and choose that port from the Comm Port menu.";
+}
+
+std::string PermissionAdvice(const SerialError& error) {
+    return "Ask the administrator of this computer to let you use " + PortName(error) + ".";
+}
+
+std::string BusyAdvice(const SerialError& error) {
+    return "Close the other program using " + PortName(error) + " and try again.";
+}
+
+}  // namespace cv

@@ -1,0 +1,267 @@
+// SerialLink over the Win32 comm API.
+//
+// Waiting for input is a ReadFile of one byte with a read timeout, kept as a
+// look-ahead byte, rather than WaitCommEvent: the event wait is not reliable on
+// every driver (under Wine on a pseudo-terminal it completes at once with an
+// error), and a wait loop built on it would spin.
+
+#include "core/device/serial_link.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "core/platform/wide_text.h"
+
+namespace cv {
+
+namespace {
+
+struct ComPort {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    bool settingsSaved = false;
+    DCB savedState{};
+    COMMTIMEOUTS savedTimeouts{};
+    std::optional<COMMTIMEOUTS> timeouts;  // as last set by us
+    bool hasLookAhead = false;
+    char lookAhead = 0;
+};
+
+using Clock = std::chrono::steady_clock;
+
+// The longest single ReadFile while waiting; between slices the port's status
+// is asked, which is how a device that went away shows itself.
+constexpr std::chrono::milliseconds kReadSlice{100};
+
+struct Problem {
+    SerialErrorKind kind;
+    std::string text;
+};
+
+SerialErrorKind KindFromOpenError(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_NO_UNICODE_TRANSLATION:
+            return SerialErrorKind::NoDevice;
+        // A serial port opens for one handle at a time; another program holds it.
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return SerialErrorKind::Busy;
+        default:
+            return SerialErrorKind::System;
+    }
+}
+
+// After a successful open these are what drivers answer once the adapter is unplugged.
+bool IsVanishedError(DWORD code) {
+    switch (code) {
+        case ERROR_NOT_READY:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_DEVICE_REMOVED:
+        case ERROR_BAD_COMMAND:
+        case ERROR_GEN_FAILURE:
+        case ERROR_ACCESS_DENIED:
+            return true;
+        default:
+            return false;
+    }
+}
+
+Problem FromError(DWORD code) {
+    return {IsVanishedError(code) ? SerialErrorKind::Vanished : SerialErrorKind::System, SystemMessage(code)};
+}
+
+Problem FromLastError() { return FromError(::GetLastError()); }
+
+DWORD Milliseconds(std::chrono::milliseconds duration) {
+    return static_cast<DWORD>(std::clamp<long long>(duration.count(), 1, MAXDWORD - 1));
+}
+
+// readWait 0: a read returns at once with what is there. Otherwise a read
+// returns as soon as one byte is there, or with nothing after readWait.
+std::optional<Problem> SetTimeouts(ComPort& port, DWORD readWait, std::chrono::milliseconds writeTimeout) {
+    COMMTIMEOUTS wanted{};
+    wanted.ReadIntervalTimeout = readWait == 0 ? MAXDWORD : 0;
+    wanted.ReadTotalTimeoutMultiplier = 0;
+    wanted.ReadTotalTimeoutConstant = readWait;
+    wanted.WriteTotalTimeoutMultiplier = 0;
+    wanted.WriteTotalTimeoutConstant = Milliseconds(writeTimeout);
+    const auto same = [&](const COMMTIMEOUTS& t) {
+        return t.ReadIntervalTimeout == wanted.ReadIntervalTimeout &&
+               t.ReadTotalTimeoutConstant == wanted.ReadTotalTimeoutConstant &&
+               t.WriteTotalTimeoutConstant == wanted.WriteTotalTimeoutConstant;
+    };
+    if (port.timeouts && same(*port.timeouts)) return std::nullopt;
+    if (!::SetCommTimeouts(port.handle, &wanted)) return FromLastError();
+    port.timeouts = wanted;
+    return std::nullopt;
+}
+
+std::optional<Problem> QueryWaiting(const ComPort& port, int& waiting) {
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!::ClearCommError(port.handle, &errors, &status)) return FromLastError();
+    waiting = static_cast<int>(std::min<DWORD>(status.cbInQue, 1 << 30)) + (port.hasLookAhead ? 1 : 0);
+    return std::nullopt;
+}
+
+}  // namespace
+
+struct SerialLink::Port : ComPort {};
+
+void SerialLink::PortDeleter::operator()(Port* port) const { delete port; }
+
+bool SerialLink::OpenPort(const std::string& path, int baud) {
+    const std::wstring widePath = WideFromUtf8(path);
+    if (widePath.empty()) {
+        const DWORD code = path.empty() ? ERROR_PATH_NOT_FOUND : ERROR_NO_UNICODE_TRANSLATION;
+        return Fail(KindFromOpenError(code), SystemMessage(code));
+    }
+    // Share mode 0: the port is ours alone until Close.
+    const HANDLE handle = ::CreateFileW(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD code = ::GetLastError();
+        return Fail(KindFromOpenError(code), SystemMessage(code));
+    }
+    port_.reset(new Port);
+    Port& port = *port_;
+    port.handle = handle;
+
+    // Each failure below releases what was taken so far, so a failed open leaves nothing held.
+    const auto failOpen = [this](SerialErrorKind kind, const std::string& text) {
+        Release();
+        return Fail(kind, text);
+    };
+    DCB found{};
+    found.DCBlength = sizeof found;
+    if (::GetFileType(handle) != FILE_TYPE_CHAR || !::GetCommState(handle, &found))
+        return failOpen(SerialErrorKind::NotSerial, "not a serial port");
+    if (!::GetCommTimeouts(handle, &port.savedTimeouts)) return failOpen(SerialErrorKind::System, FromLastError().text);
+    port.savedState = found;
+    port.settingsSaved = true;
+
+    // Raw 8-bit bytes both ways: nothing dropped, replaced or stopped on an error.
+    // Parity, stop bits and flow control stay as the port had them: the unit's
+    // cable decides those, not this program.
+    DCB wanted = found;
+    wanted.BaudRate = static_cast<DWORD>(baud);
+    wanted.ByteSize = 8;
+    wanted.fBinary = TRUE;
+    wanted.fNull = FALSE;
+    wanted.fErrorChar = FALSE;
+    wanted.fAbortOnError = FALSE;
+    if (!::SetCommState(handle, &wanted)) return failOpen(SerialErrorKind::BadSettings, FromLastError().text);
+    DCB applied{};
+    applied.DCBlength = sizeof applied;
+    if (!::GetCommState(handle, &applied) || applied.BaudRate != wanted.BaudRate || applied.ByteSize != 8) {
+        return failOpen(SerialErrorKind::BadSettings,
+                        "the device did not take " + std::to_string(baud) + " baud, 8 data bits");
+    }
+    if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
+        return failOpen(problem->kind, problem->text);
+    return true;
+}
+
+void SerialLink::Release() {
+    if (!port_) return;
+    const Port& port = *port_;
+    if (port.settingsSaved) {
+        ::SetCommState(port.handle, const_cast<DCB*>(&port.savedState));
+        ::SetCommTimeouts(port.handle, const_cast<COMMTIMEOUTS*>(&port.savedTimeouts));
+    }
+    ::CloseHandle(port.handle);
+    port_.reset();
+}
+
+int SerialLink::Write(const void* data, int count) {
+    if (!IsOpen()) return Fail(SerialErrorKind::NoDevice, "the link is not open");
+    if (data == nullptr || count <= 0) return 0;
+    Port& port = *port_;
+    if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
+        return Fail(problem->kind, problem->text);
+    DWORD written = 0;
+    if (!::WriteFile(port.handle, data, static_cast<DWORD>(count), &written, nullptr)) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_SEM_TIMEOUT && code != WAIT_TIMEOUT) {
+            const Problem problem = FromError(code);
+            return Fail(problem.kind, problem.text);
+        }
+    }
+    if (written == static_cast<DWORD>(count)) return count;
+    // Whatever is still queued would arrive glued to the front of the next message.
+    ::PurgeComm(port.handle, PURGE_TXABORT | PURGE_TXCLEAR);
+    return Fail(SerialErrorKind::TimedOut, "timed out");
+}
+
+int SerialLink::BytesWaiting() {
+    if (!IsOpen()) return 0;
+    int waiting = 0;
+    if (const std::optional<Problem> problem = QueryWaiting(*port_, waiting)) return Fail(problem->kind, problem->text);
+    return waiting;
+}
+
+int SerialLink::Read(void* buffer, int count) {
+    if (!IsOpen() || buffer == nullptr || count <= 0) return 0;
+    Port& port = *port_;
+    char* bytes = static_cast<char*>(buffer);
+    int done = 0;
+    if (port.hasLookAhead) {
+        bytes[done++] = port.lookAhead;
+        port.hasLookAhead = false;
+    }
+    if (done == count) return done;
+    // With a read timeout of 0 the read takes what has arrived and returns at once.
+    if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_)) {
+        Fail(problem->kind, problem->text);
+        return done;
+    }
+    DWORD got = 0;
+    if (!::ReadFile(port.handle, bytes + done, static_cast<DWORD>(count - done), &got, nullptr)) {
+        const Problem problem = FromLastError();
+        Fail(problem.kind, problem.text);
+        return done;
+    }
+    return done + static_cast<int>(got);
+}
+
+bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
+    if (!IsOpen()) return Fail(SerialErrorKind::NoDevice, "the link is not open");
+    const auto deadline = Clock::now() + timeout;
+    Port& port = *port_;
+    for (;;) {
+        int waiting = 0;
+        if (const std::optional<Problem> problem = QueryWaiting(port, waiting)) return Fail(problem->kind, problem->text);
+        if (waiting > 0) return true;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return Fail(SerialErrorKind::TimedOut, "timed out");
+        if (const std::optional<Problem> problem = SetTimeouts(port, Milliseconds(std::min(left, kReadSlice)), writeTimeout_))
+            return Fail(problem->kind, problem->text);
+        DWORD got = 0;
+        if (!::ReadFile(port.handle, &port.lookAhead, 1, &got, nullptr)) {
+            const Problem problem = FromLastError();
+            return Fail(problem.kind, problem.text);
+        }
+        if (got == 1) {
+            port.hasLookAhead = true;
+            return true;
+        }
+    }
+}
+
+void SerialLink::DiscardInput() {
+    if (!IsOpen()) return;
+    port_->hasLookAhead = false;
+    if (!::PurgeComm(port_->handle, PURGE_RXCLEAR)) {
+        const Problem problem = FromLastError();
+        Fail(problem.kind, problem.text);
+    }
+}
+
+}  // namespace cv

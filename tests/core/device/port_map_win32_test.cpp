@@ -1,0 +1,40 @@
+#include "core/device/port_map.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace cv {
+namespace {
+
+TEST(PortMapWindows, PortNumbersAreComPortsUnlessTheSettingsSayOtherwise) {
+    const PortOverrides overrides{{2, "COM7"}, {3, "\\\\.\\COM8"}, {4, "com9"}, {5, "\\\\.\\CNCA0"}};
+    struct Case {
+        int port;
+        std::string device;
+        bool fromSettings;
+    };
+    const Case cases[] = {
+        {1, "\\\\.\\COM1", false},  {2, "\\\\.\\COM7", true},   {3, "\\\\.\\COM8", true},
+        {4, "\\\\.\\com9", true},   {5, "\\\\.\\CNCA0", true},  {12, "\\\\.\\COM12", false},
+        {65535, "\\\\.\\COM65535", false},
+    };
+    for (const Case& c : cases) {
+        const PortLookup lookup = FindPortDevice(c.port, overrides);
+        EXPECT_TRUE(lookup.found) << c.port;
+        EXPECT_EQ(lookup.device, c.device) << c.port;
+        EXPECT_EQ(lookup.fromSettings, c.fromSettings) << c.port;
+    }
+    EXPECT_FALSE(FindPortDevice(0, overrides).found);
+}
+
+// The test runner maps a simulated unit to a COM port; port 199 is never mapped.
+TEST(PortMapWindows, TellsPresentPortsFromMissingOnes) {
+    const char* unitPort = std::getenv("CVTIMER_UNIT_PORT");
+    ASSERT_NE(unitPort, nullptr) << "run through scripts/wine-run --units";
+    EXPECT_TRUE(DevicePresent("\\\\.\\COM" + std::string(unitPort)));
+    EXPECT_FALSE(DevicePresent("\\\\.\\COM199"));
+}
+
+}  // namespace
+}  // namespace cv
