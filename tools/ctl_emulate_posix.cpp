@@ -196,8 +196,8 @@ int RunEmulate(int argc, char** argv) {
     if (exitCode == 0) {
         bool bySignal = false;
         WaitForWake(wakePipe[0], bySignal);
-        // Let the last message's answer go out before the line disappears.
-        if (!bySignal) unit.WaitUntilAnswered(std::chrono::milliseconds(options.behaviour.answerDelayMs + 5000));
+        // Let the last message's answer reach the program before the line disappears.
+        if (!bySignal) unit.WaitUntilAnswersTaken(std::chrono::milliseconds(options.behaviour.answerDelayMs + 5000));
         if (!options.link.empty()) RemoveLink(options.link, unit.DevicePath());
     }
     unit.Stop();

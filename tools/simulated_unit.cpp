@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -278,6 +279,18 @@ bool SimulatedUnit::WaitForMessages(std::size_t count, std::chrono::milliseconds
 bool SimulatedUnit::WaitUntilAnswered(std::chrono::milliseconds timeout) const {
     std::unique_lock lock(state_->mutex);
     return state_->changed.wait_for(lock, timeout, [&] { return state_->answersPending == 0; });
+}
+
+bool SimulatedUnit::WaitUntilAnswersTaken(std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    if (!WaitUntilAnswered(timeout)) return false;
+    // The line keeps no count of its own to wait on, so look every few milliseconds.
+    for (;;) {
+        int unread = 0;
+        if (state_->slaveFd < 0 || ioctl(state_->slaveFd, FIONREAD, &unread) != 0 || unread == 0) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        poll(nullptr, 0, 5);
+    }
 }
 
 std::vector<UnitTimer> SimulatedUnit::Timers() const {

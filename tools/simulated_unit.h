@@ -57,6 +57,11 @@ public:
     // (or was left unanswered by the behaviour); false at the timeout.
     bool WaitUntilAnswered(std::chrono::milliseconds timeout) const;
 
+    // True once every answer written has also been read (or discarded) by the
+    // program; false at the timeout. A unit about to go away waits for this,
+    // since closing the line throws away what the program has not yet read.
+    bool WaitUntilAnswersTaken(std::chrono::milliseconds timeout) const;
+
     // Timers completed so far (settings message + name message of one index),
     // in the order their name messages arrived. Undecodable messages are
     // recorded in Messages() but complete no timer.
