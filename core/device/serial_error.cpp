@@ -27,8 +27,9 @@ std::string DescribeSerialError(const SerialError& error) {
                 return "No serial device is connected" + where +
                        ". Connect the unit or choose another port from the Comm Port menu.";
             }
-            return "There is no serial device " + error.device +
-                   ". Connect the unit or choose another port from the Comm Port menu.";
+            // Only a device reached through a port number has another choice in the menu.
+            return "There is no serial device " + error.device + ". Connect the unit or " +
+                   (error.port > 0 ? "choose another port from the Comm Port menu." : "name another device.");
         case SerialErrorKind::PermissionDenied:
             return "Permission denied opening " + error.device +
                    ". Add your user to the 'dialout' group (sudo usermod -aG dialout $USER), "

@@ -48,8 +48,9 @@ struct FileReplaceResult {
 
 // On failure path is exactly as it was and no temporary file is left. An
 // existing file keeps its permission bits (and owner, where allowed); a new
-// one gets 0666 less the umask. A symbolic link is followed, so the link
-// stays a link. A read-only file is refused rather than renamed over.
+// one gets 0666 less the umask. A symbolic link is followed, also one whose
+// file does not exist yet (that file is created), so the link stays a link.
+// A read-only file is refused rather than renamed over.
 FileReplaceResult ReplaceFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace cv

@@ -28,17 +28,32 @@ struct Target {
     struct stat status {};
 };
 
+// The file at the end of path's chain of symbolic links, or path itself when
+// it is no link. The end may not exist yet (a dangling link): the save then
+// creates it, and the link stays a link. 0 or an errno.
+int FollowLinks(const std::string& path, std::string& end) {
+    end = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(end.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return 0;
+        char text[4096];
+        const ssize_t length = ::readlink(end.c_str(), text, sizeof text);
+        if (length < 0) return errno;
+        if (length == 0) return ENOENT;
+        if (static_cast<std::size_t>(length) == sizeof text) return ENAMETOOLONG;
+        std::string next(text, static_cast<std::size_t>(length));
+        const std::size_t slash = end.rfind('/');
+        // A relative link is relative to the folder the link sits in.
+        if (next.front() != '/' && slash != std::string::npos) next.insert(0, end, 0, slash + 1);
+        end = std::move(next);
+    }
+    return ELOOP;
+}
+
 FileReplaceResult FindTarget(const std::string& path, Target& target) {
     if (path.empty()) return Failed(Stage::Target, ENOENT);
     if (path.back() == '/') return Failed(Stage::Target, EISDIR);
-    target.path = path;
-    struct stat linkStatus {};
-    if (::lstat(path.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target.path = resolved;
-            std::free(resolved);
-        }
-    }
+    if (const int err = FollowLinks(path, target.path)) return Failed(Stage::Target, err);
     if (::stat(target.path.c_str(), &target.status) == 0) {
         target.exists = true;
         if (S_ISDIR(target.status.st_mode)) return Failed(Stage::Target, EISDIR);

@@ -32,6 +32,15 @@ TEST(WritePortNumber, CreatesTheTwoLineFileAndReadsBack) {
     EXPECT_EQ(ReadPortNumber(path), 65535);
 }
 
+TEST(WritePortNumber, ADanglingLinkStaysALink) {
+    TempFolder folder;
+    const std::string path = SettingsPathIn(folder.Path());
+    std::filesystem::create_symlink("kept.ini", path);
+    ASSERT_TRUE(WritePortNumber(path, 4));
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(ReadBytes(folder.File("kept.ini")), "[SerialComm]\nPortNo=4\n");
+}
+
 TEST(WritePortNumber, FailedWriteLeavesTheOldFile) {
     TempFolder folder;
     EXPECT_FALSE(WritePortNumber(folder.File("missing/CVTimerSystem.ini"), 2));

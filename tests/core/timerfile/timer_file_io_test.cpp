@@ -58,11 +58,31 @@ TEST(WriteTimerFile, KeepsPermissionsAndLinks) {
     EXPECT_EQ(PermissionBits(path), 0640u);
     EXPECT_TRUE(fs::is_symlink(folder / "link.csv"));
 
+    // A link whose file is gone, relative to its own folder: the file is made anew.
+    fs::create_directory(folder / "sub");
+    fs::create_symlink("../later.csv", folder / "sub/dangling.csv");
+    ASSERT_EQ(WriteTimerFile(folder / "sub/dangling.csv", DefaultRecords()).kind, TimerFileErrorKind::None);
+    EXPECT_TRUE(fs::is_symlink(folder / "sub/dangling.csv"));
+    EXPECT_EQ(ReadBytes(folder / "later.csv"), FormatTimerFile(DefaultRecords()));
+
     const mode_t oldMask = ::umask(027);
     const TimerFileError error = WriteTimerFile(folder / "new.csv", DefaultRecords());
     ::umask(oldMask);
     ASSERT_EQ(error.kind, TimerFileErrorKind::None);
     EXPECT_EQ(PermissionBits(folder / "new.csv"), 0640u);
+}
+
+TEST(WriteTimerFile, AnUnsaveableNameLeavesTheFileAlone) {
+    TempFolder folder;
+    const std::string path = folder / "timers.csv";
+    WriteBytes(path, "old\n");
+    TimerRecords records = DefaultRecords();
+    records[6].name = std::string(120, 'n');
+    const TimerFileError error = WriteTimerFile(path, records);
+    EXPECT_EQ(error.kind, TimerFileErrorKind::UnsaveableName);
+    EXPECT_EQ(error.line, 7);
+    EXPECT_EQ(ReadBytes(path), "old\n");
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"timers.csv"});
 }
 
 TEST(WriteTimerFile, PathsThatCannotBeCreatedTouchNothing) {
