@@ -1,10 +1,12 @@
 # The one obvious way in. See README.md.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
-.PHONY: all deps build run test test-asan screenshots install bench clean
+.PHONY: all deps build run test test-asan test-trust fuzz fuzz-build screenshots install bench clean
 
 all: build
 
@@ -23,12 +25,28 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
 	$(MAKE) test-asan
+	$(MAKE) test-trust
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The file, permission and device tests again as user nobody (when run as
+# root), then every fuzz seed replayed and each target fuzzed briefly.
+test-trust: build
+	scripts/test-unprivileged $(BUILD)/bin test_timerfile test_settings test_device test_tools test_gui
+	$(MAKE) fuzz-build
+	scripts/run-fuzz --replay $(FUZZ_BUILD) 8
+
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD)
+
+# make fuzz FUZZ_SECONDS=600 [FUZZ_TARGETS="fuzz_timer_file ..."]
+fuzz: fuzz-build
+	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
@@ -40,4 +58,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

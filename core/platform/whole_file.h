@@ -46,7 +46,8 @@ struct FileReplaceResult {
     bool Ok() const { return stage == Stage::None; }
 };
 
-// On failure path is exactly as it was and no temporary file is left. An
+// On failure path is exactly as it was and no temporary file is left; one
+// left by a save that was killed is removed by the next save in its folder. An
 // existing file keeps its permission bits (and owner, where allowed); a new
 // one gets 0666 less the umask. A symbolic link is followed, also one whose
 // file does not exist yet (that file is created), so the link stays a link.

@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::size_t kNameColumnWidth = 20;
 constexpr int kNumbersPerLine = 4;
+// Windows editors may start a file they save with one.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 TimerFileContent Refuse(TimerFileErrorKind kind, int line) {
     TimerFileContent content;
@@ -53,6 +55,9 @@ std::string FormatTimerLine(const TimerRecord& record) {
 
 std::string FormatTimerFile(const TimerRecords& records) {
     std::string file;
+    // A load skips one byte order mark, so a first name that starts with those
+    // bytes gets one to skip and keeps its own.
+    if (records[0].name.starts_with(kByteOrderMark)) file = kByteOrderMark;
     for (const TimerRecord& record : records) file += FormatTimerLine(record);
     return file;
 }
@@ -78,8 +83,6 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
 
 TimerFileContent ParseTimerFile(std::string_view bytes) {
     TimerFileContent content;
-    // Windows editors may start a file they saved with one.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     std::size_t pos = 0;
     for (int index = 0; index < kTimerCount; ++index) {

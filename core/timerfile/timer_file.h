@@ -24,7 +24,8 @@ inline constexpr std::size_t kLongestTimerLine = kTimerLineBufferSize - 1;
 // the priority as its low 16 bits unsigned (-1 is written 65535).
 std::string FormatTimerLine(const TimerRecord& record);
 
-// The ten lines of a file, nothing before or after them.
+// The ten lines of a file, nothing after them, and nothing before them but a
+// byte order mark when Timer 1's name starts with one (a load skips one).
 std::string FormatTimerFile(const TimerRecords& records);
 
 // The first timer whose line, as FormatTimerLine writes it, would make

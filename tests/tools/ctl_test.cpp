@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -36,7 +37,9 @@ struct Outcome {
 class Ctl {
 public:
     Ctl(const std::string& folder, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), CVTIMERCTL_PATH);
+        // CVTIMERCTL names a copy when the tests run from another folder (as another user).
+        const char* copy = std::getenv("CVTIMERCTL");
+        arguments.insert(arguments.begin(), copy && *copy ? copy : CVTIMERCTL_PATH);
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);

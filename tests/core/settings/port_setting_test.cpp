@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/kill_at_random.h"
 #include "tests/temp_folder.h"
 
 namespace cv {
@@ -44,7 +45,11 @@ TEST(WritePortNumber, ADanglingLinkStaysALink) {
 TEST(WritePortNumber, FailedWriteLeavesTheOldFile) {
     TempFolder folder;
     EXPECT_FALSE(WritePortNumber(folder.File("missing/CVTimerSystem.ini"), 2));
-    if (::geteuid() == 0) return;  // root writes into read-only files and folders anyway
+}
+
+TEST(WritePortNumber, WithoutPermissionTheFileIsLeftAsItWas) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only files and folders anyway";
+    TempFolder folder;
     const std::string path = SettingsPathIn(folder.Path());
     WriteBytes(path, "; mine\n[SerialComm]\nPortNo=4\n");
     ASSERT_EQ(::chmod(path.c_str(), 0400), 0);
@@ -54,6 +59,30 @@ TEST(WritePortNumber, FailedWriteLeavesTheOldFile) {
     EXPECT_FALSE(WritePortNumber(path, 2));
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0700), 0);
     EXPECT_EQ(ReadBytes(path), "; mine\n[SerialComm]\nPortNo=4\n");
+
+    ASSERT_EQ(::chmod(path.c_str(), 0200), 0);
+    EXPECT_EQ(DescribeSettingsFileProblem(path), path + " cannot be read: Permission denied. It is left as it is, "
+                                                       "and port 1 is used.");
+    EXPECT_FALSE(WritePortNumber(path, 2));
+    EXPECT_EQ(ReadPortNumber(path), 1);
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    EXPECT_EQ(ReadBytes(path), "; mine\n[SerialComm]\nPortNo=4\n");
+}
+
+TEST(WritePortNumber, KilledMidWriteLeavesTheOldOrTheNewFileWhole) {
+    TempFolder folder;
+    const std::string path = SettingsPathIn(folder.Path());
+    const std::string head = "; kept\n[SerialComm]\nPortNo=";
+    WriteBytes(path, head + "3\n");
+    std::mt19937 random(7);
+    for (int kill = 0; kill < 300; ++kill) {
+        ASSERT_TRUE(KillWhileSaving([&](int round) { WritePortNumber(path, round % 2 ? 3 : 4); }, random));
+        const std::string now = ReadBytes(path);
+        ASSERT_TRUE(now == head + "3\n" || now == head + "4\n") << "after kill " << kill << ":\n" << now;
+        ASSERT_LE(folder.Entries().size(), 2u) << "after kill " << kill;
+    }
+    ASSERT_TRUE(WritePortNumber(path, 9));
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"CVTimerSystem.ini"});
 }
 
 TEST(ReadPortOverrides, ComKeysInAnyCaseWithAPath) {

@@ -83,6 +83,10 @@ TEST(ParseTimerFile, ByteOrderMarkIsNoPartOfTheFirstName) {
     const TimerFileContent content = ParseTimerFile("\xEF\xBB\xBF" + TenLinesWith(-1, ""));
     ASSERT_TRUE(content.ok);
     EXPECT_EQ(content.records[0].name, "Timer");
+    // A first name that starts with those bytes keeps them through a save.
+    TimerRecords records = content.records;
+    records[0].name = "\xEF\xBB\xBFTimer              ";
+    EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records, records);
 }
 
 // Every file Save writes must load again: a name that only fits a line
