@@ -225,6 +225,16 @@ TEST(WriteTimerFile, KilledMidSaveLeavesTheOldOrTheNewFileWhole) {
     EXPECT_EQ(folder.Entries(), std::set<std::string>{"timers.csv"});
 }
 
+TEST(ReadTimerFile, ReadsTenOfTheLongestCrlfLinesAfterAByteOrderMark) {
+    TempFolder folder;
+    std::string file = "\xEF\xBB\xBF";
+    for (int i = 0; i < kTimerCount; ++i) file += std::string(119, 'n') + ",1,2,3,4\r\n";
+    WriteBytes(folder / "windows.csv", file);
+    const TimerFileContent content = ReadTimerFile(folder / "windows.csv");
+    ASSERT_TRUE(content.ok) << TimerFileErrorDetailText(content.error);
+    EXPECT_EQ(content.records[9], (TimerRecord{std::string(119, 'n'), 1, 2, 3, 4}));
+}
+
 // /dev/zero and a FIFO without a writer must neither block nor be read without end:
 // a fault there shows as a test timeout.
 TEST(ReadTimerFile, RefusesWhatIsNoTimerFile) {

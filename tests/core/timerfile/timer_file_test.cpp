@@ -86,7 +86,7 @@ TEST(ParseTimerFile, ByteOrderMarkIsNoPartOfTheFirstName) {
     // A first name that starts with those bytes keeps them through a save.
     TimerRecords records = content.records;
     records[0].name = "\xEF\xBB\xBFTimer              ";
-    EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records, records);
+    EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records[0].name, records[0].name);
 }
 
 // Every file Save writes must load again: a name that only fits a line
