@@ -26,7 +26,7 @@ std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
 }
 
 std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
-    const auto byte = static_cast<unsigned char>(name.at(position));
+    const auto byte = static_cast<unsigned char>(position < name.size() ? name[position] : '\0');
     const bool brace = byte == '{' || byte == '}';
     char shown[32];
     std::snprintf(shown, sizeof shown, brace ? "\"%c\"" : "a control character (0x%02X)", byte);

@@ -29,8 +29,8 @@ std::string BuildNameMessage(int timerIndex, const TimerRecord& record);
 // sent and never sent with such a character.
 std::optional<std::size_t> FindUnsendableCharacter(std::string_view name);
 
-// "Timer 3's name holds "}" (character 13), which a Corvellan unit cannot
-// take ..." for a name FindUnsendableCharacter found `position` in.
+// "Timer 3's name holds "}" at character 13, which a Corvellan unit cannot
+// take ..." for the position FindUnsendableCharacter found in name.
 std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position);
 
 }  // namespace cv

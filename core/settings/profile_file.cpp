@@ -11,8 +11,8 @@ namespace {
 
 enum class LineKind { Other, Section, Key };
 
-// One section or key line of the file, as byte offsets into the text so that an edit can
-// leave everything around it untouched.
+// One section or key line of the file, as byte offsets into the text so that
+// an edit can leave everything around it untouched.
 struct ProfileLine {
     std::size_t begin = 0;   // first byte of the line
     std::size_t end = 0;     // one past its last byte before the line end
