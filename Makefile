@@ -2,10 +2,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WINDOWS_BUILD ?= build-windows
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
-.PHONY: all deps build run test test-asan windows test-windows screenshots install bench clean package test-package
+.PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots install bench \
+        clean package test-package
 
 all: build
 
@@ -24,6 +27,7 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
 	$(MAKE) test-asan
+	$(MAKE) test-trust
 	$(MAKE) test-windows
 	$(MAKE) test-package
 
@@ -32,6 +36,21 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The file, permission and device tests again as user nobody (when run as
+# root), then every fuzz seed replayed and each target fuzzed briefly.
+test-trust: build
+	scripts/test-unprivileged $(BUILD)/bin test_timerfile test_settings test_device test_tools test_gui
+	$(MAKE) fuzz-build
+	scripts/run-fuzz --replay $(FUZZ_BUILD) 8
+
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD)
+
+# make fuzz FUZZ_SECONDS=600 [FUZZ_TARGETS="fuzz_timer_file ..."]
+fuzz: fuzz-build
+	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The core, cvtimerctl.exe and the core tests for 64-bit Windows (MinGW-w64, static).
 windows: deps
@@ -61,4 +80,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)

@@ -3,16 +3,26 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 
 #include "core/device/port_map.h"
 #include "core/settings/port_setting.h"
+#include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
 
 void TimerSheetDialog::LoadPortSetting() {
     portNumber = ReadPortNumber(settingsPath);
+    // Said once at start: otherwise every port choice would be lost unexplained.
+    const std::string problem = DescribeSettingsFileProblem(settingsPath);
+    if (!problem.empty()) {
+        promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Cannot Read Settings File"),
+                                      QString::fromLocal8Bit(problem) +
+                                          QStringLiteral(" A port chosen now holds until CV Timer ends."),
+                                      PromptMessage::Icon::Warning});
+    }
     ApplyPortSelection();
 }
 

@@ -10,6 +10,7 @@
 #include "gui/prompts.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
+#include "core/device/timer_messages.h"
 #include "core/device/timer_transfer.h"
 #include "gui/timer_sheet.h"
 
@@ -59,6 +60,17 @@ private:
 
 void TimerSheetDialog::OnSendTimers() {
     if (sending) return;
+    // The unit would acknowledge a name message its braces had cut short, so
+    // such a name is caught before the first timer goes out.
+    for (int index = 0; index < kTimerCount; ++index) {
+        const std::string name = ColumnOnSheet(index).name;
+        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
+            promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+                                          QString::fromLatin1(DescribeUnsendableName(index, name, *position)),
+                                          PromptMessage::Icon::Warning});
+            return;
+        }
+    }
     sending = true;
     cancelRequested = false;
     SendReport report;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/settings/port_setting.h"
+
 namespace cv {
 
 bool ArgumentReader::AtEnd() const {
@@ -38,8 +40,15 @@ std::optional<std::string_view> ArgumentReader::TakeValue() {
 std::optional<int> ParseCount(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    // from_chars takes a sign; a count has none, not even in "-0".
+    if (text.empty() || text.front() == '-' || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
+}
+
+void WarnIfSettingsUnread(const std::string& settingsPath) {
+    const std::string problem = DescribeSettingsFileProblem(settingsPath);
+    if (!problem.empty()) std::fprintf(stderr, "cvtimerctl: %s\n", problem.c_str());
 }
 
 int UsageError(const char* command, const std::string& message, const char* usage) {

@@ -63,6 +63,7 @@ int RunPorts(int argc, char** argv) {
     }
 
     const std::string settingsPath = SettingsPathIn(StartFolder());
+    WarnIfSettingsUnread(settingsPath);
     const PortOverrides overrides = ReadPortOverrides(settingsPath);
     const int selected = ReadPortNumber(settingsPath);
 

@@ -12,6 +12,7 @@
 #include "core/settings/port_setting.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
+#include "core/device/timer_messages.h"
 #include "core/device/timer_transfer.h"
 #include "core/timerfile/timer_file_io.h"
 #include "tools/ctl_commands.h"
@@ -30,8 +31,9 @@ constexpr const char* kUsage =
     "CVTimerSystem.ini in the current folder (port 1 without that file); ports\n"
     "map to devices as in the program, [Ports] entries of that file included.\n\n"
     "Exit status: 0 all ten sent, 1 the file cannot be read or a timer was not\n"
-    "sent, 2 wrong usage, 128 + the signal's number (130 for Ctrl-C) when an\n"
-    "interrupt or SIGTERM stopped the send; the timers before it stay sent.\n\n"
+    "sent, 2 wrong usage or a name the unit cannot take (nothing is sent then),\n"
+    "128 + the signal's number (130 for Ctrl-C) when an interrupt or SIGTERM\n"
+    "stopped the send; the timers before it stay sent.\n\n"
     "Options:\n"
     "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
     "  --device PATH  use this serial device, bypassing the port numbers (on\n"
@@ -110,7 +112,17 @@ int RunSend(int argc, char** argv) {
         return 1;
     }
 
+    for (int index = 0; index < kTimerCount; ++index) {
+        const std::string& name = content.records[static_cast<std::size_t>(index)].name;
+        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
+            std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
+                         DescribeUnsendableName(index, name, *position).c_str());
+            return 2;
+        }
+    }
+
     const std::string settingsPath = SettingsPathIn(StartFolder());
+    if (!options.device) WarnIfSettingsUnread(settingsPath);
     LinkTarget target;
     target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
     if (options.device) target.devicePath = DeviceFromUserName(*options.device);
@@ -134,11 +146,14 @@ int RunSend(int argc, char** argv) {
     }
     std::fflush(stdout);
     if (report.failure.failedAt == TimerSendResult::Stage::Open) {
-        std::fprintf(stderr, "Unable to open selected serial port.\n%s\n",
-                     DescribeSerialError(report.failure.openError).c_str());
+        // The reason is said once, under the line it belongs to.
+        std::fprintf(stderr, "Unable to open selected serial port.\n%s\nUnable to Send Timers to Corvellan\n"
+                             "Timer %d was not sent.\n",
+                     DescribeSerialError(report.failure.openError).c_str(), report.failedIndex + 1);
+    } else {
+        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
+                     DescribeSendFailure(report.failedIndex, report.failure).c_str());
     }
-    std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
-                 DescribeSendFailure(report.failedIndex, report.failure).c_str());
     const int stopSignal = gStopSignal;
     return stopSignal != 0 ? 128 + stopSignal : 1;
 }

@@ -2,8 +2,10 @@
 
 namespace cv {
 
-std::string NoDeviceAdvice(const SerialError&) {
-    return "Connect the unit or choose another port from the Comm Port menu.";
+std::string NoDeviceAdvice(const SerialError& error) {
+    // Only a device reached through a port number has another choice in the menu.
+    return error.port > 0 || error.device.empty() ? "Connect the unit or choose another port from the Comm Port menu."
+                                                  : "Connect the unit or name another device.";
 }
 
 std::string PermissionAdvice(const SerialError&) {

@@ -14,9 +14,12 @@ std::string PortName(const SerialError& error) {
 
 }  // namespace
 
-std::string NoDeviceAdvice(const SerialError&) {
+std::string NoDeviceAdvice(const SerialError& error) {
+    // Only a device reached through a port number has another choice in the menu.
+    const std::string choose =
+        error.port > 0 || error.device.empty() ? "choose that port from the Comm Port menu." : "name that port.";
     return "Connect the unit, look up the number of its COM port in Device Manager (under \"Ports (COM & LPT)\") "
-           "and choose that port from the Comm Port menu.";
+           "and " + choose;
 }
 
 std::string PermissionAdvice(const SerialError& error) {

@@ -16,6 +16,26 @@ std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record) {
     return buffer;
 }
 
+std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
+    const std::string_view sent = name.substr(0, kNameChars);
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(sent[i]);
+        if (byte == '{' || byte == '}' || byte < 0x20 || byte == 0x7F) return i;
+    }
+    return std::nullopt;
+}
+
+std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
+    const auto byte = static_cast<unsigned char>(position < name.size() ? name[position] : '\0');
+    const bool brace = byte == '{' || byte == '}';
+    char shown[32];
+    std::snprintf(shown, sizeof shown, brace ? "\"%c\"" : "a control character (0x%02X)", byte);
+    return "Timer " + std::to_string(timerIndex + 1) + "'s name holds " + shown + " at character " +
+           std::to_string(position + 1) + ", which a Corvellan unit cannot take" +
+           (brace ? ": braces mark where a message begins and ends" : "") +
+           ". Change the name and send again. Nothing was sent.";
+}
+
 std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
     std::string name = record.name.substr(0, kNameChars);
     name.resize(20, ' ');

@@ -46,10 +46,12 @@ struct FileReplaceResult {
     bool Ok() const { return stage == Stage::None; }
 };
 
-// On failure path is exactly as it was and no temporary file is left. An
+// On failure path is exactly as it was and no temporary file is left; one
+// left by a save that was killed is removed by the next save in its folder. An
 // existing file keeps its permission bits (and owner, where allowed); a new
-// one gets 0666 less the umask. A symbolic link is followed, so the link
-// stays a link. A read-only file is refused rather than renamed over.
+// one gets 0666 less the umask. A symbolic link is followed, also one whose
+// file does not exist yet (that file is created), so the link stays a link.
+// A read-only file is refused rather than renamed over.
 FileReplaceResult ReplaceFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace cv

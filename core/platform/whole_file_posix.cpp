@@ -1,12 +1,15 @@
 #include "core/platform/whole_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cstdint>
 #include <cerrno>
 #include <cstdlib>
@@ -28,17 +31,32 @@ struct Target {
     struct stat status {};
 };
 
+// The file at the end of path's chain of symbolic links, or path itself when
+// it is no link. The end may not exist yet (a dangling link): the save then
+// creates it, and the link stays a link. 0 or an errno.
+int FollowLinks(const std::string& path, std::string& end) {
+    end = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(end.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return 0;
+        char text[4096];
+        const ssize_t length = ::readlink(end.c_str(), text, sizeof text);
+        if (length < 0) return errno;
+        if (length == 0) return ENOENT;
+        if (static_cast<std::size_t>(length) == sizeof text) return ENAMETOOLONG;
+        std::string next(text, static_cast<std::size_t>(length));
+        const std::size_t slash = end.rfind('/');
+        // A relative link is relative to the folder the link sits in.
+        if (next.front() != '/' && slash != std::string::npos) next.insert(0, end, 0, slash + 1);
+        end = std::move(next);
+    }
+    return ELOOP;
+}
+
 FileReplaceResult FindTarget(const std::string& path, Target& target) {
     if (path.empty()) return Failed(Stage::Target, ENOENT);
     if (path.back() == '/') return Failed(Stage::Target, EISDIR);
-    target.path = path;
-    struct stat linkStatus {};
-    if (::lstat(path.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target.path = resolved;
-            std::free(resolved);
-        }
-    }
+    if (const int err = FollowLinks(path, target.path)) return Failed(Stage::Target, err);
     if (::stat(target.path.c_str(), &target.status) == 0) {
         target.exists = true;
         if (S_ISDIR(target.status.st_mode)) return Failed(Stage::Target, EISDIR);
@@ -53,6 +71,11 @@ FileReplaceResult FindTarget(const std::string& path, Target& target) {
     return {};
 }
 
+// Temporary files are named ".cvtimer-<pid>-<tag>.tmp", so that one left by a
+// saving process that was killed can be told from one still being written.
+constexpr std::string_view kTempPrefix = ".cvtimer-";
+constexpr std::string_view kTempSuffix = ".tmp";
+
 // Like mkstemp, but created with 0666 so the umask and any default ACL of the
 // folder apply just as they would to a file created in place.
 int CreateTemporaryFile(const std::string& folder, std::string& tempPath) {
@@ -60,14 +83,33 @@ int CreateTemporaryFile(const std::string& folder, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         timespec now {};
         ::clock_gettime(CLOCK_REALTIME, &now);
-        const unsigned long tag = static_cast<unsigned long>(now.tv_nsec) ^
-                                  (static_cast<unsigned long>(::getpid()) << 20) ^ counter++;
-        tempPath = folder + "/.cvtimer-" + std::to_string(tag) + ".tmp";
+        const unsigned long tag = static_cast<unsigned long>(now.tv_nsec) ^ counter++;
+        tempPath = folder + "/" + std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(tag) +
+                   std::string(kTempSuffix);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Removes the temporary files in folder whose saving process no longer runs
+// (killed, or the machine went down mid-save). Best effort: a folder that
+// cannot be read or a file that cannot be removed is left as it is.
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(kTempPrefix) || !name.ends_with(kTempSuffix)) continue;
+        const std::string_view rest = name.substr(kTempPrefix.size());
+        long pid = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0) continue;
+        if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 int WriteAll(int fd, std::string_view bytes) {
@@ -175,6 +217,7 @@ WholeFile ReadFileStart(const std::string& path, std::size_t count) {
 FileReplaceResult ReplaceFileSafely(const std::string& path, std::string_view bytes) {
     Target target;
     if (FileReplaceResult result = FindTarget(path, target); !result.Ok()) return result;
+    RemoveStaleTemporaryFiles(target.folder);
     std::string tempPath;
     const int fd = CreateTemporaryFile(target.folder, tempPath);
     if (fd < 0) return Failed(Stage::Create, errno);

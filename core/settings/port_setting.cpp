@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/platform/whole_file.h"
 #include "core/settings/profile_file.h"
 #include "core/timers/lenient_number.h"
 
@@ -53,6 +54,20 @@ std::string SettingsPathIn(const std::string& folder) {
 std::uint16_t ReadPortNumber(const std::string& settingsPath) {
     return static_cast<std::uint16_t>(
         LenientAtoi(GetProfileString(settingsPath, kPortSection, kPortKey, "1")));
+}
+
+std::string DescribeSettingsFileProblem(const std::string& settingsPath) {
+    const WholeFile file = ReadWholeFile(settingsPath, kProfileFileLimit);
+    std::string problem;
+    if (file.status == WholeFile::Status::TooLarge) {
+        problem = settingsPath + " is larger than " + std::to_string(kProfileFileLimit / (1024 * 1024)) +
+                  " MiB, far too large for a settings file.";
+    } else if (file.status == WholeFile::Status::Failed) {
+        problem = settingsPath + " cannot be read: " + file.systemText + ".";
+    } else {
+        return problem;
+    }
+    return problem + " It is left as it is, and port 1 is used.";
 }
 
 bool WritePortNumber(const std::string& settingsPath, std::uint16_t portNumber) {

@@ -18,6 +18,12 @@ std::string SettingsPathIn(const std::string& folder);
 // the file or the key is missing.
 std::uint16_t ReadPortNumber(const std::string& settingsPath);
 
+// Empty when the settings file can be read or does not exist. Otherwise a
+// sentence for the user: the file is too large to be a settings file or
+// cannot be read (with the system's reason), so it is neither read nor
+// changed and port 1 is used.
+std::string DescribeSettingsFileProblem(const std::string& settingsPath);
+
 // Writes PortNo in decimal, creating the file when needed. false when the
 // file cannot be written; the old file is then left as it was.
 bool WritePortNumber(const std::string& settingsPath, std::uint16_t portNumber);

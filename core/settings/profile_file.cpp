@@ -1,6 +1,7 @@
 #include "core/settings/profile_file.h"
 
 #include <optional>
+#include <unordered_set>
 
 #include "core/platform/whole_file.h"
 
@@ -10,8 +11,8 @@ namespace {
 
 enum class LineKind { Other, Section, Key };
 
-// One line of the file, as byte offsets into the text so that an edit can
-// leave everything around it untouched.
+// One section or key line of the file, as byte offsets into the text so that
+// an edit can leave everything around it untouched.
 struct ProfileLine {
     std::size_t begin = 0;   // first byte of the line
     std::size_t end = 0;     // one past its last byte before the line end
@@ -77,7 +78,9 @@ std::vector<ProfileLine> SplitLines(std::string_view text) {
         if (line.next < text.size() && text[line.next] == '\r') ++line.next;
         if (line.next < text.size() && text[line.next] == '\n') ++line.next;
         Classify(text.substr(pos, line.end - pos), line);
-        lines.push_back(line);
+        // Nothing looks at blank lines or comments, and a file may hold a
+        // million of them: only sections and keys are kept.
+        if (line.kind != LineKind::Other) lines.push_back(line);
         pos = line.next;
     }
     return lines;
@@ -182,11 +185,16 @@ std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::st
     const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section));
     if (!header) return pairs;
     const std::size_t end = SectionEnd(lines, *header);
+    // First of duplicates only, as a lookup by name would find it. Remembered
+    // by name rather than looked up again, which would take quadratic time
+    // over a section of many thousand keys.
+    std::unordered_set<std::string> seen;
     for (std::size_t i = *header + 1; i < end; ++i) {
         const ProfileLine& line = lines[i];
         if (line.kind != LineKind::Key || line.name.empty()) continue;
-        // First of duplicates only, as a lookup by name would find it.
-        if (FindKey(lines, *header, line.name) != i) continue;
+        std::string folded(line.name);
+        for (char& c : folded) c = LowerAscii(c);
+        if (!seen.insert(std::move(folded)).second) continue;
         pairs.emplace_back(std::string(line.name), std::string(Unquoted(line.value)));
     }
     return pairs;

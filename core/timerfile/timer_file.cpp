@@ -1,5 +1,6 @@
 #include "core/timerfile/timer_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -11,6 +12,8 @@ namespace {
 
 constexpr std::size_t kNameColumnWidth = 20;
 constexpr int kNumbersPerLine = 4;
+// Windows editors may start a file they save with one.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 TimerFileContent Refuse(TimerFileErrorKind kind, int line) {
     TimerFileContent content;
@@ -52,23 +55,44 @@ std::string FormatTimerLine(const TimerRecord& record) {
 
 std::string FormatTimerFile(const TimerRecords& records) {
     std::string file;
+    // A load skips one byte order mark, so a first name that starts with those
+    // bytes gets one to skip and keeps its own.
+    if (records[0].name.starts_with(kByteOrderMark)) file = kByteOrderMark;
     for (const TimerRecord& record : records) file += FormatTimerLine(record);
     return file;
 }
 
+std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
+    for (int index = 0; index < kTimerCount; ++index) {
+        const TimerRecord& record = records[index];
+        std::string reason;
+        if (record.name.find('\n') != std::string::npos) {
+            reason = "its name holds a line break";
+        } else if (const std::size_t length = FormatTimerLine(record).size() - 1; length > kLongestTimerLine) {
+            const std::size_t room = kLongestTimerLine - (length - std::max(record.name.size(), kNameColumnWidth));
+            reason = "its name is " + std::to_string(record.name.size()) +
+                     " characters long, and a line of a timer file holds at most " + std::to_string(room) +
+                     " with this timer's numbers";
+        } else {
+            continue;
+        }
+        return TimerFileError{TimerFileErrorKind::UnsaveableName, "", index + 1, reason};
+    }
+    return std::nullopt;
+}
+
 TimerFileContent ParseTimerFile(std::string_view bytes) {
     TimerFileContent content;
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     std::size_t pos = 0;
     for (int index = 0; index < kTimerCount; ++index) {
         const int lineNumber = index + 1;
         if (pos >= bytes.size()) return Refuse(TimerFileErrorKind::TooFewLines, lineNumber);
         const std::size_t lf = bytes.find('\n', pos);
         const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
-        if (end - pos >= kTimerLineBufferSize) {
-            return Refuse(TimerFileErrorKind::LineTooLong, lineNumber);
-        }
         std::string_view line = bytes.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() > kLongestTimerLine) return Refuse(TimerFileErrorKind::LineTooLong, lineNumber);
         if (!ParseTimerLine(line, content.records[index])) {
             return Refuse(TimerFileErrorKind::TooFewFields, lineNumber);
         }

@@ -23,7 +23,8 @@ std::string TimerFileErrorMainText(const TimerFileError& error) {
     switch (error.kind) {
         case TimerFileErrorKind::None: return "";
         case TimerFileErrorKind::CannotCreate: return "Cannot Create File";
-        case TimerFileErrorKind::WriteFailed: return "Could Not Save Timers";
+        case TimerFileErrorKind::WriteFailed:
+        case TimerFileErrorKind::UnsaveableName: return "Could Not Save Timers";
         case TimerFileErrorKind::CannotOpen:
         case TimerFileErrorKind::TooFewLines:
         case TimerFileErrorKind::LineTooLong:
@@ -41,6 +42,9 @@ std::string TimerFileErrorDetailText(const TimerFileError& error) {
         case TimerFileErrorKind::WriteFailed:
             return "The timers could not be written to " + Where(error) + ": " + Reason(error) +
                    ". Any earlier file of that name is unchanged.";
+        case TimerFileErrorKind::UnsaveableName:
+            return "Timer " + std::to_string(error.line) + " cannot be saved: " + Reason(error) +
+                   ". Change the name and save again. Nothing was written.";
         case TimerFileErrorKind::CannotOpen:
             return Where(error) + " cannot be opened: " + Reason(error) + ".";
         case TimerFileErrorKind::TooFewLines:

@@ -9,6 +9,7 @@ enum class TimerFileErrorKind {
     None,
     CannotCreate,  // the file (or its temporary twin) could not be created
     WriteFailed,   // created, but writing, flushing or replacing failed
+    UnsaveableName,  // a timer's line would not load again; nothing was written
     CannotOpen,    // missing, unreadable, or a folder
     TooFewLines,   // the file ends before the tenth line
     LineTooLong,   // a line does not fit the 128-byte line buffer
@@ -18,8 +19,10 @@ enum class TimerFileErrorKind {
 struct TimerFileError {
     TimerFileErrorKind kind = TimerFileErrorKind::None;
     std::string path;        // empty when the bytes did not come from a file
-    int line = 0;            // 1-based; 0 when the error is not about a line
-    std::string systemText;  // strerror text for system failures
+    int line = 0;            // 1-based; 0 when the error is not about a line (the timer's number
+                             // for UnsaveableName: line n holds Timer n)
+    std::string systemText;  // strerror text for system failures; what is wrong with the name
+                             // for UnsaveableName
 };
 
 // The message box's text: "Cannot Create File", "Could Not Save Timers" or

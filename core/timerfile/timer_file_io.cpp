@@ -6,8 +6,9 @@ namespace cv {
 
 namespace {
 
-// Ten full lines, and one byte more to see that a tenth line runs on.
-constexpr std::size_t kMostBytesRead = kTimerCount * kTimerLineBufferSize + 1;
+// A byte order mark, ten full lines with CRLF endings, and one byte more to
+// see that a tenth line runs on.
+constexpr std::size_t kMostBytesRead = 3 + kTimerCount * (kLongestTimerLine + 2) + 1;
 
 }  // namespace
 
@@ -24,6 +25,10 @@ TimerFileContent ReadTimerFile(const std::string& path) {
 }
 
 TimerFileError WriteTimerFile(const std::string& path, const TimerRecords& records) {
+    if (std::optional<TimerFileError> unsaveable = FindUnsaveableTimer(records)) {
+        unsaveable->path = path;
+        return *unsaveable;
+    }
     const FileReplaceResult result = ReplaceFileSafely(path, FormatTimerFile(records));
     switch (result.stage) {
         case FileReplaceResult::Stage::None: return {};

@@ -23,6 +23,8 @@ TimerFileContent ReadTimerFile(const std::string& path);
 //  - CannotCreate: the folder is missing or not writable, path is a folder,
 //    a device or a read-only file.
 //  - WriteFailed: writing, syncing or renaming failed (disk full, quota...).
+//  - UnsaveableName: a timer's line would not load again (FindUnsaveableTimer);
+//    the file is not touched.
 // Returns kind None on success.
 TimerFileError WriteTimerFile(const std::string& path, const TimerRecords& records);
 

@@ -36,6 +36,19 @@ TEST_F(PortMenuTest, StartsOnThePortTheSettingsFileNames) {
     }
 }
 
+TEST_F(PortMenuTest, AHugeSettingsFileIsNamedAtStartAndNeverRewritten) {
+    std::string huge = "[SerialComm]\nPortNo=7\n" + std::string(2 * 1024 * 1024, '\n');
+    WriteBytes(SettingsPath(), huge);
+    prompts.shown.clear();
+    OpenSheet();
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Cannot Read Settings File"});
+    EXPECT_TRUE(prompts.shown[0].detail.startsWith(QString::fromStdString(SettingsPath() + " is larger than 1 MiB")))
+        << prompts.shown[0].detail.toStdString();
+    EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
+    sheet->PortAction(5)->trigger();
+    EXPECT_EQ(ReadBytes(SettingsPath()), huge);
+}
+
 TEST_F(PortMenuTest, ChoosingAPortMovesTheMarkAndWritesItAtOnce) {
     sheet->PortAction(5)->trigger();
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{5});

@@ -110,5 +110,17 @@ TEST_F(TimerFileMenuTest, AFailedSaveSaysWhyAndLeavesTheOldFile) {
     EXPECT_FALSE(std::filesystem::exists(FolderPath("missing")));
 }
 
+TEST_F(TimerFileMenuTest, AFileThatLoadsIsNeverSavedSoThatItWouldNotLoad) {
+    std::string longNames;
+    for (int t = 0; t < kTimerCount; ++t) longNames += std::string(108, 'n') + ",,,,\n";
+    WriteBytes(FolderPath("long.csv"), longNames);
+    Load(FolderPath("long.csv"));
+    ASSERT_TRUE(prompts.shown.empty());
+    Save(FolderPath("saved.csv"));
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Could Not Save Timers"});
+    EXPECT_TRUE(prompts.shown[0].detail.startsWith("Timer 1 cannot be saved")) << prompts.shown[0].detail.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(FolderPath("saved.csv")));
+}
+
 }  // namespace
 }  // namespace cv

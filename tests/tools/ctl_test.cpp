@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -36,7 +37,9 @@ struct Outcome {
 class Ctl {
 public:
     Ctl(const std::string& folder, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), CVTIMERCTL_PATH);
+        // CVTIMERCTL names a copy when the tests run from another folder (as another user).
+        const char* copy = std::getenv("CVTIMERCTL");
+        arguments.insert(arguments.begin(), copy && *copy ? copy : CVTIMERCTL_PATH);
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);
@@ -268,7 +271,33 @@ TEST_F(CtlTest, SendToAPortWithoutItsDeviceSaysBoth) {
     EXPECT_EQ(lines[0], "Unable to open selected serial port.");
     EXPECT_NE(lines[1].find(gone), std::string::npos) << lines[1];
     EXPECT_EQ(lines[2], "Unable to Send Timers to Corvellan");
-    EXPECT_TRUE(lines[3].starts_with("Timer 1 was not sent")) << lines[3];
+    EXPECT_EQ(lines[3], "Timer 1 was not sent.");  // the reason is said once, above
+
+    // A device named on the command line is no choice in the Comm Port menu.
+    const Outcome direct = Run({"send", folder.File("timers.csv"), "--device", gone});
+    EXPECT_EQ(direct.err.find("Comm Port"), std::string::npos) << direct.err;
+}
+
+TEST_F(CtlTest, SendRefusesANameTheUnitCannotTakeBeforeSendingAnything) {
+    StartUnit();
+    std::string text = kDefaultFile;
+    text.replace(text.find("Guest Trac"), 13, "Fries {large}");
+    const Outcome refused = Run({"send", WriteFile("timers.csv", text), "--device", unit->DevicePath()});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(refused.err.starts_with("Unable to Send Timers to Corvellan\nTimer 8's name holds \"{\""))
+        << refused.err;
+    EXPECT_TRUE(unit->Messages().empty());
+}
+
+TEST_F(CtlTest, AHugeSettingsFileIsNamedAndLeftAlone) {
+    const std::string huge(2 * 1024 * 1024, '\n');
+    const std::string settings = WriteFile("CVTimerSystem.ini", huge);
+    const Outcome listed = Run({"ports", "--root", folder.File("no-root")});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(Lines(listed.err), std::vector<std::string>{"cvtimerctl: " + settings + " is larger than 1 MiB, far too large "
+                                                         "for a settings file. It is left as it is, and port 1 is used."});
+    EXPECT_EQ(ReadBytes(settings), huge);
 }
 
 TEST_F(CtlTest, InterruptCancelsTheSend) {
@@ -300,6 +329,7 @@ TEST_F(CtlTest, UsageMistakesExitWithTwoAndHelpWithZero) {
         {{"send", file, "--port", "1", "--device", "/dev/null"}, 2, "Usage: cvtimerctl send FILE"},
         {{"send", file, "--port", "0"}, 2, "Usage: cvtimerctl send FILE"},
         {{"send", file, "--port"}, 2, "Usage: cvtimerctl send FILE"},
+        {{"emulate", "--delay", "-0"}, 2, "Usage: cvtimerctl emulate"},
         {{"send", "--help"}, 0, "Usage: cvtimerctl send FILE"},
         {{"ports", "extra"}, 2, "Usage: cvtimerctl ports"},
         {{"ports", "--help"}, 0, "Usage: cvtimerctl ports"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <thread>
@@ -9,6 +10,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -109,6 +111,22 @@ TEST(SerialLink, HoldsTheDeviceExclusively) {
     EXPECT_FALSE(second.IsOpen());
     EXPECT_TRUE(first.Close());
     EXPECT_TRUE(second.OpenDevice(pty.Slave(), 9600)) << DescribeSerialError(second.LastError());
+}
+
+// Root passes both the permission bits and TIOCEXCL.
+TEST(SerialLink, RefusesWithoutPermissionAndShutsOutOtherOpens) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may open any device, exclusive or not";
+    Pty pty;
+    SerialLink link;
+    ASSERT_EQ(::chmod(pty.Slave().c_str(), 0), 0);
+    EXPECT_FALSE(link.OpenDevice(pty.Slave(), 9600));
+    EXPECT_EQ(link.LastError().kind, SerialErrorKind::PermissionDenied);
+    EXPECT_NE(DescribeSerialError(link.LastError()).find("'dialout' group"), std::string::npos);
+
+    ASSERT_EQ(::chmod(pty.Slave().c_str(), 0600), 0);
+    ASSERT_TRUE(link.OpenDevice(pty.Slave(), 9600)) << DescribeSerialError(link.LastError());
+    EXPECT_EQ(::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC), -1);
+    EXPECT_EQ(errno, EBUSY);
 }
 
 TEST(SerialLink, OpenWhileOpenKeepsTheFirstDevice) {

@@ -48,6 +48,19 @@ TEST(WriteTimerFile, FolderNamesBeyondAsciiWork) {
     EXPECT_EQ(FormatTimerFile(back.records), FormatTimerFile(DefaultRecords()));
 }
 
+TEST(WriteTimerFile, AnUnsaveableNameLeavesTheFileAlone) {
+    TempFolder folder;
+    const std::string path = folder / "timers.csv";
+    WriteBytes(path, "old\n");
+    TimerRecords records = DefaultRecords();
+    records[6].name = std::string(120, 'n');
+    const TimerFileError error = WriteTimerFile(path, records);
+    EXPECT_EQ(error.kind, TimerFileErrorKind::UnsaveableName);
+    EXPECT_EQ(error.line, 7);
+    EXPECT_EQ(ReadBytes(path), "old\n");
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"timers.csv"});
+}
+
 TEST(WriteTimerFile, PathsThatCannotBeCreatedTouchNothing) {
     TempFolder folder;
     fs::create_directory(PathFromUtf8(folder / "sub"));
@@ -103,6 +116,16 @@ TEST(ReadTimerFile, RefusesWhatIsNoTimerFile) {
         EXPECT_EQ(content.error.path, c.path);
         EXPECT_EQ(content.error.systemText.empty(), c.kind != TimerFileErrorKind::CannotOpen) << c.path;
     }
+}
+
+TEST(ReadTimerFile, ReadsTenOfTheLongestCrlfLinesAfterAByteOrderMark) {
+    TempFolder folder;
+    std::string file = "\xEF\xBB\xBF";
+    for (int i = 0; i < kTimerCount; ++i) file += std::string(119, 'n') + ",1,2,3,4\r\n";
+    WriteBytes(folder / "windows.csv", file);
+    const TimerFileContent content = ReadTimerFile(folder / "windows.csv");
+    ASSERT_TRUE(content.ok) << TimerFileErrorDetailText(content.error);
+    EXPECT_EQ(content.records[9], (TimerRecord{std::string(119, 'n'), 1, 2, 3, 4}));
 }
 
 }  // namespace

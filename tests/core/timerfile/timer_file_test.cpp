@@ -63,7 +63,6 @@ TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
         {nine, TimerFileErrorKind::TooFewLines, 10},
         {nine.substr(0, nine.size() - 1), TimerFileErrorKind::TooFewLines, 10},
         {TenLinesWith(3, longest + "x\n"), TimerFileErrorKind::LineTooLong, 4},
-        {TenLinesWith(3, longest + "\r\n"), TimerFileErrorKind::LineTooLong, 4},
         {TenLinesWith(9, longest + "x"), TimerFileErrorKind::LineTooLong, 10},
         {TenLinesWith(6, "Name,1,2,3\n"), TimerFileErrorKind::TooFewFields, 7},
         {TenLinesWith(1, "\n").substr(0, 30), TimerFileErrorKind::TooFewFields, 2},
@@ -74,8 +73,43 @@ TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
         EXPECT_EQ(content.error.kind, c.kind) << c.bytes;
         EXPECT_EQ(content.error.line, c.line) << c.bytes;
     }
-    EXPECT_TRUE(ParseTimerFile(TenLinesWith(3, longest + "\n")).ok);
-    EXPECT_TRUE(ParseTimerFile(TenLinesWith(9, longest)).ok);
+    for (const std::string& fits : {TenLinesWith(3, longest + "\n"), TenLinesWith(3, longest + "\r\n"),
+                                    TenLinesWith(9, longest)}) {
+        EXPECT_TRUE(ParseTimerFile(fits).ok) << fits;
+    }
+}
+
+TEST(ParseTimerFile, ByteOrderMarkIsNoPartOfTheFirstName) {
+    const TimerFileContent content = ParseTimerFile("\xEF\xBB\xBF" + TenLinesWith(-1, ""));
+    ASSERT_TRUE(content.ok);
+    EXPECT_EQ(content.records[0].name, "Timer");
+    // A first name that starts with those bytes keeps them through a save.
+    TimerRecords records = content.records;
+    records[0].name = "\xEF\xBB\xBFTimer              ";
+    EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records[0].name, records[0].name);
+}
+
+// Every file Save writes must load again: a name that only fits a line
+// without padded numbers, or one holding a line feed, is refused up front.
+TEST(FindUnsaveableTimer, NamesTheTimerWhoseLineWouldNotLoad) {
+    std::string file;
+    for (int i = 0; i < kTimerCount; ++i) file += std::string(108, 'n') + ",,,,\n";
+    TimerFileContent loaded = ParseTimerFile(file);
+    ASSERT_TRUE(loaded.ok);
+    std::optional<TimerFileError> error = FindUnsaveableTimer(loaded.records);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, TimerFileErrorKind::UnsaveableName);
+    EXPECT_EQ(error->line, 1);
+    EXPECT_EQ(TimerFileErrorMainText(*error), "Could Not Save Timers");
+    EXPECT_EQ(TimerFileErrorDetailText(*error).rfind("Timer 1 cannot be saved: its name is 108 characters long, "
+                                                     "and a line of a timer file holds at most 107 ", 0), 0u);
+
+    for (TimerRecord& record : loaded.records) record.name.resize(107);
+    EXPECT_FALSE(FindUnsaveableTimer(loaded.records));
+    EXPECT_TRUE(ParseTimerFile(FormatTimerFile(loaded.records)).ok);
+    loaded.records[3].name = "Two\nlines";
+    ASSERT_TRUE(FindUnsaveableTimer(loaded.records));
+    EXPECT_EQ(FindUnsaveableTimer(loaded.records)->line, 4);
 }
 
 TEST(TimerFileErrorText, NamesFileLineAndReason) {
