@@ -57,12 +57,14 @@ int main(int argc, char* argv[]) {
     const QString pagePath = out.filePath(QStringLiteral("printed-page.png"));
     ok = ok && Report(cv::TimerPageImage(page, QPageSize(QPageSize::A4), 1240).save(pagePath), pagePath);
 
-    // A start time typed as a word, and a priority that is no digit, with
-    // the start time's field in focus so the status bar reads it out.
+    // A start time typed as a word, a priority that is no digit and a name the
+    // unit cannot take, with the start time's field in focus so the status bar
+    // reads it out.
     app.DayPlan()->hide();
     QApplication::setActiveWindow(&sheet);
     sheet.Field(2, cv::TimerField::StartTime)->setText(QStringLiteral("six"));
     sheet.Field(4, cv::TimerField::Priority)->setText(QStringLiteral("x"));
+    sheet.Field(6, cv::TimerField::Name)->setText(QStringLiteral("Fries {large}"));
     sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
     return ok ? 0 : 1;

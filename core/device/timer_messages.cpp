@@ -25,12 +25,18 @@ std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
     return std::nullopt;
 }
 
-std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
-    const auto byte = static_cast<unsigned char>(position < name.size() ? name[position] : '\0');
-    const bool brace = byte == '{' || byte == '}';
+std::string DescribeUnsendableCharacter(char character) {
+    const auto byte = static_cast<unsigned char>(character);
     char shown[32];
-    std::snprintf(shown, sizeof shown, brace ? "\"%c\"" : "a control character (0x%02X)", byte);
-    return "Timer " + std::to_string(timerIndex + 1) + "'s name holds " + shown + " at character " +
+    std::snprintf(shown, sizeof shown, byte == '{' || byte == '}' ? "\"%c\"" : "a control character (0x%02X)", byte);
+    return shown;
+}
+
+std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
+    const char byte = position < name.size() ? name[position] : '\0';
+    const bool brace = byte == '{' || byte == '}';
+    return "Timer " + std::to_string(timerIndex + 1) + "'s name holds " + DescribeUnsendableCharacter(byte) +
+           " at character " +
            std::to_string(position + 1) + ", which a Corvellan unit cannot take" +
            (brace ? ": braces mark where a message begins and ends" : "") +
            ". Change the name and send again. Nothing was sent.";

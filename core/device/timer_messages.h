@@ -29,6 +29,9 @@ std::string BuildNameMessage(int timerIndex, const TimerRecord& record);
 // sent and never sent with such a character.
 std::optional<std::size_t> FindUnsendableCharacter(std::string_view name);
 
+// "\"}\"" for a brace, "a control character (0x09)" for anything else.
+std::string DescribeUnsendableCharacter(char character);
+
 // "Timer 3's name holds "}" at character 13, which a Corvellan unit cannot
 // take ..." for the position FindUnsendableCharacter found in name.
 std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/device/timer_messages.h"
 #include "core/timers/clock_text.h"
 #include "core/timers/lenient_number.h"
 #include "core/timers/time_text.h"
@@ -41,6 +42,14 @@ std::optional<std::string> StartOutsideTheDay(std::string_view text) {
     return "A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.";
 }
 
+std::optional<std::string> UnsendableName(std::string_view text) {
+    const std::optional<std::size_t> position = FindUnsendableCharacter(text);
+    if (!position) return std::nullopt;
+    return "Character " + std::to_string(*position + 1) + " of the name is " +
+           DescribeUnsendableCharacter(text[*position]) +
+           ", which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.";
+}
+
 // One doubt: the fields it looks at and the check itself, which says why the
 // text cannot be what was meant, or nothing. A new doubt is one more row.
 struct DoubtCheck {
@@ -52,6 +61,7 @@ constexpr DoubtCheck kDoubtChecks[] = {
     {kTimeFields, NoNumberInTime},
     {kPriorityField, PriorityNotADigit},
     {kStartField, StartOutsideTheDay},
+    {kNameField, UnsendableName},
 };
 
 std::string Minutes(int count) { return std::to_string(count) + (count == 1 ? " minute" : " minutes"); }

@@ -31,6 +31,7 @@ TEST(ReadFieldText, SaysHowEachKindOfFieldReads) {
         {4, TimerField::Priority, "x", "Message Priority of Timer 5 reads as 0", "one digit"},
         {4, TimerField::Priority, "1234", "Message Priority of Timer 5 reads as 1234", "\"1234\" reads as 1234"},
         {4, TimerField::Name, "six", "", ""},
+        {4, TimerField::Name, "Fries {large}", "", "Character 7 of the name is \"{\""},
     };
     for (const auto& c : cases) {
         const FieldReading reading = ReadFieldText(c.timer, c.field, c.text);
