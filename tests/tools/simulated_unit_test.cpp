@@ -80,9 +80,10 @@ protected:
     // returns every byte the unit answered. A marker sent last by the unit
     // itself ends the answers, so silence needs no waiting out.
     std::string AnswersTo(const std::vector<std::string>& messages) {
+        const std::size_t before = unit_->Messages().size();
         for (std::size_t i = 0; i < messages.size(); ++i) {
             program_->Write(messages[i]);
-            EXPECT_TRUE(unit_->WaitForMessages(i + 1, kPatience)) << messages[i];
+            EXPECT_TRUE(unit_->WaitForMessages(before + i + 1, kPatience)) << messages[i];
             EXPECT_TRUE(unit_->WaitUntilAnswered(kPatience));
         }
         unit_->Send("#");
