@@ -5,6 +5,8 @@ WINDOWS_BUILD ?= build-windows
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# -O1 with line tables only: the sanitizers' usual setting, and half the build time of -O2 -g.
+ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots install bench \
@@ -32,7 +34,7 @@ test: build
 	$(MAKE) test-package
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) $(ASAN_CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
