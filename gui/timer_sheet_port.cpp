@@ -19,7 +19,7 @@ void TimerSheetDialog::LoadPortSetting() {
     const std::string problem = DescribeSettingsFileProblem(settingsPath);
     if (!problem.empty()) {
         promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Cannot Read Settings File"),
-                                      QString::fromLocal8Bit(problem) +
+                                      QString::fromStdString(problem) +
                                           QStringLiteral(" A port chosen now holds until CV Timer ends."),
                                       PromptMessage::Icon::Warning});
     }
@@ -43,8 +43,12 @@ void TimerSheetDialog::RefreshPortTips() {
     const PortOverrides overrides = ReadPortOverrides(settingsPath);
     for (int n = 1; n <= kPortMenuCount; ++n) {
         const PortLookup lookup = FindPortDevice(n, overrides, portRoot);
-        const QString tip = lookup.found ? QStringLiteral("Port %1 reaches %2").arg(n).arg(QString::fromStdString(lookup.device))
-                                         : QStringLiteral("Port %1: no serial device").arg(n);
+        const QString device = QString::fromStdString(lookup.device);
+        // A device named in the settings file, or a COM port on Windows, may be unplugged.
+        const QString tip = !lookup.found ? QStringLiteral("Port %1: no serial device").arg(n)
+                            : DevicePresent(lookup.device)
+                                ? QStringLiteral("Port %1 reaches %2").arg(n).arg(device)
+                                : QStringLiteral("Port %1 would reach %2, which is not connected").arg(n).arg(device);
         PortAction(n)->setToolTip(tip);
         PortAction(n)->setStatusTip(tip);
     }

@@ -85,7 +85,8 @@ TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
 
     emit sheet->CommPortMenu()->aboutToShow();
     EXPECT_EQ(sheet->PortAction(1)->toolTip(), "Port 1 reaches " + QString::fromStdString((root / "dev/ttyUSB0").string()));
-    EXPECT_EQ(sheet->PortAction(2)->toolTip(), "Port 2 reaches /dev/serial/by-id/usb-unit");
+    EXPECT_EQ(sheet->PortAction(2)->toolTip(),
+              "Port 2 would reach /dev/serial/by-id/usb-unit, which is not connected");
     EXPECT_EQ(sheet->PortAction(3)->toolTip(), "Port 3: no serial device");
     EXPECT_EQ(sheet->PortAction(3)->statusTip(), sheet->PortAction(3)->toolTip());
     EXPECT_EQ(sheet->PortAction(1)->text(), "Port 1");
