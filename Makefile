@@ -40,11 +40,11 @@ test-asan: deps
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
 
 # The file, permission and device tests again as user nobody (when run as
-# root), then every fuzz seed replayed and each target fuzzed briefly.
+# root), then every checked-in fuzz input run again and each target fuzzed briefly.
 test-trust: build
 	scripts/test-unprivileged $(BUILD)/bin test_timerfile test_settings test_device test_tools test_gui
 	$(MAKE) fuzz-build
-	scripts/run-fuzz --replay $(FUZZ_BUILD) 8
+	scripts/run-fuzz --recheck $(FUZZ_BUILD) 8
 
 fuzz-build: deps
 	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
