@@ -32,14 +32,6 @@ std::string_view TrimBlanks(std::string_view text) {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
 std::string_view Unquoted(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -89,7 +81,7 @@ std::vector<ProfileLine> SplitLines(std::string_view text) {
 std::optional<std::size_t> FindSection(const std::vector<ProfileLine>& lines,
                                        std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section)) return i;
+        if (lines[i].kind == LineKind::Section && SameProfileName(lines[i].name, section)) return i;
     }
     return std::nullopt;
 }
@@ -105,7 +97,7 @@ std::optional<std::size_t> FindKey(const std::vector<ProfileLine>& lines, std::s
                                    std::string_view key) {
     const std::size_t end = SectionEnd(lines, header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines[i].kind == LineKind::Key && SameName(lines[i].name, key)) return i;
+        if (lines[i].kind == LineKind::Key && SameProfileName(lines[i].name, key)) return i;
     }
     return std::nullopt;
 }
@@ -160,6 +152,14 @@ std::string EditedText(const std::string& text, std::string_view section, std::s
 WholeFile ReadSettingsText(const std::string& path) { return ReadWholeFile(path, kProfileFileLimit); }
 
 }  // namespace
+
+bool SameProfileName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
 
 std::string GetProfileString(const std::string& path, std::string_view section,
                              std::string_view key, std::string_view defaultValue) {

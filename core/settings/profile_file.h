@@ -23,6 +23,9 @@ inline constexpr std::size_t kProfileFileLimit = 1024 * 1024;
 // The longest value GetProfileString hands out; longer ones are cut.
 inline constexpr std::size_t kProfileValueLimit = 79;
 
+// Section and key names match this way: ASCII letters without regard to case.
+bool SameProfileName(std::string_view a, std::string_view b);
+
 // Value as stored, or defaultValue when the file, section or key is missing.
 // At most kProfileValueLimit characters are returned.
 std::string GetProfileString(const std::string& path, std::string_view section,

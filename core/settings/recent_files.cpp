@@ -12,13 +12,6 @@ constexpr const char* kSection = "RecentFiles";
 
 std::string KeyOf(int slot) { return "File" + std::to_string(slot); }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameKey(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 bool Fits(const std::string& path) { return !path.empty() && path.find_first_of("\r\n") == std::string::npos; }
 
 // Slots beyond the list are emptied, never left holding an old entry. Every
@@ -34,7 +27,7 @@ bool WriteList(const std::string& settingsPath, const std::vector<std::string>& 
             continue;
         }
         const bool present = std::any_of(stored.begin(), stored.end(),
-                                         [&](const auto& pair) { return SameKey(pair.first, key) && !pair.second.empty(); });
+                                         [&](const auto& pair) { return SameProfileName(pair.first, key) && !pair.second.empty(); });
         if (present) written = WriteProfileString(settingsPath, kSection, key, "") && written;
     }
     return written;
@@ -48,7 +41,7 @@ std::vector<std::string> ReadRecentFiles(const std::string& settingsPath) {
     for (int slot = 1; slot <= kRecentFileLimit; ++slot) {
         const std::string key = KeyOf(slot);
         const auto found = std::find_if(stored.begin(), stored.end(),
-                                        [&](const auto& pair) { return SameKey(pair.first, key); });
+                                        [&](const auto& pair) { return SameProfileName(pair.first, key); });
         if (found == stored.end() || found->second.empty()) continue;
         if (std::find(files.begin(), files.end(), found->second) == files.end()) files.push_back(found->second);
     }
