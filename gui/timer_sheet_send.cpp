@@ -6,6 +6,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <array>
+#include <optional>
+#include <string>
 
 #include "gui/prompts.h"
 #include "core/device/serial_error.h"
@@ -60,16 +63,12 @@ private:
 
 void TimerSheetDialog::OnSendTimers() {
     if (sending) return;
-    // The unit would acknowledge a name message its braces had cut short, so
-    // such a name is caught before the first timer goes out.
-    for (int index = 0; index < kTimerCount; ++index) {
-        const std::string name = ColumnOnSheet(index).name;
-        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
-            promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
-                                          QString::fromLatin1(DescribeUnsendableName(index, name, *position)),
-                                          PromptMessage::Icon::Warning});
-            return;
-        }
+    std::array<std::string, kTimerCount> names;
+    for (int index = 0; index < kTimerCount; ++index) names[static_cast<std::size_t>(index)] = ColumnOnSheet(index).name;
+    if (const std::optional<std::string> refusal = FindUnsendableName(names)) {
+        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+                                      QString::fromLatin1(*refusal), PromptMessage::Icon::Warning});
+        return;
     }
     sending = true;
     cancelRequested = false;

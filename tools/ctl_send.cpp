@@ -1,6 +1,7 @@
 // cvtimerctl send: a timer file's ten timers to the unit, the way the sheet's
 // "Send Timers" sends them, with each step printed.
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
@@ -112,13 +113,11 @@ int RunSend(int argc, char** argv) {
         return 1;
     }
 
-    for (int index = 0; index < kTimerCount; ++index) {
-        const std::string& name = content.records[static_cast<std::size_t>(index)].name;
-        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
-            std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
-                         DescribeUnsendableName(index, name, *position).c_str());
-            return 2;
-        }
+    std::array<std::string, kTimerCount> names;
+    for (std::size_t index = 0; index < names.size(); ++index) names[index] = content.records[index].name;
+    if (const std::optional<std::string> refusal = FindUnsendableName(names)) {
+        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", refusal->c_str());
+        return 2;
     }
 
     const std::string settingsPath = SettingsPathIn(StartFolder());

@@ -42,6 +42,16 @@ std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::s
            ". Change the name and send again. Nothing was sent.";
 }
 
+std::optional<std::string> FindUnsendableName(const std::array<std::string, kTimerCount>& names) {
+    for (int index = 0; index < kTimerCount; ++index) {
+        const std::string& name = names[static_cast<std::size_t>(index)];
+        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
+            return DescribeUnsendableName(index, name, *position);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
     std::string name = record.name.substr(0, kNameChars);
     name.resize(20, ' ');

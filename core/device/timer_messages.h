@@ -2,6 +2,7 @@
 // The two messages that carry one timer to the unit. Each is answered by a
 // single acknowledgement byte.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -28,6 +29,12 @@ std::string BuildNameMessage(int timerIndex, const TimerRecord& record);
 // nullopt when the name can be sent. A name is checked before anything is
 // sent and never sent with such a character.
 std::optional<std::size_t> FindUnsendableCharacter(std::string_view name);
+
+// Why the ten timers may not go out: DescribeUnsendableName for the first
+// name that holds such a character; nullopt when all ten can be sent. The
+// check comes before anything is sent, since the unit would acknowledge a
+// name message its braces had cut short.
+std::optional<std::string> FindUnsendableName(const std::array<std::string, kTimerCount>& names);
 
 // "\"}\"" for a brace, "a control character (0x09)" for anything else.
 std::string DescribeUnsendableCharacter(char character);
