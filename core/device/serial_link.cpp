@@ -57,6 +57,11 @@ bool SerialLink::Fail(SerialErrorKind kind, const std::string& systemText) {
     return false;
 }
 
+bool SerialLink::FailOpen(SerialErrorKind kind, const std::string& systemText) {
+    Release();
+    return Fail(kind, systemText);
+}
+
 SerialLink& TheSerialLink() {
     static SerialLink link;
     return link;

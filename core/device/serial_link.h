@@ -77,6 +77,9 @@ private:
     void Release();
     // Records the error; a vanished device also closes the link. Always false.
     bool Fail(SerialErrorKind kind, const std::string& systemText);
+    // A failure part way through opening: lets go of what was taken so far,
+    // so a failed open leaves nothing held.
+    bool FailOpen(SerialErrorKind kind, const std::string& systemText);
 
     std::unique_ptr<Port, PortDeleter> port_;
     std::string devicePath_;

@@ -132,29 +132,24 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     Port& port = *port_;
     port.fd = fd;
 
-    // Each failure below releases what was taken so far, so a failed open leaves nothing held.
-    const auto failOpen = [this](SerialErrorKind kind, const std::string& text) {
-        Release();
-        return Fail(kind, text);
-    };
-    if (!::isatty(fd)) return failOpen(SerialErrorKind::NotSerial, "not a terminal");
+    if (!::isatty(fd)) return FailOpen(SerialErrorKind::NotSerial, "not a terminal");
 
     // flock keeps out other programs that play by the lock convention and other links in
     // this process; TIOCEXCL keeps out any further open() except root's.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int e = errno;
-        return failOpen(e == EWOULDBLOCK ? SerialErrorKind::Busy : SerialErrorKind::System, std::strerror(e));
+        return FailOpen(e == EWOULDBLOCK ? SerialErrorKind::Busy : SerialErrorKind::System, std::strerror(e));
     }
     port.locked = true;
     if (::ioctl(fd, TIOCEXCL) != 0) {
         const int e = errno;
-        return failOpen(e == EBUSY ? SerialErrorKind::Busy : SerialErrorKind::System, std::strerror(e));
+        return FailOpen(e == EBUSY ? SerialErrorKind::Busy : SerialErrorKind::System, std::strerror(e));
     }
     port.exclusive = true;
 
     if (::tcgetattr(fd, &port.savedTermios) != 0) {
         const int e = errno;
-        return failOpen(SerialErrorKind::System, std::strerror(e));
+        return FailOpen(SerialErrorKind::System, std::strerror(e));
     }
     port.termiosSaved = true;
 
@@ -162,12 +157,12 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     const termios wanted = RawSettings(port.savedTermios, speed);
     if (::tcsetattr(fd, TCSANOW, &wanted) != 0) {
         const int e = errno;
-        return failOpen(SerialErrorKind::BadSettings, std::strerror(e));
+        return FailOpen(SerialErrorKind::BadSettings, std::strerror(e));
     }
     termios applied{};
     if (::tcgetattr(fd, &applied) != 0 || cfgetospeed(&applied) != speed || (applied.c_cflag & CSIZE) != CS8 ||
         (applied.c_lflag & ICANON) != 0) {
-        return failOpen(SerialErrorKind::BadSettings,
+        return FailOpen(SerialErrorKind::BadSettings,
                         "the device did not take " + std::to_string(baud) + " baud, 8 data bits");
     }
     return true;

@@ -134,16 +134,11 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     Port& port = *port_;
     port.handle = handle;
 
-    // Each failure below releases what was taken so far, so a failed open leaves nothing held.
-    const auto failOpen = [this](SerialErrorKind kind, const std::string& text) {
-        Release();
-        return Fail(kind, text);
-    };
     DCB found{};
     found.DCBlength = sizeof found;
     if (::GetFileType(handle) != FILE_TYPE_CHAR || !::GetCommState(handle, &found))
-        return failOpen(SerialErrorKind::NotSerial, "not a serial port");
-    if (!::GetCommTimeouts(handle, &port.savedTimeouts)) return failOpen(SerialErrorKind::System, FromLastError().text);
+        return FailOpen(SerialErrorKind::NotSerial, "not a serial port");
+    if (!::GetCommTimeouts(handle, &port.savedTimeouts)) return FailOpen(SerialErrorKind::System, FromLastError().text);
     port.savedState = found;
     port.settingsSaved = true;
 
@@ -157,15 +152,15 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     wanted.fNull = FALSE;
     wanted.fErrorChar = FALSE;
     wanted.fAbortOnError = FALSE;
-    if (!::SetCommState(handle, &wanted)) return failOpen(SerialErrorKind::BadSettings, FromLastError().text);
+    if (!::SetCommState(handle, &wanted)) return FailOpen(SerialErrorKind::BadSettings, FromLastError().text);
     DCB applied{};
     applied.DCBlength = sizeof applied;
     if (!::GetCommState(handle, &applied) || applied.BaudRate != wanted.BaudRate || applied.ByteSize != 8) {
-        return failOpen(SerialErrorKind::BadSettings,
+        return FailOpen(SerialErrorKind::BadSettings,
                         "the device did not take " + std::to_string(baud) + " baud, 8 data bits");
     }
     if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
-        return failOpen(problem->kind, problem->text);
+        return FailOpen(problem->kind, problem->text);
     return true;
 }
 
