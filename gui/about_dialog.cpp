@@ -2,10 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+#include "gui/program_icon.h"
 
 namespace cv {
 
@@ -22,7 +23,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     auto* icon = new QLabel(this);
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
-    icon->setPixmap(QIcon(QStringLiteral(":/cvtimer.svg")).pixmap(side, side));
+    icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
     grid->addWidget(icon, 0, 0, 3, 1);
 
