@@ -28,8 +28,8 @@ AboutDialog::AboutDialog(QWidget* parent)
     grid->addWidget(icon, 0, 0, 3, 1);
 
     grid->addWidget(new QLabel(QStringLiteral("Version 1.0"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("CV Timer for Corvellan reminder units"), this), 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Built by the CV Timer team, 2026"), this), 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 CV Timer developers"), this), 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Free software under the GNU GPL, version 3 or later"), this), 2, 1);
 
     grid->setRowMinimumHeight(3, gap / 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/device/timer_messages.h"
 #include "core/timers/clock_text.h"
 #include "core/timers/lenient_number.h"
 #include "core/timers/time_text.h"
+#include "core/timers/unit_names.h"
 
 namespace cv {
 
