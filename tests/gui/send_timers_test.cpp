@@ -5,7 +5,6 @@
 #include <QStatusBar>
 
 #include "core/device/serial_link.h"
-#include "core/device/timer_messages.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tests/golden.h"
 #include "tools/simulated_unit.h"
