@@ -10,7 +10,7 @@ ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots install bench \
-        clean package test-package
+        clean package test-package package-windows
 
 all: build
 
@@ -63,6 +63,10 @@ windows: deps
 # The Windows tests under Wine; the simulated units they talk to run on Linux.
 test-windows: build windows
 	scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
+
+# The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip.
+package-windows: windows
+	cmake --build $(WINDOWS_BUILD) --target package-windows
 
 # The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
 package: build
