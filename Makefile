@@ -55,15 +55,19 @@ fuzz-build: deps
 fuzz: fuzz-build
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# The core, cvtimerctl.exe and the core tests for 64-bit Windows (MinGW-w64, static).
+# cvtimer.exe, cvtimerctl.exe and the tests for 64-bit Windows (MinGW-w64, static),
+# against the static Qt that scripts/build-qt-windows builds once and caches.
 windows: deps
+	scripts/build-qt-windows >/dev/null
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl \
+	  -DCVTIMER_QT_WINDOWS=$$(scripts/build-qt-windows --prefix)
 	cmake --build $(WINDOWS_BUILD)
 
-# The Windows tests under Wine; the simulated units they talk to run on Linux.
+# The Windows tests under Wine, on a virtual display for the real window; the
+# simulated units they talk to run on Linux.
 test-windows: build windows
-	scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
+	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
 
 # The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip,
 # and their checks: installed, run, upgraded and removed again under Wine.

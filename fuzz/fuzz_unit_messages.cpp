@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/device/timer_messages.h"
+#include "core/timers/unit_names.h"
 #include "fuzz/fuzz_check.h"
 #include "tools/unit_messages.h"
 

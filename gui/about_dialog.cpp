@@ -2,10 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+#include "gui/program_icon.h"
 
 namespace cv {
 
@@ -22,13 +23,13 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     auto* icon = new QLabel(this);
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
-    icon->setPixmap(QIcon(QStringLiteral(":/cvtimer.svg")).pixmap(side, side));
+    icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
     grid->addWidget(icon, 0, 0, 3, 1);
 
     grid->addWidget(new QLabel(QStringLiteral("Version 1.0"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("CV Timer for Corvellan reminder units"), this), 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Built by the CV Timer team, 2026"), this), 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 CV Timer developers"), this), 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Free software under the GNU GPL, version 3 or later"), this), 2, 1);
 
     grid->setRowMinimumHeight(3, gap / 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

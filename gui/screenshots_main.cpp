@@ -3,7 +3,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -26,6 +30,46 @@ bool Save(QWidget& window, const QString& path) {
     window.show();
     QApplication::processEvents();
     return Report(window.grab().save(path), path);
+}
+
+// The sheet with its Comm Port menu open, the way the user sees it: the menu is a
+// window of its own, so both are drawn into one picture.
+bool SaveWithPortMenuOpen(cv::TimerSheetDialog& sheet, const QString& path) {
+    sheet.show();
+    QMenu& menu = *sheet.CommPortMenu();
+    sheet.findChild<QMenuBar*>()->setActiveAction(menu.menuAction());
+    QApplication::processEvents();
+
+    const QRect sheetArea = sheet.geometry();
+    const QRect menuArea = menu.geometry();
+    const QRect whole = sheetArea.united(menuArea);
+    QPixmap picture(whole.size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(sheetArea.topLeft() - whole.topLeft(), sheet.grab());
+    painter.drawPixmap(menuArea.topLeft() - whole.topLeft(), menu.grab());
+    painter.end();
+    menu.close();
+    return Report(picture.save(path), path);
+}
+
+// A /dev tree with two built-in ports and twelve USB adapters, so the Comm Port
+// menu goes on past Port 12 as it does on a desk with many adapters plugged in.
+std::string MakeDeviceTree(const QString& folder) {
+    QDir root(folder);
+    for (const char* uart : {"ttyS0", "ttyS1"}) {
+        root.mkpath(QStringLiteral("sys/class/tty/%1").arg(uart));
+        QFile type(root.filePath(QStringLiteral("sys/class/tty/%1/type").arg(uart)));
+        if (type.open(QIODevice::WriteOnly)) type.write("4\n");
+    }
+    QStringList devices{QStringLiteral("ttyS0"), QStringLiteral("ttyS1")};
+    for (int n = 0; n < 12; ++n) devices << QStringLiteral("ttyUSB%1").arg(n);
+    root.mkpath(QStringLiteral("dev"));
+    for (const QString& device : devices) {
+        QFile node(root.filePath(QStringLiteral("dev/") + device));
+        node.open(QIODevice::WriteOnly);
+    }
+    return folder.toStdString();
 }
 
 }  // namespace
@@ -57,11 +101,19 @@ int main(int argc, char* argv[]) {
     const QString pagePath = out.filePath(QStringLiteral("printed-page.png"));
     ok = ok && Report(cv::TimerPageImage(page, QPageSize(QPageSize::A4), 1240).save(pagePath), pagePath);
 
+    // Port 13 chosen, with Port 14 also reaching an adapter. No item is hovered:
+    // its tip would show the temporary folder's path.
+    app.DayPlan()->hide();
+    QApplication::setActiveWindow(&sheet);
+    QTemporaryDir deviceFolder;
+    sheet.SetPortRoot(MakeDeviceTree(deviceFolder.path()));
+    sheet.SelectPort(13);
+    ok = ok && SaveWithPortMenuOpen(sheet, out.filePath(QStringLiteral("comm-port-menu.png")));
+    sheet.SetPortRoot("/");
+
     // A start time typed as a word, a priority that is no digit and a name the
     // unit cannot take, with the start time's field in focus so the status bar
     // reads it out.
-    app.DayPlan()->hide();
-    QApplication::setActiveWindow(&sheet);
     sheet.Field(2, cv::TimerField::StartTime)->setText(QStringLiteral("six"));
     sheet.Field(4, cv::TimerField::Priority)->setText(QStringLiteral("x"));
     sheet.Field(6, cv::TimerField::Name)->setText(QStringLiteral("Fries {large}"));

@@ -1,11 +1,11 @@
 #include "gui/timer_app.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "core/settings/port_setting.h"
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
+#include "gui/program_icon.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
@@ -23,7 +23,7 @@ TimerApp::~TimerApp() = default;
 TimerSheetDialog& TimerApp::CreateSheet() {
     currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(settingsFolder));
     TimerSheetDialog* sheet = currentSheet.get();
-    sheet->setWindowIcon(QIcon(QStringLiteral(":/cvtimer.svg")));
+    sheet->setWindowIcon(ProgramIcon());
     sheet->SetCloseCheck([this] { return OfferToSaveChanges(); });
     connect(sheet, &TimerSheetDialog::saveRequested, this, &TimerApp::SaveTimerFile);
     connect(sheet, &TimerSheetDialog::loadRequested, this, &TimerApp::LoadTimerFile);

@@ -3,6 +3,7 @@
 // that keeps unsaved work from being lost.
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +28,9 @@ PromptMessage FileErrorMessage(const TimerFileError& error) {
 }
 
 // The core takes file names, and gives its messages, in UTF-8 on every system.
-std::string CorePath(const QString& path) { return path.toStdString(); }
+// Paths reach the core, its messages and the settings file in the system's own
+// form: "C:\Kitchen\lunch.csv" on Windows, as its users write them.
+std::string CorePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 }  // namespace
 

@@ -96,8 +96,6 @@ QLineEdit* TimerSheetDialog::Field(int timerIndex, TimerField field) const {
     return fields.at(timerIndex).at(static_cast<std::size_t>(field));
 }
 
-QAction* TimerSheetDialog::PortAction(int portNumber) const { return portActions.at(portNumber - 1); }
-
 ColumnTexts TimerSheetDialog::ColumnOnSheet(int timerIndex) const {
     ColumnTexts texts;
     for (TimerField f : kTimerFields) texts[f] = ToLatin1(Field(timerIndex, f)->text());

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "core/device/port_menu.h"
 #include "core/timers/timer_record.h"
 #include "core/timers/timer_table.h"
 
@@ -25,8 +27,6 @@ namespace cv {
 
 class Prompts;
 class SerialLink;
-
-inline constexpr int kPortMenuCount = 12;
 
 class TimerSheetDialog : public QDialog {
     Q_OBJECT
@@ -68,7 +68,8 @@ public:
     TimerRecords TimersOnSheet() const;
     ColumnTexts ColumnOnSheet(int timerIndex) const;
     QLineEdit* Field(int timerIndex, TimerField field) const;
-    QAction* PortAction(int portNumber) const;  // 1..12
+    // The Comm Port item of a port, or nullptr when the menu does not offer it now.
+    QAction* PortAction(int portNumber) const;
     QPushButton* SendButton() const { return sendButton; }
     QPushButton* CancelButton() const { return cancelButton; }
     QMenu* CommPortMenu() const { return commPortMenu; }
@@ -113,7 +114,9 @@ private:
     QWidget* BuildBlock(int firstTimer);
     void SetTabOrder();
     void ShowColumn(int timerIndex, const ColumnTexts& texts);
-    void RefreshPortTips();
+    // Rebuilds the items above Port 12 and every item's tip from the ports present now.
+    void RefreshPortMenu();
+    QAction* AddPortAction(int number);
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);
     void ShowFieldReading(int timerIndex, TimerField field);
@@ -134,6 +137,7 @@ private:
 
     std::array<std::array<QLineEdit*, kFieldsPerTimer>, kTimerCount> fields{};
     std::array<QAction*, kPortMenuCount> portActions{};
+    std::vector<QAction*> morePortItems;  // below Port 12: a separator, then Port 13 and up
     QActionGroup* portGroup = nullptr;
     QMenuBar* menuBar = nullptr;
     QMenu* commPortMenu = nullptr;

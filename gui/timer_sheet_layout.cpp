@@ -40,16 +40,11 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
 
     commPortMenu = bar->addMenu(QStringLiteral("Comm Port"));
     commPortMenu->setToolTipsVisible(true);
-    connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortTips);
+    // Adapters come and go while the program runs.
+    connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortMenu);
     portGroup = new QActionGroup(this);
     portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (int n = 1; n <= kPortMenuCount; ++n) {
-        QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(n));
-        port->setCheckable(true);
-        port->setActionGroup(portGroup);
-        connect(port, &QAction::triggered, this, [this, n] { SelectPort(n); });
-        portActions[n - 1] = port;
-    }
+    for (int n = 1; n <= kPortMenuCount; ++n) portActions[n - 1] = AddPortAction(n);
 
     QMenu* view = bar->addMenu(QStringLiteral("View"));
     view->addAction(QStringLiteral("Day Plan"), this, &TimerSheetDialog::dayPlanRequested);

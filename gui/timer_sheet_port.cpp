@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "core/device/port_map.h"
 #include "core/settings/port_setting.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
@@ -23,6 +22,7 @@ void TimerSheetDialog::LoadPortSetting() {
                                           QStringLiteral(" A port chosen now holds until CV Timer ends."),
                                       PromptMessage::Icon::Warning});
     }
+    RefreshPortMenu();
     ApplyPortSelection();
 }
 
@@ -34,23 +34,41 @@ void TimerSheetDialog::SelectPort(int port) {
 }
 
 void TimerSheetDialog::ApplyPortSelection() {
-    for (int n = 1; n <= kPortMenuCount; ++n) PortAction(n)->setChecked(n == portNumber);
+    for (QAction* port : portGroup->actions()) port->setChecked(port->data().toInt() == portNumber);
     // Nothing to tell the user if this fails: the choice holds for this run.
     WritePortNumber(settingsPath, portNumber);
 }
 
-void TimerSheetDialog::RefreshPortTips() {
-    const PortOverrides overrides = ReadPortOverrides(settingsPath);
-    for (int n = 1; n <= kPortMenuCount; ++n) {
-        const PortLookup lookup = FindPortDevice(n, overrides, portRoot);
-        const QString device = QString::fromStdString(lookup.device);
-        // A device named in the settings file, or a COM port on Windows, may be unplugged.
-        const QString tip = !lookup.found ? QStringLiteral("Port %1: no serial device").arg(n)
-                            : DevicePresent(lookup.device)
-                                ? QStringLiteral("Port %1 reaches %2").arg(n).arg(device)
-                                : QStringLiteral("Port %1 would reach %2, which is not connected").arg(n).arg(device);
-        PortAction(n)->setToolTip(tip);
-        PortAction(n)->setStatusTip(tip);
+QAction* TimerSheetDialog::AddPortAction(int number) {
+    QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(number));
+    port->setData(number);
+    port->setCheckable(true);
+    port->setChecked(number == portNumber);
+    port->setActionGroup(portGroup);
+    connect(port, &QAction::triggered, this, [this, number] { SelectPort(number); });
+    return port;
+}
+
+QAction* TimerSheetDialog::PortAction(int number) const {
+    if (number >= 1 && number <= kPortMenuCount) return portActions[number - 1];
+    for (QAction* port : morePortItems) {
+        if (!port->isSeparator() && port->data().toInt() == number) return port;
+    }
+    return nullptr;
+}
+
+void TimerSheetDialog::RefreshPortMenu() {
+    qDeleteAll(morePortItems);
+    morePortItems.clear();
+    for (const MenuPort& port : ListMenuPorts(ReadPortOverrides(settingsPath), portNumber, portRoot)) {
+        if (port.number > kPortMenuCount) {
+            if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
+            morePortItems.push_back(AddPortAction(port.number));
+        }
+        const QString tip = QString::fromStdString(DescribeMenuPort(port));
+        QAction* item = PortAction(port.number);
+        item->setToolTip(tip);
+        item->setStatusTip(tip);
     }
 }
 

@@ -13,8 +13,8 @@
 #include "gui/prompts.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
-#include "core/device/timer_messages.h"
 #include "core/device/timer_transfer.h"
+#include "core/timers/unit_names.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {

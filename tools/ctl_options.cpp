@@ -46,9 +46,11 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-void WarnIfSettingsUnread(const std::string& settingsPath) {
+bool WarnIfSettingsUnread(const std::string& settingsPath) {
     const std::string problem = DescribeSettingsFileProblem(settingsPath);
-    if (!problem.empty()) std::fprintf(stderr, "cvtimerctl: %s\n", problem.c_str());
+    if (problem.empty()) return false;
+    std::fprintf(stderr, "cvtimerctl: %s\n", problem.c_str());
+    return true;
 }
 
 int UsageError(const char* command, const std::string& message, const char* usage) {

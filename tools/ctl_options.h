@@ -57,7 +57,7 @@ int UsageError(const char* command, const std::string& message, const char* usag
 void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned);
 
 // Prints "cvtimerctl: " and DescribeSettingsFileProblem's sentence on stderr
-// when the settings file is there but cannot be used.
-void WarnIfSettingsUnread(const std::string& settingsPath);
+// when the settings file is there but cannot be used; true when it did.
+bool WarnIfSettingsUnread(const std::string& settingsPath);
 
 }  // namespace cv

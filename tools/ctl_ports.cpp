@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/device/port_map.h"
+#include "core/device/port_menu.h"
 #include "core/settings/port_setting.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
@@ -18,30 +18,29 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: cvtimerctl ports\n\n"
-    "Lists Port 1 to Port 12 with the serial device each reaches now and whether\n"
-    "it is present: the device named for it in the [Ports] section of\n"
-    "CVTimerSystem.ini in the current folder, or else, on Linux, the next present\n"
-    "device, and on Windows COM1 to COM12. The port chosen in that file is marked\n"
-    "with '*'.\n\n"
+    "Lists the ports of CV Timer's Comm Port menu with the serial device each\n"
+    "reaches now and whether it is present: the device named for it in the [Ports]\n"
+    "section of CVTimerSystem.ini in the current folder, or else, on Linux, the\n"
+    "next present device, and on Windows COMn for port n. Port 1 to Port 12 are\n"
+    "always listed, a port above 12 when it reaches a present device (on Windows\n"
+    "COM13 and up as Device Manager shows them) or when that file chooses it. The\n"
+    "port chosen in that file is marked with '*'.\n\n"
     "Exit status: 0 listed, 2 wrong usage.\n\n"
     "Options:\n"
     "  --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys\n"
     "  --help      show this text\n";
-
-constexpr int kMenuPorts = 12;
 
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
 }
 
-std::vector<std::string> PortRow(int port, bool selected, const PortOverrides& overrides, const std::string& root) {
+std::vector<std::string> PortRow(const MenuPort& port, bool selected) {
     const std::string marker = selected ? "*" : " ";
-    const std::string name = "Port " + std::to_string(port);
-    const PortLookup lookup = FindPortDevice(port, overrides, root);
-    if (!lookup.found) return {marker, name, "-", "", "no device"};
-    const bool present = DevicePresent(lookup.device);
-    return {marker, name, lookup.device, lookup.fromSettings ? "(from settings)" : "", present ? "present" : "missing"};
+    const std::string name = "Port " + std::to_string(port.number);
+    if (!port.lookup.found) return {marker, name, "-", "", "no device"};
+    return {marker, name, port.lookup.device, port.lookup.fromSettings ? "(from settings)" : "",
+            port.present ? "present" : "missing"};
 }
 
 }  // namespace
@@ -63,17 +62,18 @@ int RunPorts(int argc, char** argv) {
     }
 
     const std::string settingsPath = SettingsPathIn(StartFolder());
-    WarnIfSettingsUnread(settingsPath);
+    const bool unread = WarnIfSettingsUnread(settingsPath);
     const PortOverrides overrides = ReadPortOverrides(settingsPath);
     const int selected = ReadPortNumber(settingsPath);
 
     std::vector<std::vector<std::string>> rows;
-    for (int port = 1; port <= kMenuPorts; ++port) rows.push_back(PortRow(port, port == selected, overrides, root));
-    // A hand-edited settings file may choose a port the menu does not offer.
-    if (selected > kMenuPorts) rows.push_back(PortRow(selected, true, overrides, root));
+    for (const MenuPort& port : ListMenuPorts(overrides, selected, root))
+        rows.push_back(PortRow(port, port.number == selected));
     PrintTable(rows, {});
 
-    if (selected < 1) {
+    if (unread) {
+        std::printf("\n* port 1, used because %s was not read (see above)\n", settingsPath.c_str());
+    } else if (selected < 1) {
         std::printf("\n%s chooses port %d, which does not exist.\n", settingsPath.c_str(), selected);
     } else {
         std::printf("\n* the port chosen in %s%s\n", settingsPath.c_str(),

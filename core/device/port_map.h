@@ -1,6 +1,7 @@
 #pragma once
 // Which device a port number of the Comm Port menu stands for.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ std::vector<std::string> ListSerialDevices(const std::string& root = "/");
 // Windows: an override "COM7" means "\\.\COM7", anything else is taken as written.
 // Every other port n is "\\.\COMn", present or not; `root` is not used.
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string& root = "/");
+
+// Every port that reaches a serial device present now, by number, with that device.
+// A port named in `overrides` counts when the device named for it is present.
+// Linux: the other ports count through the present devices as FindPortDevice does.
+// Windows: port n for every COMn the system lists, unless `overrides` names another
+// device for n; `root` is not used.
+std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string& root = "/");
 
 // The device a user means by `name`. Windows: "COM7" (any case) is "\\.\COM7", the
 // form that also reaches COM10 and above. Anything else, and everything on Linux,

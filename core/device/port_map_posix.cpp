@@ -39,6 +39,21 @@ std::string CanonicalOrAsWritten(const std::string& path) {
     return ec ? fs::path(path).lexically_normal().string() : canonical.string();
 }
 
+// The ports that count through `present`: the devices the overrides do not name,
+// in order, on the port numbers the overrides do not take.
+std::map<int, std::string> CountedPorts(const PortOverrides& overrides, const std::vector<std::string>& present) {
+    std::set<std::string> taken;
+    for (const auto& entry : overrides) taken.insert(CanonicalOrAsWritten(entry.second));
+    std::map<int, std::string> ports;
+    int port = 1;
+    for (const std::string& device : present) {
+        if (taken.count(CanonicalOrAsWritten(device)) != 0) continue;
+        while (overrides.count(port) != 0) ++port;
+        ports.emplace(port++, device);
+    }
+    return ports;
+}
+
 }  // namespace
 
 std::vector<std::string> ListSerialDevices(const std::string& root) {
@@ -78,27 +93,23 @@ PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::s
     }
 
     const std::vector<std::string> present = ListSerialDevices(root);
-    std::set<std::string> taken;
-    for (const auto& entry : overrides) taken.insert(CanonicalOrAsWritten(entry.second));
-    std::vector<std::string> free;
-    for (const std::string& device : present) {
-        if (taken.count(CanonicalOrAsWritten(device)) == 0) free.push_back(device);
-    }
-
-    if (port >= 1) {
-        long index = port - 1;
-        for (const auto& entry : overrides) {
-            if (entry.first >= 1 && entry.first < port) --index;
-        }
-        if (index < static_cast<long>(free.size())) {
-            lookup.found = true;
-            lookup.device = free[static_cast<std::size_t>(index)];
-            return lookup;
-        }
+    const std::map<int, std::string> counted = CountedPorts(overrides, present);
+    if (const auto it = counted.find(port); it != counted.end()) {
+        lookup.found = true;
+        lookup.device = it->second;
+        return lookup;
     }
     lookup.reason = "no serial device for port " + std::to_string(port) + " (" + std::to_string(present.size()) +
                     " found)";
     return lookup;
+}
+
+std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string& root) {
+    std::map<int, std::string> ports = CountedPorts(overrides, ListSerialDevices(root));
+    for (const auto& [port, device] : overrides) {
+        if (port >= 1 && DevicePresent(device)) ports.emplace(port, device);
+    }
+    return ports;
 }
 
 std::string DeviceFromUserName(const std::string& name) { return name; }

@@ -28,11 +28,17 @@ int ComNumber(std::string_view name) {
 
 std::string ComDevice(int number) { return std::string(kDevicePrefix) + "COM" + std::to_string(number); }
 
-}  // namespace
-
-std::vector<std::string> ListSerialDevices(const std::string&) {
+// The n of every COMn the system lists, in order. The list names what CreateFile
+// reaches as \\.\COMn; a USB adapter joins it when plugged in and leaves it when
+// unplugged.
+std::vector<int> ListedComNumbers() {
     std::wstring names(1 << 16, L'\0');
-    const DWORD length = ::QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()));
+    DWORD length = 0;
+    // Machines with many drives and volumes can outgrow any first guess.
+    while ((length = ::QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()))) == 0 &&
+           ::GetLastError() == ERROR_INSUFFICIENT_BUFFER && names.size() < (1u << 22)) {
+        names.assign(names.size() * 4, L'\0');
+    }
     std::vector<int> numbers;
     for (std::size_t start = 0; start < length && names[start] != L'\0';) {
         const std::size_t end = names.find(L'\0', start);
@@ -42,9 +48,27 @@ std::vector<std::string> ListSerialDevices(const std::string&) {
     }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+}  // namespace
+
+std::vector<std::string> ListSerialDevices(const std::string&) {
     std::vector<std::string> devices;
-    for (int number : numbers) devices.push_back(ComDevice(number));
+    for (int number : ListedComNumbers()) devices.push_back(ComDevice(number));
     return devices;
+}
+
+std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string&) {
+    std::map<int, std::string> ports;
+    for (int number : ListedComNumbers()) {
+        if (overrides.count(number) == 0) ports.emplace(number, ComDevice(number));
+    }
+    for (const auto& [port, name] : overrides) {
+        const std::string device = DeviceFromUserName(name);
+        if (port >= 1 && DevicePresent(device)) ports.emplace(port, device);
+    }
+    return ports;
 }
 
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string&) {

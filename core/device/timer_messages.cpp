@@ -2,11 +2,9 @@
 
 #include <cstdio>
 
-namespace cv {
+#include "core/timers/unit_names.h"
 
-namespace {
-constexpr std::size_t kNameChars = 19;
-}
+namespace cv {
 
 std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record) {
     char buffer[64];
@@ -16,44 +14,8 @@ std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record) {
     return buffer;
 }
 
-std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
-    const std::string_view sent = name.substr(0, kNameChars);
-    for (std::size_t i = 0; i < sent.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(sent[i]);
-        if (byte == '{' || byte == '}' || byte < 0x20 || byte == 0x7F) return i;
-    }
-    return std::nullopt;
-}
-
-std::string DescribeUnsendableCharacter(char character) {
-    const auto byte = static_cast<unsigned char>(character);
-    char shown[32];
-    std::snprintf(shown, sizeof shown, byte == '{' || byte == '}' ? "\"%c\"" : "a control character (0x%02X)", byte);
-    return shown;
-}
-
-std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
-    const char byte = position < name.size() ? name[position] : '\0';
-    const bool brace = byte == '{' || byte == '}';
-    return "Timer " + std::to_string(timerIndex + 1) + "'s name holds " + DescribeUnsendableCharacter(byte) +
-           " at character " +
-           std::to_string(position + 1) + ", which a Corvellan unit cannot take" +
-           (brace ? ": braces mark where a message begins and ends" : "") +
-           ". Change the name and send again. Nothing was sent.";
-}
-
-std::optional<std::string> FindUnsendableName(const std::array<std::string, kTimerCount>& names) {
-    for (int index = 0; index < kTimerCount; ++index) {
-        const std::string& name = names[static_cast<std::size_t>(index)];
-        if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
-            return DescribeUnsendableName(index, name, *position);
-        }
-    }
-    return std::nullopt;
-}
-
 std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
-    std::string name = record.name.substr(0, kNameChars);
+    std::string name = record.name.substr(0, kUnitNameChars);
     name.resize(20, ' ');
     return "{87," + std::to_string(timerIndex) + "," + name + "}";
 }

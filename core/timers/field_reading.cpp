@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/device/timer_messages.h"
 #include "core/timers/clock_text.h"
 #include "core/timers/lenient_number.h"
 #include "core/timers/time_text.h"
+#include "core/timers/unit_names.h"
 
 namespace cv {
 
@@ -22,7 +22,13 @@ constexpr FieldSet kPriorityField = Bit(TimerField::Priority);
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) about "\"" + std::string.
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
+}
 
 std::optional<std::string> NoNumberInTime(std::string_view text) {
     if (std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;

@@ -3,20 +3,13 @@
 #include <QStatusBar>
 #include <filesystem>
 
+#include "tests/gui/port_menu_items.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
 namespace {
 
 using PortMenuTest = SheetTest;
-
-std::vector<int> MarkedPorts(const TimerSheetDialog& sheet) {
-    std::vector<int> marked;
-    for (int n = 1; n <= kPortMenuCount; ++n) {
-        if (sheet.PortAction(n)->isChecked()) marked.push_back(n);
-    }
-    return marked;
-}
 
 TEST_F(PortMenuTest, WithoutASettingsFilePortOneIsMarkedAndRemembered) {
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
@@ -25,7 +18,7 @@ TEST_F(PortMenuTest, WithoutASettingsFilePortOneIsMarkedAndRemembered) {
 
 TEST_F(PortMenuTest, StartsOnThePortTheSettingsFileNames) {
     const std::pair<const char*, std::vector<int>> cases[] = {
-        {"PortNo=12", {12}}, {"PortNo=0", {}}, {"PortNo=15", {}}, {"PortNo=junk", {}}};
+        {"PortNo=12", {12}}, {"PortNo=0", {}}, {"PortNo=15", {15}}, {"PortNo=junk", {}}};
     for (const auto& [line, marked] : cases) {
         WriteBytes(SettingsPath(), std::string("; kept\n[SerialComm]\n") + line + "\n");
         OpenSheet();
@@ -72,24 +65,6 @@ TEST_F(PortMenuTest, SettingsStayInTheStartFolderWhateverTheCurrentFolder) {
     std::filesystem::current_path(before);
     EXPECT_EQ(ReadBytes(SettingsPath()), "[SerialComm]\nPortNo=3\n");
     EXPECT_FALSE(std::filesystem::exists(elsewhere + "/CVTimerSystem.ini"));
-}
-
-TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
-    namespace fs = std::filesystem;
-    const fs::path root = FolderPath("root");
-    fs::create_directories(root / "dev");
-    fs::create_directories(root / "sys/class/tty");
-    WriteBytes((root / "dev/ttyUSB0").string(), "");
-    WriteBytes(SettingsPath(), "[SerialComm]\nPortNo=1\n[Ports]\nCOM2=/dev/serial/by-id/usb-unit\n");
-    sheet->SetPortRoot(root.string());
-
-    emit sheet->CommPortMenu()->aboutToShow();
-    EXPECT_EQ(sheet->PortAction(1)->toolTip(), "Port 1 reaches " + QString::fromStdString((root / "dev/ttyUSB0").string()));
-    EXPECT_EQ(sheet->PortAction(2)->toolTip(),
-              "Port 2 would reach /dev/serial/by-id/usb-unit, which is not connected");
-    EXPECT_EQ(sheet->PortAction(3)->toolTip(), "Port 3: no serial device");
-    EXPECT_EQ(sheet->PortAction(3)->statusTip(), sheet->PortAction(3)->toolTip());
-    EXPECT_EQ(sheet->PortAction(1)->text(), "Port 1");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QStatusBar>
 
 #include "core/device/serial_link.h"
-#include "core/device/timer_messages.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tests/golden.h"
 #include "tools/simulated_unit.h"
@@ -69,7 +68,7 @@ TEST_F(SendTimersTest, ASilentUnitGetsOneTimersPairThenTheSendFails) {
     Send();
     EXPECT_EQ(unit.Messages(), std::vector<std::string>(kDefaultMessages.begin(), kDefaultMessages.begin() + 2));
     EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
-    EXPECT_TRUE(LastDetail().contains("did not answer")) << LastDetail().toStdString();
+    EXPECT_EQ(LastDetail(), "Timer 1 was not sent: the unit did not answer its settings message within a second.");
 }
 
 TEST_F(SendTimersTest, ARefusedSettingsMessageStillGetsItsNameMessageAndEndsTheSend) {

@@ -13,6 +13,9 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/settings/port_setting.h"
 #include "gui/timer_app.h"
 #include "gui/timer_sheet.h"
 #include "tests/gui/recording_prompts.h"
@@ -34,8 +37,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
     }
 
-    std::string FolderPath(const std::string& name) const { return folder.File(name); }
-    std::string SettingsPath() const { return FolderPath("CVTimerSystem.ini"); }
+    // Paths in the system's own form, as the program shows and stores them.
+    std::string FolderPath(const std::string& name) const {
+        return folder.Path() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+    }
+    std::string SettingsPath() const { return SettingsPathIn(folder.Path()); }
 
     QString Text(int timer, TimerField field) const { return sheet->Field(timer, field)->text(); }
 

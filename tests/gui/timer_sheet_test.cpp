@@ -49,7 +49,8 @@ TEST_F(TimerSheetTest, MenuHoldsEveryCommand) {
 
     QMenu* ports = bar->actions()[1]->menu();
     ASSERT_EQ(ports, sheet->CommPortMenu());
-    ASSERT_EQ(ports->actions().size(), kPortMenuCount);
+    // Ports above 12 follow wherever such a port is present, as on the Windows test prefix.
+    ASSERT_GE(ports->actions().size(), kPortMenuCount);
     for (int n = 1; n <= kPortMenuCount; ++n) {
         EXPECT_EQ(ports->actions()[n - 1]->text(), QStringLiteral("Port %1").arg(n));
         EXPECT_TRUE(ports->actions()[n - 1]->isCheckable());

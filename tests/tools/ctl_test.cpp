@@ -297,6 +297,7 @@ TEST_F(CtlTest, AHugeSettingsFileIsNamedAndLeftAlone) {
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(Lines(listed.err), std::vector<std::string>{"cvtimerctl: " + settings + " is larger than 1 MiB, far too large "
                                                          "for a settings file. It is left as it is, and port 1 is used."});
+    EXPECT_EQ(LineStarting(listed.out, "* port"), "* port 1, used because " + settings + " was not read (see above)");
     EXPECT_EQ(ReadBytes(settings), huge);
 }
 
@@ -353,8 +354,10 @@ TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
     WriteFile("root/dev/ttyUSB0", "");
     const std::string named = folder.File("named");
     WriteFile("named", "");
+    // Port 20 reaches a device, port 30 does not: only port 20 follows Port 12.
     WriteFile("CVTimerSystem.ini", "[SerialComm]\nPortNo=2\n[Ports]\nCOM3=" + folder.File("gone") +
-                                       "\nCOM5=" + named + "\n");
+                                       "\nCOM5=" + named + "\nCOM20=" + named + "\nCOM30=" + folder.File("gone") +
+                                       "\n");
 
     const Outcome listed = Run({"ports", "--root", root.string()});
     EXPECT_EQ(listed.status, 0) << listed.err;
@@ -368,6 +371,7 @@ TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
         {"   Port 4 ", {"-", "no device"}},
         {"   Port 5 ", {named, "(from settings)", "present"}},
         {"   Port 12", {"-", "no device"}},
+        {"   Port 20", {named, "(from settings)", "present"}},
     };
     for (const auto& port : expected) {
         const std::string line = LineStarting(listed.out, port.prefix);
@@ -378,6 +382,7 @@ TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
         }
     }
     EXPECT_EQ(LineStarting(listed.out, "*").find("Port 2 "), 3u) << listed.out;
+    EXPECT_EQ(listed.out.find("Port 30"), std::string::npos) << listed.out;
 }
 
 }  // namespace

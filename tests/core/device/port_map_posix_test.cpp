@@ -1,4 +1,5 @@
 #include "core/device/port_map.h"
+#include "core/device/port_menu.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,30 @@ TEST_F(PortMapTest, OverridesTakeTheirNumberAndTheirDevice) {
         EXPECT_EQ(lookup.fromSettings, c.fromSettings) << c.port;
     }
     EXPECT_FALSE(FindPortDevice(9, overrides, root.string()).found);
+}
+
+TEST_F(PortMapTest, PresentPortsAreTheCountedOnesAndTheNamedOnesThatAreThere) {
+    fs::create_symlink("../../ttyUSB0", root / "dev/serial/by-id/usb-unit-if00");
+    const std::string byId = (root / "dev/serial/by-id/usb-unit-if00").string();
+    const PortOverrides overrides{{2, byId}, {5, "/dev/ttyNotThere"}, {30, Dev("ttyACM0")}};
+    EXPECT_EQ(ListPresentPorts(overrides, root.string()),
+              (std::map<int, std::string>{{1, Dev("ttyS0")}, {2, byId}, {3, Dev("ttyS2")}, {4, Dev("ttyS10")},
+                                          {6, Dev("ttyUSB2")}, {7, Dev("ttyUSB10")}, {30, Dev("ttyACM0")}}));
+}
+
+// Thirteen devices: the thirteenth goes past port 13, which the settings file
+// gives to a device that is not there.
+TEST_F(PortMapTest, TheMenuGoesOnPastTwelveForPresentPortsAndTheChosenOne) {
+    for (int n = 20; n < 26; ++n) Touch(root / "dev" / ("ttyUSB" + std::to_string(n)));
+    const std::vector<MenuPort> ports = ListMenuPorts({{13, "/dev/ttyNotThere"}}, 40, root.string());
+
+    std::vector<int> numbers;
+    for (const MenuPort& port : ports) numbers.push_back(port.number);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 40}));
+    EXPECT_EQ(ports[12].lookup.device, Dev("ttyACM0"));
+    EXPECT_TRUE(ports[12].present);
+    EXPECT_FALSE(ports[13].lookup.found);
+    EXPECT_FALSE(ports[13].present);
 }
 
 }  // namespace

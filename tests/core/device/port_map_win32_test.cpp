@@ -36,5 +36,21 @@ TEST(PortMapWindows, TellsPresentPortsFromMissingOnes) {
     EXPECT_FALSE(DevicePresent("\\\\.\\COM199"));
 }
 
+// scripts/test-windows makes the units' ports known to Wine as a driver makes an
+// adapter's port known to Windows, so the system lists them.
+TEST(PortMapWindows, PortsOfListedComPortsArePresentUnlessTheSettingsSayOtherwise) {
+    const char* unitPort = std::getenv("CVTIMER_UNIT_PORT");
+    ASSERT_NE(unitPort, nullptr) << "run through scripts/wine-run --units";
+    const int unit = std::atoi(unitPort);
+    const std::string device = "\\\\.\\COM" + std::string(unitPort);
+
+    const std::map<int, std::string> listed = ListPresentPorts({});
+    EXPECT_EQ(listed.count(unit) ? listed.at(unit) : "", device) << "is the prefix booted by scripts/test-windows?";
+    // Port 13 is named for the unit's port, the unit's own number for a port that is not there.
+    const std::map<int, std::string> moved = ListPresentPorts({{unit, "COM199"}, {13, "COM" + std::string(unitPort)}});
+    EXPECT_EQ(moved.count(unit), 0u);
+    EXPECT_EQ(moved.count(13) ? moved.at(13) : "", device);
+}
+
 }  // namespace
 }  // namespace cv

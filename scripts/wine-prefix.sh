@@ -1,0 +1,58 @@
+# Sourced by the scripts that run Windows programs under Wine: a throwaway
+# prefix, booted with its output detached and removed again.
+#
+#   source scripts/wine-prefix.sh
+#   wine_prefix_start PREFIX    # removes what an interrupted run left, boots, traps EXIT
+#   wine_prefix_add_ports N...  # COMN listed as Windows lists a USB adapter's port
+#
+# The Wine session (its server and background services) is started apart from
+# whatever runs the programs later: services started by a program would inherit
+# that program's output pipe, and a reader such as ctest would wait for them to
+# close it. The server's chatter (thousands of lines when a mapped
+# pseudo-terminal goes away) goes nowhere.
+
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+wine_session_stop() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  "$wineserver" -w >/dev/null 2>&1 || true
+}
+
+wine_session_start() {
+  "$wineserver" -p </dev/null >/dev/null 2>&1
+  wineboot "$@" </dev/null >/dev/null 2>&1
+}
+
+wine_prefix_end() {
+  wine_session_stop
+  rm -rf "$WINEPREFIX"
+}
+
+wine_prefix_start() {
+  export WINEPREFIX=$1
+  wine_prefix_end
+  trap wine_prefix_end EXIT
+  mkdir -p "$WINEPREFIX"
+  wine_session_start -i
+  # Fonts for Qt's offscreen platform, which the window tests use: it reads
+  # them from a folder, not from Windows. Wine passes no QT_ variables from
+  # Linux, so the prefix's own environment carries it.
+  wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f \
+    </dev/null >/dev/null 2>&1
+}
+
+# Ports linked into dosdevices/ open, but Windows programs do not find them
+# listed. Entered under Wine's own Ports key, which is read when the session
+# starts, they are listed like a USB adapter's port; what each reaches is
+# whatever is linked in dosdevices/ later. Restarts the session.
+wine_prefix_add_ports() {
+  local port reg=$WINEPREFIX/ports.reg
+  {
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n'
+    for port in "$@"; do printf '"COM%d"="%s/no-unit-com%d"\n' "$port" "$WINEPREFIX" "$port"; done
+  } >"$reg"
+  wine reg import "$reg" </dev/null >/dev/null 2>&1
+  wine_session_stop
+  wine_session_start
+}
