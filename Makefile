@@ -70,12 +70,13 @@ test-windows: build windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
 
 # The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip,
-# and their checks: installed, run, upgraded and removed again under Wine.
+# and their checks: installed, run, upgraded and removed again under Wine, on a
+# virtual display for the window.
 package-windows: windows
 	cmake --build $(WINDOWS_BUILD) --target package-windows
 
 test-package-windows: package-windows
-	scripts/check-windows-package $(WINDOWS_BUILD)
+	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/check-windows-package $(WINDOWS_BUILD)
 
 # The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
 package: build
