@@ -9,7 +9,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
-.PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots install bench \
+.PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
         clean package test-package package-windows test-package-windows
 
 all: build
@@ -88,6 +88,10 @@ test-package: package
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
+
+# The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/.
+screenshots-windows: windows
+	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshots-windows $(WINDOWS_BUILD)
 
 bench: build
 	$(BUILD)/bin/bench_send

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/timers/clock_text.h"
+#include "gui/paper_text.h"
 
 namespace cv {
 
@@ -94,7 +95,7 @@ void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g) const {
         if (t % 2 == 1) painter.fillRect(row, kRowShade);
         const QRectF label(g.labels.left(), row.top(), g.labels.width() - pad, g.rowHeight);
         painter.setPen(Qt::black);
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
+        DrawPaperText(painter, label, Qt::AlignRight | Qt::AlignVCenter,
                          metrics.elidedText(names[t], Qt::ElideRight, label.width()));
     }
     QFont quiet = painter.font();
@@ -104,7 +105,7 @@ void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g) const {
     for (int t : plan.outsideDay) {
         const QRectF row(g.chart.left() + pad, g.RowTop(t), g.chart.width() - pad, g.rowHeight);
         const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
-        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+        DrawPaperText(painter, row, Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("starts %1 after midnight: outside the day").arg(FromLatin1(start)));
     }
     quiet.setItalic(false);
@@ -120,7 +121,7 @@ void DayPlanPicture::PaintAxis(QPainter& painter, const Geometry& g) const {
         if (!strong) continue;
         painter.setPen(Qt::black);
         const qreal width = g.chart.width() / 4;
-        painter.drawText(QRectF(x - width / 2, g.axisTop, width, g.chart.top() - g.axisTop - g.rowHeight * 0.25),
+        DrawPaperText(painter, QRectF(x - width / 2, g.axisTop, width, g.chart.top() - g.axisTop - g.rowHeight * 0.25),
                          Qt::AlignHCenter | Qt::AlignBottom, HourLabel(hour));
     }
     painter.setPen(QPen(kGridStrong, 0));

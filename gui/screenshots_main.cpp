@@ -100,6 +100,10 @@ int main(int argc, char* argv[]) {
     const cv::TimerPage page{QStringLiteral("Corvellan Timers"), QDate(2026, 3, 14), sheet.TimersOnSheet()};
     const QString pagePath = out.filePath(QStringLiteral("printed-page.png"));
     ok = ok && Report(cv::TimerPageImage(page, QPageSize(QPageSize::A4), 1240).save(pagePath), pagePath);
+    // The page as File > Export PDF... writes it, which is what reaches paper.
+    QFile pdf(out.filePath(QStringLiteral("printed-page.pdf")));
+    ok = ok && Report(pdf.open(QIODevice::WriteOnly) && pdf.write(cv::TimerPagePdf(page, QPageSize(QPageSize::A4))) > 0,
+                      pdf.fileName());
 
     // Port 13 chosen, with Port 14 also reaching an adapter. No item is hovered:
     // its tip would show the temporary folder's path.

@@ -12,6 +12,7 @@
 #include "core/timers/day_plan.h"
 #include "core/timers/time_text.h"
 #include "gui/day_plan_picture.h"
+#include "gui/paper_text.h"
 
 namespace cv {
 
@@ -29,16 +30,17 @@ QFont PageFont(const QPainter& painter, int size, bool bold = false) {
     QFont font = painter.font();
     font.setPixelSize(size);
     font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
 qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page) {
     painter.setFont(PageFont(painter, 16, true));
     const qreal height = QFontMetricsF(painter.font()).height();
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawPaperText(painter, QRectF(area.left(), area.top(), area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
                      page.title);
     painter.setFont(PageFont(painter, 10));
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), height), Qt::AlignRight | Qt::AlignVCenter,
+    DrawPaperText(painter, QRectF(area.left(), area.top(), area.width(), height), Qt::AlignRight | Qt::AlignVCenter,
                      QLocale().toString(page.date, QLocale::LongFormat));
     return height * 1.6;
 }
@@ -70,7 +72,7 @@ qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& time
         for (int column = 0; column < cells.size(); ++column) {
             const QRectF cell(x + pad, y, widths[column] - 2 * pad, rowHeight);
             const Qt::Alignment side = column == 1 ? Qt::AlignLeft : (column == 0 || column == 5) ? Qt::AlignRight : Qt::AlignHCenter;
-            painter.drawText(cell, side | Qt::AlignVCenter,
+            DrawPaperText(painter, cell, side | Qt::AlignVCenter,
                              (row == 0 ? boldMetrics : metrics).elidedText(cells[column], Qt::ElideRight, cell.width()));
             x += widths[column];
         }
@@ -122,7 +124,7 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         qreal y = area.top();
         for (const ListedLine& line : lines) {
             painter.setFont(PageFont(painter, size, line.clash));
-            const qreal height = painter.boundingRect(textRect(line, 0, 0), flags, line.names).height();
+            const qreal height = PaperTextBounds(painter, textRect(line, 0, 0), flags, line.names).height();
             if (y + height > area.bottom()) {
                 if (++column == kColumns) break;
                 y = area.top();
@@ -136,12 +138,12 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         for (std::size_t i = 0; i < shown; ++i) {
             const ListedLine& line = lines[i];
             painter.setFont(PageFont(painter, size, line.clash));
-            painter.drawText(QRectF(places[i], QSizeF(timeWidth, 1e6)), flags, line.time);
-            painter.drawText(textRect(line, places[i].x(), places[i].y()), flags, line.names);
+            DrawPaperText(painter, QRectF(places[i], QSizeF(timeWidth, 1e6)), flags, line.time);
+            DrawPaperText(painter, textRect(line, places[i].x(), places[i].y()), flags, line.names);
         }
         if (!fits && !places.empty()) {
             painter.setFont(PageFont(painter, size));
-            painter.drawText(QRectF(places.back(), QSizeF(columnWidth, 1e6)), flags,
+            DrawPaperText(painter, QRectF(places.back(), QSizeF(columnWidth, 1e6)), flags,
                              QStringLiteral("... and %1 more; cvtimerctl plan lists them all").arg(lines.size() - shown));
         }
         return;
@@ -175,13 +177,13 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     painter.setFont(PageFont(painter, 8));
     painter.setPen(Qt::black);
     const qreal lineHeight = QFontMetricsF(painter.font()).height();
-    painter.drawText(QRectF(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawPaperText(painter, QRectF(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromLatin1(kDayPlanReading));
     y += lineHeight + 12;
 
     painter.setFont(PageFont(painter, 10, true));
     const qreal headingHeight = QFontMetricsF(painter.font()).height();
-    painter.drawText(QRectF(area.left(), y, area.width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawPaperText(painter, QRectF(area.left(), y, area.width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Reminders by time (several timers at once in bold)"));
     y += headingHeight + 4;
     PaintReminderList(painter, QRectF(area.left(), y, area.width(), area.bottom() - y),

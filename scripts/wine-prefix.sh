@@ -35,6 +35,16 @@ wine_prefix_start() {
   trap wine_prefix_end EXIT
   mkdir -p "$WINEPREFIX"
   wine_session_start -i
+  # Wine's own Tahoma and friends (Debian's fonts-wine), which Debian's Wine
+  # does not pick up by itself: without them a window asking for the system's
+  # dialog font gets whatever font comes first, here a mathematical one.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  # Windows' own core fonts stand in as Debian's metric-compatible Liberation fonts.
+  local font
+  for font in "Arial=Liberation Sans" "Courier New=Liberation Mono" "Times New Roman=Liberation Serif"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${font%%=*}" /d "${font#*=}" /f \
+      </dev/null >/dev/null 2>&1
+  done
   # Fonts for Qt's offscreen platform, which the window tests use: it reads
   # them from a folder, not from Windows. Wine passes no QT_ variables from
   # Linux, so the prefix's own environment carries it.
