@@ -10,7 +10,7 @@ ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
-        clean package test-package
+        clean package test-package package-windows test-package-windows
 
 all: build
 
@@ -32,6 +32,7 @@ test: build
 	$(MAKE) test-trust
 	$(MAKE) test-windows
 	$(MAKE) test-package
+	$(MAKE) test-package-windows
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(ASAN_CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
@@ -67,6 +68,15 @@ windows: deps
 # simulated units they talk to run on Linux.
 test-windows: build windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
+
+# The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip,
+# and their checks: installed, run, upgraded and removed again under Wine, on a
+# virtual display for the window.
+package-windows: windows
+	cmake --build $(WINDOWS_BUILD) --target package-windows
+
+test-package-windows: package-windows
+	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/check-windows-package $(WINDOWS_BUILD)
 
 # The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
 package: build
