@@ -57,11 +57,19 @@ fuzz: fuzz-build
 
 # cvtimer.exe, cvtimerctl.exe and the tests for 64-bit Windows (MinGW-w64, static),
 # against the static Qt that scripts/build-qt-windows builds once and caches.
+# A Qt built from another recipe is configured against afresh: CMake would
+# keep finding the old one it remembers.
 windows: deps
 	scripts/build-qt-windows >/dev/null
-	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	@qt=$$(scripts/build-qt-windows --prefix); \
+	if [ -f $(WINDOWS_BUILD)/CMakeCache.txt ] && \
+	   ! grep -qxF "CVTIMER_QT_WINDOWS:PATH=$$qt" $(WINDOWS_BUILD)/CMakeCache.txt; then \
+	  echo "windows: Qt for Windows is now $$qt; configuring afresh"; \
+	  rm -rf $(WINDOWS_BUILD)/CMakeCache.txt $(WINDOWS_BUILD)/CMakeFiles; \
+	fi; \
+	set -x; cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl \
-	  -DCVTIMER_QT_WINDOWS=$$(scripts/build-qt-windows --prefix)
+	  -DCVTIMER_QT_WINDOWS=$$qt
 	cmake --build $(WINDOWS_BUILD)
 
 # The Windows tests under Wine, on a virtual display for the real window; the
