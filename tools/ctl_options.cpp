@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/settings/port_setting.h"
+#include "tools/unit_messages.h"
 
 namespace cv {
 
@@ -44,6 +45,13 @@ std::optional<int> ParseCount(std::string_view text) {
     if (text.empty() || text.front() == '-' || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+std::string DisplayTimerName(const std::string& name) {
+    const std::string trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
+    const std::string shown = EscapeForDisplay(trimmed);
+    if (trimmed.empty() || trimmed.front() == ' ') return "\"" + shown + "\"";
+    return shown;
 }
 
 bool WarnIfSettingsUnread(const std::string& settingsPath) {

@@ -56,6 +56,11 @@ int UsageError(const char* command, const std::string& message, const char* usag
 // line are left out.
 void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned);
 
+// A timer's name for a table: trailing blanks (files pad names to 20 columns)
+// left out; a name with leading blanks, or of blanks only, in quotes; bytes
+// other than printable ASCII as \xNN.
+std::string DisplayTimerName(const std::string& name);
+
 // Prints "cvtimerctl: " and DescribeSettingsFileProblem's sentence on stderr
 // when the settings file is there but cannot be used; true when it did.
 bool WarnIfSettingsUnread(const std::string& settingsPath);

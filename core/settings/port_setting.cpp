@@ -43,13 +43,15 @@ std::string CurrentFolder() {
 
 }  // namespace
 
-std::string SettingsPathIn(const std::string& folder) {
+std::string FileInFolder(const std::string& folder, const std::string& name) {
     // The system's own separator, so the path shows as its users write paths.
     constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
-    if (folder.empty()) return std::string(".") + kSeparator + kSettingsFileName;
-    if (folder.back() == '/' || folder.back() == kSeparator) return folder + kSettingsFileName;
-    return folder + kSeparator + kSettingsFileName;
+    if (folder.empty()) return std::string(".") + kSeparator + name;
+    if (folder.back() == '/' || folder.back() == kSeparator) return folder + name;
+    return folder + kSeparator + name;
 }
+
+std::string SettingsPathIn(const std::string& folder) { return FileInFolder(folder, kSettingsFileName); }
 
 std::uint16_t ReadPortNumber(const std::string& settingsPath) {
     return static_cast<std::uint16_t>(

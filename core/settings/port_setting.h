@@ -11,6 +11,9 @@ namespace cv {
 
 inline constexpr const char* kSettingsFileName = "CVTimerSystem.ini";
 
+// The file called name inside folder, joined with the system's separator.
+std::string FileInFolder(const std::string& folder, const std::string& name);
+
 // The settings file inside folder.
 std::string SettingsPathIn(const std::string& folder);
 
