@@ -7,11 +7,12 @@ namespace cv {
 namespace {
 
 void Apply(MessageFate fate, const SendEntry& entry, const TimerRecord& values, HeldPart& part) {
-    switch (fate) {
-        case MessageFate::NotSent: return;
-        case MessageFate::Unacknowledged: part = HeldPart{false, {}, entry.when, {}}; return;
-        case MessageFate::Acknowledged: part = HeldPart{true, values, entry.when, entry.source}; return;
-    }
+    if (fate == MessageFate::NotSent) return;
+    const bool taken = fate == MessageFate::Acknowledged;
+    part.known = taken;
+    part.values = taken ? values : TimerRecord();
+    part.when = entry.when;
+    part.source = taken ? entry.source : SendSource();
 }
 
 std::string Trimmed(const std::string& name) { return name.substr(0, name.find_last_not_of(' ') + 1); }
