@@ -15,6 +15,8 @@
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
 #include "gui/prompts.h"
+#include "gui/sent_to_unit_window.h"
+#include "core/record/send_log.h"
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
 #include "gui/timer_sheet.h"
@@ -123,5 +125,29 @@ int main(int argc, char* argv[]) {
     sheet.Field(6, cv::TimerField::Name)->setText(QStringLiteral("Fries {large}"));
     sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
+    {
+        cv::SendReport all;
+        all.sentCount = 10;
+        cv::SendReport partial;
+        partial.sentCount = 2;
+        partial.failedIndex = 2;
+        partial.failure.failedAt = cv::TimerSendResult::Stage::Name;
+        partial.failure.settings.outcome = cv::AckOutcome::Acknowledged;
+        partial.failure.name.outcome = cv::AckOutcome::WrongAnswer;
+        partial.failure.name.answer = 'x';
+        cv::TimerRecords lunch = sheet.TimersOnSheet();
+        cv::SendFacts facts{all, lunch, 1, "/dev/ttyUSB0", "", {"/home/anna/breakfast.csv", false}, settingsFolder.path().toStdString()};
+        const std::string log = cv::SendLogPathIn(settingsFolder.path().toStdString());
+        cv::AppendSendEntry(log, cv::MakeSendEntry(facts, "2026-03-14 05:40:12 +01:00", "anna"));
+        for (int i = 0; i < 10; ++i) lunch[i].startTime += 300;
+        lunch[0].name = "Lunch Hands";
+        facts = {partial, lunch, 1, "/dev/ttyUSB0", "", {"/home/anna/lunch.csv", false}, ""};
+        cv::AppendSendEntry(log, cv::MakeSendEntry(facts, "2026-03-14 10:55:03 +01:00", "ben"));
+        cv::SentToUnitWindow window;
+        window.ShowUnit(log, 1, "/dev/ttyUSB0");
+        window.CompareWith(lunch);
+        window.resize(window.sizeHint());
+        ok = ok && Save(window, out.filePath(QStringLiteral("sent-to-unit.png")));
+    }
     return ok ? 0 : 1;
 }

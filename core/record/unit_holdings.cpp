@@ -85,9 +85,13 @@ std::string DescribeSource(const SendSource& source) {
 std::string DescribeWhenSent(const HeldTimer& held) {
     const HeldPart& settings = held.settings;
     const HeldPart& name = held.name;
-    if (settings.known == name.known && settings.when == name.when && settings.source == name.source)
-        return DescribePart(settings);
-    return "settings " + DescribePart(settings) + "; name " + DescribePart(name);
+    if (settings.when != name.when || (settings.known && name.known && settings.source != name.source))
+        return "settings " + DescribePart(settings) + "; name " + DescribePart(name);
+    // Both parts from one send, or neither ever sent.
+    if (settings.known && name.known) return DescribePart(settings);
+    if (settings.known) return DescribePart(settings) + ": its name went without acknowledgement";
+    if (name.known) return DescribePart(name) + ": its settings went without acknowledgement";
+    return DescribePart(settings);
 }
 
 }  // namespace cv

@@ -65,8 +65,10 @@ std::string HeldFieldText(const HeldTimer& held, TimerField field);
 std::string DescribeSource(const SendSource& source);
 
 // When and from where the timer's parts came, in one line:
-// "2025-03-14 14:02:33 +01:00, lunch.csv" when both came in one send, each
-// part on its own otherwise; a part not known says why.
+// "2025-03-14 14:02:33 +01:00, lunch.csv" when both came in one send (with
+// ": its name went without acknowledgement" when only one part was taken),
+// each part on its own when they came in different sends; a part not known
+// says why.
 std::string DescribeWhenSent(const HeldTimer& held);
 
 }  // namespace cv

@@ -49,8 +49,7 @@ TEST(UnitHoldings, AWrongAnswerToTimerThreesNameAfterAFullSendOfAnotherFile) {
               (std::array{FieldMatch::NotKnown, FieldMatch::Same, FieldMatch::Same, FieldMatch::Same,
                           FieldMatch::Same}));
     EXPECT_EQ(DescribeWhenSent(held.timers[2]),
-              "settings 2025-03-14 11:30:00 +01:00, lunch.csv; "
-              "name not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement");
+              "2025-03-14 11:30:00 +01:00, lunch.csv: its name went without acknowledgement");
     for (int i = 3; i < kTimerCount; ++i) {
         EXPECT_EQ(CompareWithSheet(held.timers[i], defaults[i]), AllFields(FieldMatch::Same)) << "Timer " << i + 1;
         EXPECT_EQ(CompareWithSheet(held.timers[i], lunch[i]), AllFields(FieldMatch::Differs)) << "Timer " << i + 1;
@@ -65,24 +64,29 @@ struct StopCase {
     SendReport report;
     Fate settings;
     Fate name;
+    const char* sent;  // what the record then says of when the timer was sent
 };
 
 TEST(UnitHoldings, EachWayASendStopsLeavesTheTimerItStoppedAtSo) {
     const StopCase cases[] = {
         {"a silent unit", StoppedAt(0, Stage::Settings, AckOutcome::NoAnswer, AckOutcome::NoAnswer),
-         Fate::Unacknowledged, Fate::Unacknowledged},
+         Fate::Unacknowledged, Fate::Unacknowledged, "not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement"},
         {"a refused settings message, its name taken",
          StoppedAt(0, Stage::Settings, AckOutcome::WrongAnswer, AckOutcome::Acknowledged), Fate::Unacknowledged,
-         Fate::Acknowledged},
+         Fate::Acknowledged, "2025-03-14 11:30:00 +01:00, lunch.csv: its settings went without acknowledgement"},
         {"Cancel while waiting for the settings", StoppedAt(0, Stage::Settings, AckOutcome::Cancelled),
-         Fate::Unacknowledged, Fate::NotSent},
+         Fate::Unacknowledged, Fate::NotSent,
+         "settings not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement; "
+         "name 2025-03-14 06:00:00 +01:00, lunch.csv"},
         {"an adapter unplugged while waiting for the name",
          StoppedAt(0, Stage::Name, AckOutcome::Acknowledged, AckOutcome::Vanished), Fate::Acknowledged,
-         Fate::Unacknowledged},
+         Fate::Unacknowledged, "2025-03-14 11:30:00 +01:00, lunch.csv: its name went without acknowledgement"},
         {"an adapter unplugged before the settings went", StoppedAt(0, Stage::Settings, AckOutcome::Vanished),
-         Fate::Unacknowledged, Fate::NotSent},
+         Fate::Unacknowledged, Fate::NotSent,
+         "settings not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement; "
+         "name 2025-03-14 06:00:00 +01:00, lunch.csv"},
         {"a port that does not open", StoppedAt(0, Stage::Open, AckOutcome::NoAnswer), Fate::NotSent,
-         Fate::NotSent},
+         Fate::NotSent, "2025-03-14 06:00:00 +01:00, lunch.csv"},
     };
     const TimerRecords defaults = DefaultTimers();
     const TimerRecords lunch = LunchTimers();
@@ -104,6 +108,7 @@ TEST(UnitHoldings, EachWayASendStopsLeavesTheTimerItStoppedAtSo) {
         EXPECT_EQ(compared[0], expect(c.name, true));
         EXPECT_EQ(compared[1], expect(c.settings, true));
         EXPECT_EQ(CompareWithSheet(held.timers[1], defaults[1]), AllFields(FieldMatch::Same));
+        EXPECT_EQ(DescribeWhenSent(held.timers[0]), c.sent);
     }
 }
 
