@@ -77,6 +77,34 @@ std::string DescribeSendOutcome(const SendReport& report) {
     return "Unable to Send Timers to Corvellan. " + DescribeSendFailure(report.failedIndex, report.failure);
 }
 
+std::string DescribeWhatTheUnitTook(const SendReport& report) {
+    if (report.AllSent()) return "";
+    const int whole = report.sentCount;
+    const std::string failing = "Timer " + std::to_string(report.failedIndex + 1) + "'s ";
+    TimerInSend timer;
+    ReadFates(report, report.failedIndex, timer);
+    std::string took = whole == 0   ? ""
+                       : whole == 1 ? "Timer 1"
+                       : whole == 2 ? "Timers 1 and 2"
+                                    : "Timers 1 to " + std::to_string(whole);
+    const bool settings = timer.settings == MessageFate::Acknowledged;
+    const bool name = timer.name == MessageFate::Acknowledged;
+    if (settings || name) took += (took.empty() ? "" : " and ") + failing + (settings ? "settings" : "name");
+    std::string text = "The unit took " + (took.empty() ? std::string("none of the timers") : took);
+    const bool settingsUnknown = timer.settings == MessageFate::Unacknowledged;
+    const bool nameUnknown = timer.name == MessageFate::Unacknowledged;
+    if (settingsUnknown || nameUnknown)
+        text += "; whether it took " + failing +
+                (settingsUnknown && nameUnknown ? "settings and name" : settingsUnknown ? "settings" : "name") +
+                " is not known";
+    text += ".";
+    const int firstUnsent = report.failedIndex + (timer.AnySent() ? 2 : 1);
+    if (firstUnsent == kTimerCount) text += " Timer 10 was not sent.";
+    if (firstUnsent < kTimerCount)
+        text += " Timers " + std::to_string(firstUnsent) + " to 10 were not sent.";
+    return text;
+}
+
 SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string user) {
     SendEntry entry;
     entry.when = CleanRecordText(when);

@@ -67,6 +67,12 @@ struct SendFacts {
 // was not sent: ...": what the user was told, in one line.
 std::string DescribeSendOutcome(const SendReport& report);
 
+// After a send that stopped partway, which timers the unit took, which part
+// it may or may not have taken, and which were not sent: "The unit took
+// Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is
+// not known. Timers 4 to 10 were not sent." "" when all ten were sent.
+std::string DescribeWhatTheUnitTook(const SendReport& report);
+
 // The entry for a send, each message's fate read from its report; texts are
 // made fit for the record (CleanRecordText), a name's control characters
 // (which no send lets through) become "?".

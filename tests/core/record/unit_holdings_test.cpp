@@ -112,6 +112,18 @@ TEST(UnitHoldings, EachWayASendStopsLeavesTheTimerItStoppedAtSo) {
     }
 }
 
+TEST(DescribeWhatTheUnitTook, NamesTheTimersTakenAndThePartsNotKnown) {
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(2, Stage::Name, AckOutcome::Acknowledged, AckOutcome::WrongAnswer)),
+              "The unit took Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is not known. "
+              "Timers 4 to 10 were not sent.");
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(0, Stage::Settings, AckOutcome::NoAnswer, AckOutcome::NoAnswer)),
+              "The unit took none of the timers; whether it took Timer 1's settings and name is not known. "
+              "Timers 2 to 10 were not sent.");
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(9, Stage::Open, AckOutcome::NoAnswer)),
+              "The unit took Timers 1 to 9. Timer 10 was not sent.");
+    EXPECT_EQ(DescribeWhatTheUnitTook(AllSent()), "");
+}
+
 TEST(UnitHoldings, TheSheetIsComparedAsTheUnitWouldGetIt) {
     TimerRecords sent = DefaultTimers();
     sent[0].name = "A name longer than nineteen";
