@@ -43,6 +43,10 @@ struct Problem {
 
 const CommCalls& Calls() { return TheCommCalls(); }
 
+// ERROR_NO_SUCH_DEVICE ("A device which does not exist was specified"), which
+// MinGW-w64's headers do not name.
+constexpr DWORD kNoSuchDevice = 433;
+
 SerialErrorKind KindFromOpenError(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
@@ -51,7 +55,7 @@ SerialErrorKind KindFromOpenError(DWORD code) {
         case ERROR_BAD_PATHNAME:
         case ERROR_DEV_NOT_EXIST:
         case ERROR_DEVICE_NOT_CONNECTED:
-        case ERROR_NO_SUCH_DEVICE:
+        case kNoSuchDevice:
         case ERROR_NO_UNICODE_TRANSLATION:
             return SerialErrorKind::NoDevice;
         // A serial port opens for one handle at a time; another program holds it.
@@ -76,7 +80,7 @@ bool IsVanishedError(DWORD code) {
         case ERROR_GEN_FAILURE:
         case ERROR_DEV_NOT_EXIST:
         case ERROR_SEM_TIMEOUT:
-        case ERROR_NO_SUCH_DEVICE:
+        case kNoSuchDevice:
         case ERROR_OPERATION_ABORTED:
         case ERROR_DEVICE_NOT_CONNECTED:
         case ERROR_DEVICE_REMOVED:
