@@ -165,7 +165,7 @@ bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings&
 
     // First, before any other request: with fAbortOnError left on by another
     // program, a pending line error makes the driver refuse everything but
-    // this. Ports that do not support it are told apart below.
+    // this. Its answer does not count; some ports do not support it at all.
     DWORD errors = 0;
     COMSTAT status{};
     Calls().clearCommError(handle, &errors, &status);

@@ -41,6 +41,7 @@ struct Driver {
     bool errorPending = false;   // a line error not yet cleared by ClearCommError
     bool answers = true;         // the unit answers each message with "g"
     bool answerOnTheWay = false; // arrives during the next read that waits
+    bool writesTimeOut = false;  // writes end with nothing sent, as at the write timeout
     std::string input;           // received, not yet read
     std::map<Call, DWORD> failing;  // calls that fail, and with which code
     std::map<Call, int> calls;
@@ -118,7 +119,7 @@ BOOL WINAPI PlayedReadFile(HANDLE, LPVOID buffer, DWORD count, LPDWORD got, LPOV
 }
 BOOL WINAPI PlayedWriteFile(HANDLE, LPCVOID, DWORD count, LPDWORD written, LPOVERLAPPED) {
     if (Refused(Call::WriteFile)) return FALSE;
-    *written = count;
+    *written = gDriver->writesTimeOut ? 0 : count;
     gDriver->answerOnTheWay = gDriver->answers;
     return TRUE;
 }
@@ -235,6 +236,15 @@ TEST_F(PlayedDriver, EveryUnplugCodeAtEveryCallClosesTheLinkAndTheNextSendOpensA
             EXPECT_EQ(driver.opens, opens + 1);
         }
     }
+    // usbser.sys fails every write after one that timed out until the port is opened afresh.
+    const int opens = driver.opens;
+    driver.writesTimeOut = true;
+    EXPECT_EQ(DescribeSendFailure(0, Send()), "Timer 1 was not sent: COM5 did not respond in time. Check that the "
+                                              "unit is connected and switched on, then try again.");
+    EXPECT_FALSE(link.IsOpen());
+    driver.writesTimeOut = false;
+    EXPECT_TRUE(Send().sent);
+    EXPECT_EQ(driver.opens, opens + 1);
 }
 
 // Some virtual and USB ports fail ClearCommError with ERROR_INVALID_PARAMETER.
