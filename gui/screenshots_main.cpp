@@ -89,7 +89,11 @@ int main(int argc, char* argv[]) {
     cv::DialogPrompts prompts;
     cv::TimerApp app(prompts, settingsFolder.path().toStdString());
     cv::TimerSheetDialog& sheet = app.CreateSheet();
-    cv::AboutDialog about(&sheet);
+    // The About box as the Start Menu's program shows it, in a Documents folder
+    // of the system's own form rather than the temporary one.
+    const std::string documents =
+        QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Documents")).toStdString();
+    cv::AboutDialog about({documents, cv::WorkFolder::Reason::Asked, documents}, &sheet);
     bool ok = Save(sheet, out.filePath(QStringLiteral("timer-sheet.png"))) &&
               Save(about, out.filePath(QStringLiteral("about-box.png")));
     about.hide();
