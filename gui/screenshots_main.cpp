@@ -43,7 +43,10 @@ bool SaveWithPortMenuOpen(cv::TimerSheetDialog& sheet, const QString& path) {
     const QRect sheetArea = sheet.geometry();
     const QRect menuArea = menu.geometry();
     const QRect whole = sheetArea.united(menuArea);
-    QPixmap picture(whole.size());
+    // In the screen's own pixels, so that a scaled screen (150 %) is not drawn small.
+    const qreal ratio = sheet.devicePixelRatioF();
+    QPixmap picture(whole.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.drawPixmap(sheetArea.topLeft() - whole.topLeft(), sheet.grab());
