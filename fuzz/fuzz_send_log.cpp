@@ -39,6 +39,7 @@ cv::AckResult Ack(ByteReader& in) {
     cv::AckResult ack;
     ack.outcome = static_cast<cv::AckOutcome>(in.Byte() % 6);
     ack.answer = static_cast<char>(in.Byte());
+    ack.written = in.Byte() & 1;
     return ack;
 }
 

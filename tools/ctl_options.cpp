@@ -61,6 +61,24 @@ bool WarnIfSettingsUnread(const std::string& settingsPath) {
     return true;
 }
 
+int TakeUnitOption(ArgumentReader& arguments, std::string_view option, const char* command, const char* usage,
+                   UnitOptions& unit) {
+    if (option != "--port" && option != "--device") return -2;
+    const std::optional<std::string_view> value = arguments.TakeValue();
+    if (!value || value->empty()) return UsageError(command, std::string(option) + " needs a value", usage);
+    if (option == "--port") {
+        const std::optional<int> port = ParseCount(*value);
+        if (!port || *port < 1 || *port > 0xFFFF)
+            return UsageError(command, "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
+                              usage);
+        unit.port = *port;
+    } else {
+        unit.device = std::string(*value);
+    }
+    if (unit.port && unit.device) return UsageError(command, "give --port or --device, not both", usage);
+    return -1;
+}
+
 int UsageError(const char* command, const std::string& message, const char* usage) {
     std::fprintf(stderr, "cvtimerctl %s: %s\n\n%s", command, message.c_str(), usage);
     return 2;

@@ -39,8 +39,7 @@ constexpr const char* kUsage =
     "  --help         show this text\n";
 
 struct SentOptions {
-    std::optional<int> port;
-    std::optional<std::string> device;
+    UnitOptions unit;
     bool history = false;
 };
 
@@ -59,21 +58,10 @@ int ParseOptions(int argc, char** argv, SentOptions& options) {
             options.history = true;
             continue;
         }
-        if (argument != "--port" && argument != "--device")
-            return UsageError("sent", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
-        const std::optional<std::string_view> value = arguments.TakeValue();
-        if (!value || value->empty()) return UsageError("sent", std::string(argument) + " needs a value", kUsage);
-        if (argument == "--port") {
-            const std::optional<int> port = ParseCount(*value);
-            if (!port || *port < 1 || *port > 0xFFFF)
-                return UsageError("sent", "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
-                                  kUsage);
-            options.port = *port;
-        } else {
-            options.device = DeviceFromUserName(std::string(*value));
-        }
+        const int taken = TakeUnitOption(arguments, argument, "sent", kUsage, options.unit);
+        if (taken == -2) return UsageError("sent", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
+        if (taken >= 0) return taken;
     }
-    if (options.port && options.device) return UsageError("sent", "give --port or --device, not both", kUsage);
     return -1;
 }
 
@@ -128,10 +116,11 @@ int RunSent(int argc, char** argv) {
     }
 
     std::optional<UnitChoice> unit;
-    if (options.device) {
-        unit = UnitChoice{0, *options.device};
-    } else if (options.port) {
-        unit = UnitChoice{*options.port, ""};
+    if (options.unit.device) {
+        // The record names devices as messages do ("COM5" on Windows).
+        unit = UnitChoice{0, DisplayDeviceName(DeviceFromUserName(*options.unit.device))};
+    } else if (options.unit.port) {
+        unit = UnitChoice{*options.unit.port, ""};
     } else if (!options.history) {
         const std::string settingsPath = SettingsPathIn(folder);
         WarnIfSettingsUnread(settingsPath);

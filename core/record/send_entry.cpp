@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/device/port_map.h"
 #include "core/device/timer_messages.h"
 #include "core/platform/local_user.h"
 #include "core/record/record_text.h"
@@ -11,7 +12,8 @@ namespace cv {
 namespace {
 
 MessageFate FateOf(const AckResult& ack) {
-    return ack.outcome == AckOutcome::Acknowledged ? MessageFate::Acknowledged : MessageFate::Unacknowledged;
+    if (ack.outcome == AckOutcome::Acknowledged) return MessageFate::Acknowledged;
+    return ack.written ? MessageFate::Unacknowledged : MessageFate::NotSent;
 }
 
 // What became of timer `index`'s two messages in the send the report tells of.
@@ -24,16 +26,10 @@ void ReadFates(const SendReport& report, int index, TimerInSend& timer) {
     const TimerSendResult& result = report.failure;
     switch (result.failedAt) {
         case TimerSendResult::Stage::Open: return;
-        case TimerSendResult::Stage::Settings: {
+        case TimerSendResult::Stage::Settings:
             timer.settings = FateOf(result.settings);
-            // A write that failed, a device that went away or a cancel ends
-            // the timer before its name message; any other answer does not.
-            const AckOutcome first = result.settings.outcome;
-            const bool nameWritten = first == AckOutcome::NoAnswer || first == AckOutcome::WrongAnswer ||
-                                     first == AckOutcome::Acknowledged;
-            if (nameWritten) timer.name = FateOf(result.name);
+            timer.name = FateOf(result.name);  // never written when the send stopped at the settings
             return;
-        }
         case TimerSendResult::Stage::Name:
             timer.settings = MessageFate::Acknowledged;
             timer.name = FateOf(result.name);
@@ -83,6 +79,7 @@ std::string DescribeWhatTheUnitTook(const SendReport& report) {
     const std::string failing = "Timer " + std::to_string(report.failedIndex + 1) + "'s ";
     TimerInSend timer;
     ReadFates(report, report.failedIndex, timer);
+    if (whole == 0 && !timer.AnySent()) return "";  // nothing reached the line
     std::string took = whole == 0   ? ""
                        : whole == 1 ? "Timer 1"
                        : whole == 2 ? "Timers 1 and 2"
@@ -110,7 +107,7 @@ SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string us
     entry.when = CleanRecordText(when);
     entry.user = CleanRecordText(user);
     entry.portNumber = facts.portNumber > 0 ? facts.portNumber : 0;
-    entry.device = CleanRecordText(facts.devicePath);
+    entry.device = CleanRecordText(DisplayDeviceName(facts.devicePath));
     entry.deviceName = CleanRecordText(facts.deviceName);
     entry.source.filePath = CleanRecordText(facts.source.filePath);
     entry.source.changed = !entry.source.filePath.empty() && facts.source.changed;

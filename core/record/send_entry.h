@@ -43,7 +43,7 @@ struct SendEntry {
     std::string when;  // "2025-03-14 14:02:33 +01:00", local time and its offset from UTC
     std::string user;
     int portNumber = 0;      // 0 when the device was named directly (cvtimerctl send --device)
-    std::string device;      // the device the port reached; "" when there was none
+    std::string device;      // the device the port reached, as messages name it ("COM5"); "" when there was none
     std::string deviceName;  // what the adapter calls itself, "" when not known
     SendSource source;
     std::string outcome;  // the program's own words: "Timers Sent to Corvellan", or why not
@@ -70,7 +70,8 @@ std::string DescribeSendOutcome(const SendReport& report);
 // After a send that stopped partway, which timers the unit took, which part
 // it may or may not have taken, and which were not sent: "The unit took
 // Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is
-// not known. Timers 4 to 10 were not sent." "" when all ten were sent.
+// not known. Timers 4 to 10 were not sent." "" when all ten were sent, and
+// when nothing was sent at all.
 std::string DescribeWhatTheUnitTook(const SendReport& report);
 
 // The entry for a send, each message's fate read from its report; texts are

@@ -30,17 +30,24 @@ inline SendReport AllSent() {
     return report;
 }
 
-// A send that stopped at timer `index` at `stage`, its two messages answered so.
-inline SendReport StoppedAt(int index, TimerSendResult::Stage stage, AckOutcome settings,
-                            AckOutcome name = AckOutcome::NoAnswer) {
+// An answer to a message that went out (or, with written false, never did).
+inline AckResult Ack(AckOutcome outcome, bool written = true) {
+    AckResult ack;
+    ack.outcome = outcome;
+    ack.answer = outcome == AckOutcome::WrongAnswer ? 'x' : 'g';
+    ack.written = written;
+    return ack;
+}
+
+// A send that stopped at timer `index` at `stage`, its two messages answered
+// so; a name message left out was never written.
+inline SendReport StoppedAt(int index, TimerSendResult::Stage stage, AckResult settings, AckResult name = {}) {
     SendReport report;
     report.sentCount = index;
     report.failedIndex = index;
     report.failure.failedAt = stage;
-    report.failure.settings.outcome = settings;
-    report.failure.settings.answer = settings == AckOutcome::WrongAnswer ? 'x' : 'g';
-    report.failure.name.outcome = name;
-    report.failure.name.answer = name == AckOutcome::WrongAnswer ? 'x' : 'g';
+    report.failure.settings = settings;
+    report.failure.name = name;
     return report;
 }
 

@@ -40,7 +40,7 @@ TEST(SendLogText, WrittenEntriesReadBackExactly) {
     TimerRecords timers = LunchTimers();
     timers[1].name = "K\xFC" "che sp\xFC" "len bis zum Abend";  // Latin-1, longer than the wire takes
     timers[1].priority = -1;
-    SendFacts facts = Facts(StoppedAt(2, Stage::Name, AckOutcome::Acknowledged, AckOutcome::NoAnswer), timers,
+    SendFacts facts = Facts(StoppedAt(2, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::NoAnswer)), timers,
                             "/home/anna/K\xC3\xBC" "che/lunch.csv");
     facts.deviceName = "FT232R USB UART";
     facts.source.changed = true;

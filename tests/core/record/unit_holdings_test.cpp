@@ -40,7 +40,7 @@ TEST(UnitHoldings, AWrongAnswerToTimerThreesNameAfterAFullSendOfAnotherFile) {
     const TimerRecords lunch = LunchTimers();
     const std::vector<SendEntry> record = {
         Entry(AllSent(), defaults, kFirst, "/k/default.csv"),
-        Entry(StoppedAt(2, Stage::Name, AckOutcome::Acknowledged, AckOutcome::WrongAnswer), lunch, kSecond),
+        Entry(StoppedAt(2, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::WrongAnswer)), lunch, kSecond),
     };
     const UnitHoldings held = DeriveUnitHoldings(record, {1, ""});
     EXPECT_EQ(held.sends, 2);
@@ -69,24 +69,27 @@ struct StopCase {
 
 TEST(UnitHoldings, EachWayASendStopsLeavesTheTimerItStoppedAtSo) {
     const StopCase cases[] = {
-        {"a silent unit", StoppedAt(0, Stage::Settings, AckOutcome::NoAnswer, AckOutcome::NoAnswer),
+        {"a silent unit", StoppedAt(0, Stage::Settings, Ack(AckOutcome::NoAnswer), Ack(AckOutcome::NoAnswer)),
          Fate::Unacknowledged, Fate::Unacknowledged, "not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement"},
         {"a refused settings message, its name taken",
-         StoppedAt(0, Stage::Settings, AckOutcome::WrongAnswer, AckOutcome::Acknowledged), Fate::Unacknowledged,
-         Fate::Acknowledged, "2025-03-14 11:30:00 +01:00, lunch.csv: its settings went without acknowledgement"},
-        {"Cancel while waiting for the settings", StoppedAt(0, Stage::Settings, AckOutcome::Cancelled),
+         StoppedAt(0, Stage::Settings, Ack(AckOutcome::WrongAnswer), Ack(AckOutcome::Acknowledged)),
+         Fate::Unacknowledged, Fate::Acknowledged,
+         "2025-03-14 11:30:00 +01:00, lunch.csv: its settings went without acknowledgement"},
+        {"Cancel while waiting for the settings", StoppedAt(0, Stage::Settings, Ack(AckOutcome::Cancelled)),
          Fate::Unacknowledged, Fate::NotSent,
          "settings not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement; "
          "name 2025-03-14 06:00:00 +01:00, lunch.csv"},
+        {"Cancel while the port opens", StoppedAt(0, Stage::Settings, Ack(AckOutcome::Cancelled, false)),
+         Fate::NotSent, Fate::NotSent, "2025-03-14 06:00:00 +01:00, lunch.csv"},
         {"an adapter unplugged while waiting for the name",
-         StoppedAt(0, Stage::Name, AckOutcome::Acknowledged, AckOutcome::Vanished), Fate::Acknowledged,
+         StoppedAt(0, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::Vanished)), Fate::Acknowledged,
          Fate::Unacknowledged, "2025-03-14 11:30:00 +01:00, lunch.csv: its name went without acknowledgement"},
-        {"an adapter unplugged before the settings went", StoppedAt(0, Stage::Settings, AckOutcome::Vanished),
-         Fate::Unacknowledged, Fate::NotSent,
+        {"an adapter unplugged while the settings were written",
+         StoppedAt(0, Stage::Settings, Ack(AckOutcome::WriteFailed)), Fate::Unacknowledged, Fate::NotSent,
          "settings not known: sent 2025-03-14 11:30:00 +01:00 without acknowledgement; "
          "name 2025-03-14 06:00:00 +01:00, lunch.csv"},
-        {"a port that does not open", StoppedAt(0, Stage::Open, AckOutcome::NoAnswer), Fate::NotSent,
-         Fate::NotSent, "2025-03-14 06:00:00 +01:00, lunch.csv"},
+        {"a port that does not open", StoppedAt(0, Stage::Open, {}), Fate::NotSent, Fate::NotSent,
+         "2025-03-14 06:00:00 +01:00, lunch.csv"},
     };
     const TimerRecords defaults = DefaultTimers();
     const TimerRecords lunch = LunchTimers();
@@ -113,15 +116,16 @@ TEST(UnitHoldings, EachWayASendStopsLeavesTheTimerItStoppedAtSo) {
 }
 
 TEST(DescribeWhatTheUnitTook, NamesTheTimersTakenAndThePartsNotKnown) {
-    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(2, Stage::Name, AckOutcome::Acknowledged, AckOutcome::WrongAnswer)),
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(2, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::WrongAnswer))),
               "The unit took Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is not known. "
               "Timers 4 to 10 were not sent.");
-    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(0, Stage::Settings, AckOutcome::NoAnswer, AckOutcome::NoAnswer)),
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(0, Stage::Settings, Ack(AckOutcome::NoAnswer), Ack(AckOutcome::NoAnswer))),
               "The unit took none of the timers; whether it took Timer 1's settings and name is not known. "
               "Timers 2 to 10 were not sent.");
-    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(9, Stage::Open, AckOutcome::NoAnswer)),
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(9, Stage::Open, {})),
               "The unit took Timers 1 to 9. Timer 10 was not sent.");
     EXPECT_EQ(DescribeWhatTheUnitTook(AllSent()), "");
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(0, Stage::Open, {})), "");
 }
 
 TEST(UnitHoldings, TheSheetIsComparedAsTheUnitWouldGetIt) {
