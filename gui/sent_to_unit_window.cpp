@@ -130,7 +130,9 @@ void SentToUnitWindow::ShowHoldings() {
                                  ? QStringLiteral("The sheet has: %1").arg(FromLatin1(sheetTexts[field]))
                                  : QString());
         }
-        held->item(row, kSentColumn)->setText(QString::fromStdString(DescribeWhenSent(timer)));
+        QTableWidgetItem* sent = held->item(row, kSentColumn);
+        sent->setText(QString::fromStdString(DescribeWhenSent(timer)));
+        sent->setToolTip(sent->text());
     }
     held->resizeColumnsToContents();
 }
@@ -156,7 +158,10 @@ void SentToUnitWindow::ShowBeside(const QWidget& beside) { ShowWindowBeside(*thi
 
 QSize SentToUnitWindow::sizeHint() const {
     int width = held->verticalHeader()->sizeHint().width() + 2 * held->frameWidth();
-    for (int column = 0; column < held->columnCount(); ++column) width += held->horizontalHeader()->sectionSize(column);
+    // What the columns need, not what they have: the last one stretches to the window.
+    for (int column = 0; column < held->columnCount(); ++column)
+        width += std::max(static_cast<const QAbstractItemView*>(held)->sizeHintForColumn(column),
+                          held->horizontalHeader()->sectionSizeHint(column));
     const QMargins margins = layout()->contentsMargins();
     width += margins.left() + margins.right() + held->verticalScrollBar()->sizeHint().width();
     // The notes wrap, so their height follows from the width.
