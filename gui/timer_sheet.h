@@ -114,8 +114,11 @@ private:
     QWidget* BuildBlock(int firstTimer);
     void SetTabOrder();
     void ShowColumn(int timerIndex, const ColumnTexts& texts);
-    // Rebuilds the items above Port 12 and every item's tip from the ports present now.
+    // Rebuilds the items above Port 12 and every item's text and tip from one look
+    // at the ports present now.
     void RefreshPortMenu();
+    // The items above Port 12 for those of `numbers`.
+    void ShowPortItems(const std::vector<int>& numbers);
     QAction* AddPortAction(int number);
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);

@@ -22,7 +22,9 @@ void TimerSheetDialog::LoadPortSetting() {
                                           QStringLiteral(" A port chosen now holds until CV Timer ends."),
                                       PromptMessage::Icon::Warning});
     }
-    RefreshPortMenu();
+    // The devices are looked at when the menu is about to open, not before the
+    // window shows: until then the menu offers the ports it always offers.
+    ShowPortItems(MenuPortNumbers({}, portNumber));
     ApplyPortSelection();
 }
 
@@ -57,16 +59,31 @@ QAction* TimerSheetDialog::PortAction(int number) const {
     return nullptr;
 }
 
-void TimerSheetDialog::RefreshPortMenu() {
+void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
     qDeleteAll(morePortItems);
     morePortItems.clear();
-    for (const MenuPort& port : ListMenuPorts(ReadPortOverrides(settingsPath), portNumber, portRoot)) {
-        if (port.number > kPortMenuCount) {
-            if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
-            morePortItems.push_back(AddPortAction(port.number));
-        }
-        const QString tip = QString::fromStdString(DescribeMenuPort(port));
+    for (int number : numbers) {
+        if (number <= kPortMenuCount) continue;
+        if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
+        morePortItems.push_back(AddPortAction(number));
+    }
+}
+
+void TimerSheetDialog::RefreshPortMenu() {
+    const std::vector<MenuPort> ports = ListMenuPorts(ReadPortOverrides(settingsPath), portNumber, portRoot);
+    std::vector<int> numbers;
+    for (const MenuPort& port : ports) numbers.push_back(port.number);
+    ShowPortItems(numbers);
+    for (const MenuPort& port : ports) {
         QAction* item = PortAction(port.number);
+        // The item still begins with "Port n" for keyboard users and screen
+        // readers. The name is not put in the shortcut column (after a tab):
+        // Qt's menus leave a gap there as wide as the longest name.
+        QString text = QStringLiteral("Port %1").arg(port.number);
+        if (!port.name.empty())
+            text += QStringLiteral(" \u2013 ") + QString::fromStdString(port.name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        item->setText(text);
+        const QString tip = QString::fromStdString(DescribeMenuPort(port));
         item->setToolTip(tip);
         item->setStatusTip(tip);
     }
