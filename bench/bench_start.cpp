@@ -43,6 +43,7 @@ constexpr int kPairs = 20;
 
 struct Run {
     bool ok = false;
+    pid_t pid = 0;
     std::string printed;
     double cpuSeconds = 0;
     long peakKilobytes = 0;
@@ -73,6 +74,7 @@ Run RunProgram(const std::vector<std::string>& command, const fs::path& folder) 
         ::_exit(127);
     }
     Run run;
+    run.pid = child;
     int status = 0;
     rusage usage{};
     if (child < 0 || ::wait4(child, &status, 0, &usage) != child) return run;
@@ -86,11 +88,14 @@ Run RunProgram(const std::vector<std::string>& command, const fs::path& folder) 
 }
 
 // Instructions callgrind counted in the whole run of `program`, or nothing.
+// Counts go to a file per process: on X11 without a session bus, Qt's D-Bus
+// library forks a helper, whose count must not be taken for the program's.
 std::optional<double> CountInstructions(const std::string& program, const fs::path& folder) {
-    const fs::path counts = folder / "callgrind.out";
-    if (!RunProgram({"valgrind", "--tool=callgrind", "--callgrind-out-file=" + counts.string(), program}, folder).ok)
-        return std::nullopt;
-    std::ifstream in(counts);
+    const Run run = RunProgram(
+        {"valgrind", "--tool=callgrind", "--callgrind-out-file=" + (folder / "callgrind.out.%p").string(), program},
+        folder);
+    if (!run.ok) return std::nullopt;
+    std::ifstream in(folder / ("callgrind.out." + std::to_string(run.pid)));
     for (std::string line; std::getline(in, line);) {
         if (line.starts_with("summary:")) return std::strtod(line.c_str() + 8, nullptr);
     }
