@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 2: tree.AddUsbModem(number, {"0483", "5740", manufacturer, product}); break;
             case 3: tree.AddDanglingLink((data[i + 1] & 1 ? "ttyUSB" : "ttyACM") + std::to_string(number)); break;
             case 4:
-                overrides[1 + number % 16] = tree.AddByIdLink("usb-" + std::to_string(i), "ttyUSB" + std::to_string(number));
+                overrides[1 + number % 16] =
+                    tree.AddByIdLink("usb-" + std::to_string(i), "ttyUSB" + std::to_string(number));
                 break;
             case 5: overrides[1 + number % 16] = tree.Dev("ttyGone" + std::to_string(number)); break;
             default: std::ofstream(tree.Dev((data[i + 1] & 1 ? "ttyS" : "ttyUSB") + std::to_string(number))); break;
@@ -63,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (i < cv::kPortMenuCount) FUZZ_CHECK(port.number == static_cast<int>(i) + 1);
         if (i > 0) FUZZ_CHECK(port.number > ports[i - 1].number);
         if (port.number > cv::kPortMenuCount) FUZZ_CHECK(port.present || port.number == chosen);
-        if (port.lookup.found && !port.lookup.fromSettings) FUZZ_CHECK(port.present && fs::exists(port.lookup.device, ec));
+        if (port.lookup.found && !port.lookup.fromSettings)
+            FUZZ_CHECK(port.present && fs::exists(port.lookup.device, ec));
         if (port.present) FUZZ_CHECK(fs::exists(port.lookup.device, ec));
         if (!port.present) FUZZ_CHECK(port.name.empty());
         if (port.present) FUZZ_CHECK(port.name == cv::DeviceHardwareName(port.lookup.device, root));

@@ -15,7 +15,8 @@ std::unique_ptr<PaperPrinter> NewPaperPrinter(const QString& documentName, const
     static Entry entry = nullptr;
     if (!entry) {
         // The library stays loaded once loaded; QLibrary never unloads by itself.
-        QLibrary module(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" CVTIMER_PRINT_MODULE)));
+        const QString folder = QCoreApplication::applicationDirPath();
+        QLibrary module(QDir::cleanPath(folder + QStringLiteral("/" CVTIMER_PRINT_MODULE)));
         entry = reinterpret_cast<Entry>(module.resolve("cvtimer_new_paper_printer"));
         if (!entry) {
             problem = module.errorString();

@@ -80,8 +80,10 @@ void TimerSheetDialog::RefreshPortMenu() {
         // readers. The name is not put in the shortcut column (after a tab):
         // Qt's menus leave a gap there as wide as the longest name.
         QString text = QStringLiteral("Port %1").arg(port.number);
-        if (!port.name.empty())
-            text += QStringLiteral(" \u2013 ") + QString::fromStdString(port.name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (!port.name.empty()) {
+            QString name = QString::fromStdString(port.name);
+            text += QStringLiteral(" \u2013 ") + name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        }
         item->setText(text);
         const QString tip = QString::fromStdString(DescribeMenuPort(port));
         item->setToolTip(tip);

@@ -67,9 +67,10 @@ std::string UsbNameFromSysfs(const fs::path& root, const std::string& name) {
     if (ec) return "";
     for (int up = 0; up < 3 && at.has_relative_path(); ++up, at = at.parent_path()) {
         if (!fs::exists(at / "idVendor", ec)) continue;
-        std::string named = UsbDeviceName(Attribute(at / "manufacturer"), Attribute(at / "product"));
-        if (named.empty()) named = "USB device " + Attribute(at / "idVendor") + ":" + Attribute(at / "idProduct");
-        return named;
+        const std::string named = UsbDeviceName(Attribute(at / "manufacturer"), Attribute(at / "product"));
+        if (!named.empty()) return named;
+        // A device without strings is at least told apart by its vendor and product IDs.
+        return UsbDeviceName("", "USB device " + Attribute(at / "idVendor") + ":" + Attribute(at / "idProduct"));
     }
     return "";
 }
@@ -179,7 +180,8 @@ unsigned long SerialDeviceLooks() { return looks; }
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string& root) {
     // A port the settings file names needs no look at the devices.
     const bool named = port >= 1 && overrides.count(port) != 0;
-    return FindPortDevicesAmong({port}, overrides, named ? std::vector<std::string>() : ListSerialDevices(root)).front();
+    const std::vector<std::string> present = named ? std::vector<std::string>() : ListSerialDevices(root);
+    return FindPortDevicesAmong({port}, overrides, present).front();
 }
 
 std::vector<PortLookup> FindPortDevicesAmong(const std::vector<int>& ports, const PortOverrides& overrides,

@@ -45,7 +45,8 @@ TEST_F(PortMenuTest, ItemsNameWhatIsPluggedInOnceTheMenuOpensAndNotBefore) {
     emit sheet->CommPortMenu()->aboutToShow();
     EXPECT_EQ(SerialDeviceLooks(), looks + 1);
     const QStringList items = ItemTexts(sheet->CommPortMenu());
-    EXPECT_EQ(items.mid(0, 3), (QStringList{"Port 1 \u2013 built-in serial port", "Port 2 \u2013 FT232R USB UART (FTDI)", "Port 3"}));
+    EXPECT_EQ(items.mid(0, 3), (QStringList{"Port 1 \u2013 built-in serial port",
+                                            "Port 2 \u2013 FT232R USB UART (FTDI)", "Port 3"}));
     EXPECT_EQ(sheet->PortAction(2)->toolTip(), "Port 2 reaches " + QString::fromStdString(tree.Dev("ttyUSB0")));
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
 }

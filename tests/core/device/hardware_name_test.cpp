@@ -32,7 +32,8 @@ TEST(HardwareName, UsbStringsAreShownAsOneLineOfReasonableLength) {
     EXPECT_EQ(UsbDeviceName("", "USB Serial"), "USB Serial");
     // A device chooses its own strings: control characters go, a long one is cut.
     EXPECT_EQ(UsbDeviceName("Acme\x1b[2J", "Line\tone\r\ntwo  "), "Line one two (Acme [2J)");
-    EXPECT_EQ(UsbDeviceName("", std::string(30, 'x') + std::string(40, 'y')), std::string(30, 'x') + std::string(18, 'y'));
+    EXPECT_EQ(UsbDeviceName("", std::string(30, 'x') + std::string(40, 'y')),
+              std::string(30, 'x') + std::string(18, 'y'));
 }
 
 }  // namespace
