@@ -79,7 +79,7 @@ public:
 
     // The link sends go through (the process-wide one unless a test sets another).
     void SetLink(SerialLink& serialLink) { link = &serialLink; }
-    // Where the Comm Port tips look for devices ("/" unless a test sets a tree).
+    // Where the Comm Port menu looks for devices ("/" unless a test sets a tree).
     void SetPortRoot(std::string root) { portRoot = std::move(root); }
 
     TimerRecords records{};
