@@ -55,6 +55,12 @@ fuzz-build: deps
 fuzz: fuzz-build
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# make package-windows WINDOWS_SIGN_PFX=cert.pfx WINDOWS_SIGN_PASSWORD_FILE=pass.txt
+#   [WINDOWS_SIGN_TIMESTAMP_URL=http://...] signs the programs and the installer.
+WINDOWS_SIGN_PFX ?=
+WINDOWS_SIGN_PASSWORD_FILE ?=
+WINDOWS_SIGN_TIMESTAMP_URL ?=
+
 # cvtimer.exe, cvtimerctl.exe and the tests for 64-bit Windows (MinGW-w64, static),
 # against the static Qt that scripts/build-qt-windows builds once and caches.
 # A Qt built from another recipe is configured against afresh: CMake would
@@ -69,7 +75,10 @@ windows: deps
 	fi; \
 	set -x; cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl \
-	  -DCVTIMER_QT_WINDOWS=$$qt
+	  -DCVTIMER_QT_WINDOWS=$$qt \
+	  -DCVTIMER_SIGN_PFX=$(if $(WINDOWS_SIGN_PFX),$(abspath $(WINDOWS_SIGN_PFX))) \
+	  -DCVTIMER_SIGN_PASSWORD_FILE=$(if $(WINDOWS_SIGN_PASSWORD_FILE),$(abspath $(WINDOWS_SIGN_PASSWORD_FILE))) \
+	  -DCVTIMER_SIGN_TIMESTAMP_URL=$(WINDOWS_SIGN_TIMESTAMP_URL)
 	cmake --build $(WINDOWS_BUILD)
 
 # The Windows tests under Wine, on a virtual display for the real window; the

@@ -1,5 +1,5 @@
-# Windows programs carry the program icon and their version details as
-# resources: cv_add_version_info(TARGET "Description").
+# Windows programs carry the program icon, their version details and their
+# manifest as resources: cv_add_version_info(TARGET "Description").
 enable_language(RC)
 # What ships carries no symbol tables: they would double cvtimer.exe's size.
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -s")
@@ -8,9 +8,12 @@ function(cv_add_version_info target description)
   set(CVTIMER_ICON "${CMAKE_SOURCE_DIR}/res/cvtimer.ico")
   set(CVTIMER_DESCRIPTION "${description}")
   set(CVTIMER_PROGRAM "${target}")
+  set(CVTIMER_MANIFEST "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
+  configure_file(${CMAKE_SOURCE_DIR}/res/program.manifest.in ${CVTIMER_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/res/version_info.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
-  # The icon is read when the resource is compiled; CMake does not see it.
+  # The icon and the manifest are read when the resource is compiled; CMake
+  # does not see them.
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}.rc PROPERTIES
-    OBJECT_DEPENDS ${CVTIMER_ICON})
+    OBJECT_DEPENDS "${CVTIMER_ICON};${CVTIMER_MANIFEST}")
 endfunction()

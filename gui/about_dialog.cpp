@@ -1,6 +1,7 @@
 #include "gui/about_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 
 namespace cv {
 
-AboutDialog::AboutDialog(QWidget* parent)
+AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("About"));
     setObjectName(QStringLiteral("aboutBox"));
@@ -32,10 +33,21 @@ AboutDialog::AboutDialog(QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Free software under the GNU GPL, version 3 or later"), this), 2, 1);
 
     grid->setRowMinimumHeight(3, gap / 2);
+    grid->addWidget(new QLabel(QStringLiteral("Settings and timer files are kept in"), this), 4, 1);
+    // Selectable, to be copied into a command line or Explorer.
+    auto* folder = new QLabel(QDir::toNativeSeparators(QString::fromStdString(work.folder)), this);
+    folder->setObjectName(QStringLiteral("workFolder"));
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(folder, 5, 1);
+    auto* why = new QLabel(QStringLiteral("(%1)").arg(QString::fromStdString(DescribeWorkFolderChoice(work))), this);
+    why->setWordWrap(true);
+    grid->addWidget(why, 6, 1);
+
+    grid->setRowMinimumHeight(7, gap / 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    grid->addWidget(buttons, 4, 0, 1, 2);
+    grid->addWidget(buttons, 8, 0, 1, 2);
 }
 
 }  // namespace cv

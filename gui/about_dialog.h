@@ -2,14 +2,17 @@
 
 #include <QDialog>
 
+#include "core/settings/work_folder.h"
+
 namespace cv {
 
-// Version and credits. Closes on OK; nothing else.
+// Version, credits, and where the program keeps its settings and opens its
+// file dialogs. Closes on OK; nothing else.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(const WorkFolder& work, QWidget* parent = nullptr);
 };
 
 }  // namespace cv

@@ -8,6 +8,7 @@
 #include "gui/timer_app.h"
 #include "core/device/port_map.h"
 #include "core/settings/port_setting.h"
+#include "core/settings/work_folder.h"
 #include "core/device/serial_link.h"
 
 int main(int argc, char* argv[]) {
@@ -22,9 +23,23 @@ int main(int argc, char* argv[]) {
     cv::ExitWhenShownIfAsked();
     QGuiApplication::setDesktopFileName(QStringLiteral("cvtimer"));
 
-    // Taken now, before any file dialog changes the current folder.
-    const std::string startFolder = cv::StartFolder();
-    const std::string settingsPath = cv::SettingsPathIn(startFolder);
+    // "cvtimer [--in-documents] [FILE]": the Start Menu passes the switch, and
+    // FILE starts the program with that timer file on the sheet.
+    bool inDocuments = false;
+    QString fileToOpen;
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String(cv::kInDocumentsOption)) {
+            inDocuments = true;
+        } else if (fileToOpen.isEmpty()) {
+            fileToOpen = arguments.at(i);
+        }
+    }
+
+    // The start folder is taken now, before any file dialog changes the
+    // current folder.
+    const cv::WorkFolder work = cv::ChooseWorkFolder(inDocuments, cv::StartFolder());
+    const std::string settingsPath = cv::SettingsPathIn(work.folder);
     // Port numbers may be tied to devices in the settings file; read it at
     // every open so an edit takes effect without a restart.
     cv::TheSerialLink().SetPortResolver([settingsPath](int port) {
@@ -32,8 +47,6 @@ int main(int argc, char* argv[]) {
     });
 
     cv::DialogPrompts prompts;
-    cv::TimerApp app(prompts, startFolder);
-    // "cvtimer FILE" starts with that timer file on the sheet.
-    const QStringList arguments = QApplication::arguments();
-    return app.Run(arguments.size() > 1 ? arguments.at(1) : QString());
+    cv::TimerApp app(prompts, work);
+    return app.Run(fileToOpen);
 }

@@ -19,7 +19,7 @@ QMessageBox::Icon ToBoxIcon(PromptMessage::Icon icon) {
 }
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.caption, QString(), request.filter);
+    QFileDialog dialog(parent, request.caption, request.folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

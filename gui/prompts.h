@@ -25,6 +25,7 @@ struct FileDialogRequest {
     QString caption;
     QString filter;         // e.g. "CV Timer (*.csv)"
     QString defaultSuffix;  // added to a name typed without one
+    QString folder = {};    // where the dialog opens
 };
 
 class Prompts {

@@ -44,7 +44,10 @@ bool SaveWithPortMenuOpen(cv::TimerSheetDialog& sheet, const QString& path) {
     const QRect sheetArea = sheet.geometry();
     const QRect menuArea = menu.geometry();
     const QRect whole = sheetArea.united(menuArea);
-    QPixmap picture(whole.size());
+    // In the screen's own pixels, so that a scaled screen (150 %) is not drawn small.
+    const qreal ratio = sheet.devicePixelRatioF();
+    QPixmap picture(whole.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.drawPixmap(sheetArea.topLeft() - whole.topLeft(), sheet.grab());
@@ -83,7 +86,11 @@ int main(int argc, char* argv[]) {
     cv::DialogPrompts prompts;
     cv::TimerApp app(prompts, settingsFolder.path().toStdString());
     cv::TimerSheetDialog& sheet = app.CreateSheet();
-    cv::AboutDialog about(&sheet);
+    // The About box as the Start Menu's program shows it, in a Documents folder
+    // of the system's own form rather than the temporary one.
+    const std::string documents =
+        QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Documents")).toStdString();
+    cv::AboutDialog about({documents, cv::WorkFolder::Reason::Asked, documents}, &sheet);
     bool ok = Save(sheet, out.filePath(QStringLiteral("timer-sheet.png"))) &&
               Save(about, out.filePath(QStringLiteral("about-box.png")));
     about.hide();

@@ -13,15 +13,15 @@ static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
 namespace cv {
 
+TimerApp::TimerApp(Prompts& prompts, WorkFolder work) : prompts(prompts), work(std::move(work)) { InitResources(); }
+
 TimerApp::TimerApp(Prompts& prompts, std::string settingsFolder)
-    : prompts(prompts), settingsFolder(std::move(settingsFolder)) {
-    InitResources();
-}
+    : TimerApp(prompts, WorkFolder{settingsFolder, WorkFolder::Reason::StartFolder, settingsFolder}) {}
 
 TimerApp::~TimerApp() = default;
 
 TimerSheetDialog& TimerApp::CreateSheet() {
-    currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(settingsFolder));
+    currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(work.folder));
     TimerSheetDialog* sheet = currentSheet.get();
     sheet->setWindowIcon(ProgramIcon());
     sheet->SetCloseCheck([this] { return OfferToSaveChanges(); });
@@ -61,12 +61,17 @@ void TimerApp::OnDayPlan() {
 
 DayPlanWindow* TimerApp::DayPlan() const { return dayPlan; }
 
+FileDialogRequest TimerApp::InDialogFolder(FileDialogRequest request) const {
+    request.folder = lastFileFolder.isEmpty() ? QString::fromStdString(work.folder) : lastFileFolder;
+    return request;
+}
+
 void TimerApp::RefreshDayPlan() {
     if (dayPlan && dayPlan->isVisible() && currentSheet) dayPlan->ShowPlan(currentSheet->TimersOnSheet());
 }
 
 void TimerApp::OnAbout() {
-    AboutDialog about(currentSheet.get());
+    AboutDialog about(work, currentSheet.get());
     about.exec();
 }
 

@@ -6,21 +6,28 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <memory>
 #include <string>
+
+#include "core/settings/work_folder.h"
 
 namespace cv {
 
 class DayPlanWindow;
 class Prompts;
+struct FileDialogRequest;
 class TimerSheetDialog;
 
 class TimerApp : public QObject {
     Q_OBJECT
 
 public:
-    // The settings file lives in settingsFolder, the folder the program
-    // started in, wherever the file dialogs wander later.
+    // The settings file lives in the work folder, wherever the file dialogs
+    // wander later. The file dialogs open there until a timer file is loaded
+    // or saved, and then in that file's folder.
+    TimerApp(Prompts& prompts, WorkFolder work);
+    // Working in settingsFolder as the folder it was started in.
     TimerApp(Prompts& prompts, std::string settingsFolder);
     ~TimerApp() override;
 
@@ -57,9 +64,12 @@ public:
 private:
     void RememberFile(const QString& path);
     void RefreshDayPlan();
+    // request, opening where the user last was.
+    FileDialogRequest InDialogFolder(FileDialogRequest request) const;
 
     Prompts& prompts;
-    const std::string settingsFolder;
+    const WorkFolder work;
+    QString lastFileFolder;
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
 };

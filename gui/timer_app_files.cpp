@@ -37,7 +37,7 @@ std::string CorePath(const QString& path) { return QDir::toNativeSeparators(path
 bool TimerApp::SaveTimerFile() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return false;
-    const QString path = prompts.AskSavePath(sheet, kSaveRequest);
+    const QString path = prompts.AskSavePath(sheet, InDialogFolder(kSaveRequest));
     if (path.isEmpty()) return false;
 
     for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
@@ -56,7 +56,7 @@ bool TimerApp::SaveTimerFile() {
 void TimerApp::LoadTimerFile() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet || !OfferToSaveChanges()) return;
-    const QString path = prompts.AskOpenPath(sheet, kLoadRequest);
+    const QString path = prompts.AskOpenPath(sheet, InDialogFolder(kLoadRequest));
     if (path.isEmpty()) return;
     OpenTimerFile(path);
 }
@@ -103,6 +103,7 @@ void TimerApp::RememberFile(const QString& path) {
     TimerSheetDialog* sheet = currentSheet.get();
     const QFileInfo file(path);
     sheet->SetFileName(file.fileName());
+    lastFileFolder = file.absolutePath();
     // The list outlives this run and its current folder, so it holds full paths.
     RememberRecentFile(sheet->settingsPath, CorePath(file.absoluteFilePath()));
     sheet->RefreshRecentFiles();

@@ -64,7 +64,7 @@ void TimerApp::OnPrint() {
 void TimerApp::OnExportPdf() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return;
-    const QString path = prompts.AskSavePath(sheet, kExportRequest);
+    const QString path = prompts.AskSavePath(sheet, InDialogFolder(kExportRequest));
     if (path.isEmpty()) return;
 
     // Made whole in memory and then put in place in one step, so a failure

@@ -25,6 +25,7 @@ class QVBoxLayout;
 
 namespace cv {
 
+class BackgroundSend;
 class Prompts;
 class SerialLink;
 
@@ -131,7 +132,7 @@ private:
     SerialLink* link;
     std::string portRoot = "/";
     bool sending = false;
-    bool cancelRequested = false;
+    BackgroundSend* runningSend = nullptr;  // while a send runs
     bool closeAfterSend = false;
     std::array<ColumnTexts, kTimerCount> savedTexts{};
     QString fileName;

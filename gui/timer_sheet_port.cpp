@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 
+#include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
@@ -21,6 +22,9 @@ void TimerSheetDialog::LoadPortSetting() {
                                       QString::fromStdString(problem) +
                                           QStringLiteral(" A port chosen now holds until CV Timer ends."),
                                       PromptMessage::Icon::Warning});
+    } else if (const std::string lineProblem = ReadLineSettings(settingsPath).problem; !lineProblem.empty()) {
+        promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Unknown Line Setting"),
+                                      QString::fromStdString(lineProblem), PromptMessage::Icon::Warning});
     }
     // The devices are looked at when the menu is about to open, not before the
     // window shows: until then the menu offers the ports it always offers.

@@ -1,8 +1,9 @@
-// "Send Timers": the ten timers go to the unit one after the other while the
-// window shows how far it got and offers to cancel.
+// "Send Timers": the ten timers go to the unit one after the other on a
+// thread of their own, while the window shows how far it got, keeps painting
+// and offers to cancel, also while a slow port opens.
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -10,11 +11,13 @@
 #include <optional>
 #include <string>
 
-#include "gui/prompts.h"
+#include "core/device/background_send.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
+#include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
+#include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -23,32 +26,27 @@ namespace {
 
 const QString kCaption = QStringLiteral("Serial Communications");
 
-// While a send runs: inputs locked, progress in the status bar, Cancel shown,
-// and the event loop served between waits so the window keeps repainting.
-class SendProgress : public TransferObserver {
+QString SendingText(int timerIndex) {
+    return QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount);
+}
+
+// While a send runs: inputs locked, progress in the status bar, Cancel shown.
+class SendProgress {
 public:
-    SendProgress(QWidget* editArea, QWidget* menuBar, QPushButton* cancel, QStatusBar* status,
-                 const bool& cancelRequested)
-        : editArea(editArea), menuBar(menuBar), cancel(cancel), status(status), cancelRequested(cancelRequested) {
+    SendProgress(QWidget* editArea, QWidget* menuBar, QPushButton* cancel, QStatusBar* status)
+        : editArea(editArea), menuBar(menuBar), cancel(cancel), status(status) {
         editArea->setEnabled(false);
         menuBar->setEnabled(false);
         cancel->setVisible(true);
         cancel->setEnabled(true);
+        // Timer 1's turn starts with opening the port.
+        status->showMessage(SendingText(0));
     }
-    ~SendProgress() override {
+    ~SendProgress() {
         editArea->setEnabled(true);
         menuBar->setEnabled(true);
         cancel->setVisible(false);
         status->clearMessage();
-    }
-
-    void TimerStarted(int timerIndex) override {
-        status->showMessage(QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount));
-        QApplication::processEvents();
-    }
-    bool KeepGoing() override {
-        QApplication::processEvents();
-        return !cancelRequested;
     }
 
 private:
@@ -56,7 +54,6 @@ private:
     QWidget* menuBar;
     QPushButton* cancel;
     QStatusBar* status;
-    const bool& cancelRequested;
 };
 
 }  // namespace
@@ -65,22 +62,39 @@ void TimerSheetDialog::OnSendTimers() {
     if (sending) return;
     std::array<std::string, kTimerCount> names;
     for (int index = 0; index < kTimerCount; ++index) names[static_cast<std::size_t>(index)] = ColumnOnSheet(index).name;
-    if (const std::optional<std::string> refusal = FindUnsendableName(names)) {
+    std::optional<std::string> refusal = FindUnsendableName(names);
+    const LineSettingsReading line = ReadLineSettings(settingsPath);
+    if (!refusal && !line.problem.empty()) refusal = line.problem;
+    if (refusal) {
         promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
-                                      QString::fromLatin1(*refusal), PromptMessage::Icon::Warning});
+                                      QString::fromStdString(*refusal), PromptMessage::Icon::Warning});
         return;
     }
     sending = true;
-    cancelRequested = false;
     SendReport report;
     {
-        SendProgress progress(editArea, menuBar, cancelButton, statusBar, cancelRequested);
-        report = SendTimers(*link, LinkTarget{portNumber, {}}, linkReset,
-                            [this](int index) {
-                                ReadTimerFromSheet(index);
-                                return records[index];
-                            },
-                            &progress);
+        SendProgress progress(editArea, menuBar, cancelButton, statusBar);
+        QEventLoop untilDone;
+        // Each timer is read from its fields here, on the window's thread, just
+        // before it goes out: a timer after a failing one is never read.
+        const auto readTimer = [this](int index) {
+            TimerRecord record;
+            QMetaObject::invokeMethod(
+                this,
+                [this, index, &record] {
+                    statusBar->showMessage(SendingText(index));
+                    ReadTimerFromSheet(index);
+                    record = records[static_cast<std::size_t>(index)];
+                },
+                Qt::BlockingQueuedConnection);
+            return record;
+        };
+        BackgroundSend send(*link, LinkTarget{portNumber, {}, line.settings}, linkReset, readTimer, nullptr,
+                            [&untilDone] { QMetaObject::invokeMethod(&untilDone, &QEventLoop::quit, Qt::QueuedConnection); });
+        runningSend = &send;
+        untilDone.exec();
+        runningSend = nullptr;
+        report = send.Report();
     }
     sending = false;
 
@@ -108,7 +122,9 @@ void TimerSheetDialog::OnSendTimers() {
     }
 }
 
-void TimerSheetDialog::CancelSend() { cancelRequested = sending; }
+void TimerSheetDialog::CancelSend() {
+    if (runningSend) runningSend->Cancel();
+}
 
 void TimerSheetDialog::closeEvent(QCloseEvent* event) {
     // Closing mid-send stops the send first; the window closes once the link

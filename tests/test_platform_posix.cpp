@@ -14,6 +14,8 @@ bool SetReadOnly(const std::string& path, bool readOnly) {
 
 bool ReadOnlyIsEnforced() { return ::geteuid() != 0; }
 
+std::string FolderNobodyWritesIn() { return "/proc"; }
+
 std::string MissingFolderText() { return std::strerror(ENOENT); }
 
 std::string FileAsFolderText() { return std::strerror(ENOTDIR); }

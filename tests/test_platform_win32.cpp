@@ -17,6 +17,10 @@ bool SetReadOnly(const std::string& path, bool readOnly) {
 // The read-only attribute binds administrators too.
 bool ReadOnlyIsEnforced() { return true; }
 
+// Wine shows the Linux root as drive Z:. On Windows this names no folder and
+// takes no files either.
+std::string FolderNobodyWritesIn() { return "Z:\\proc"; }
+
 std::string MissingFolderText() { return SystemMessage(ERROR_PATH_NOT_FOUND); }
 
 std::string FileAsFolderText() { return SystemMessage(ERROR_PATH_NOT_FOUND); }

@@ -17,10 +17,11 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 void UseUtf8Console();
 
 // handler gets SIGINT for Ctrl-C and SIGTERM for a request to terminate (on
-// Windows: Ctrl-Break). It may run on another thread (Windows) or inside a
-// signal handler (Linux), so it may only set a lock-free atomic or write to a
-// pipe. Linux also ignores SIGPIPE, so a reader that went away (| head) cannot
-// cut a transfer short.
+// Windows: Ctrl-Break; a second Ctrl-C or Ctrl-Break there ends the program at
+// once). It may run on another thread (Windows) or inside a signal handler
+// (Linux), so it may only set a lock-free atomic, write to a pipe or call
+// BlockingCallCanceller::Cancel. Linux also ignores SIGPIPE, so a reader that
+// went away (| head) cannot cut a transfer short.
 void CatchStopSignals(void (*handler)(int));
 
 }  // namespace cv

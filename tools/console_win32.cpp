@@ -14,10 +14,14 @@ namespace cv {
 namespace {
 
 std::atomic<void (*)(int)> gHandler{nullptr};
+std::atomic<bool> gStopAsked{false};
 
 BOOL WINAPI OnConsoleControl(DWORD event) {
     void (*handler)(int) = gHandler.load();
     if (handler == nullptr) return FALSE;
+    // A second request ends the program at once (the system's default), for a
+    // call that would not let itself be cut short.
+    if ((event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) && gStopAsked.exchange(true)) return FALSE;
     switch (event) {
         case CTRL_C_EVENT:
             handler(SIGINT);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/device/port_menu.h"
+#include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
@@ -65,6 +66,8 @@ int RunPorts(int argc, char** argv) {
 
     const std::string settingsPath = SettingsPathIn(StartFolder());
     const bool unread = WarnIfSettingsUnread(settingsPath);
+    if (const std::string problem = ReadLineSettings(settingsPath).problem; !problem.empty())
+        std::fprintf(stderr, "cvtimerctl: %s\n", problem.c_str());
     const PortOverrides overrides = ReadPortOverrides(settingsPath);
     const int selected = ReadPortNumber(settingsPath);
 

@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "core/device/port_map.h"
+#include "core/platform/blocking_call.h"
+#include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
@@ -31,10 +33,16 @@ constexpr const char* kUsage =
     "message as it goes out. Without an option the port is the one chosen in\n"
     "CVTimerSystem.ini in the current folder (port 1 without that file); ports\n"
     "map to devices as in the program, [Ports] entries of that file included.\n\n"
-    "Exit status: 0 all ten sent, 1 the file cannot be read or a timer was not\n"
-    "sent, 2 wrong usage or a name the unit cannot take (nothing is sent then),\n"
-    "128 + the signal's number (130 for Ctrl-C) when an interrupt or SIGTERM\n"
-    "stopped the send; the timers before it stay sent.\n\n"
+    "The line is 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,\n"
+    "unless Parity=, StopBits= or FlowControl= in [SerialComm] of that file say\n"
+    "otherwise (also with --device).\n\n"
+    "Exit status: 0 all ten sent, 1 the file cannot be read, a line setting in\n"
+    "CVTimerSystem.ini is not one CV Timer knows (nothing is sent then) or a timer\n"
+    "was not sent, 2 wrong usage or a name the unit cannot take (nothing is sent\n"
+    "then), 128 + the signal's number (130 for Ctrl-C) when an interrupt or\n"
+    "SIGTERM stopped the send; the timers before it stay sent. Ctrl-C also cuts\n"
+    "short an open that hangs, where the system allows; on Windows a second\n"
+    "Ctrl-C ends cvtimerctl at once.\n\n"
     "Options:\n"
     "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
     "  --device PATH  use this serial device, bypassing the port numbers (on\n"
@@ -45,7 +53,13 @@ constexpr const char* kUsage =
 std::atomic<int> gStopSignal{0};
 static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
-void OnStopSignal(int signalNumber) { gStopSignal = signalNumber; }
+// Bound to the thread that sends, so a stop also reaches an open that hangs.
+BlockingCallCanceller gCanceller;
+
+void OnStopSignal(int signalNumber) {
+    gStopSignal = signalNumber;
+    gCanceller.Cancel();
+}
 
 class PrintingObserver : public TransferObserver {
 public:
@@ -125,18 +139,26 @@ int RunSend(int argc, char** argv) {
     LinkTarget target;
     target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
     if (options.device) target.devicePath = DeviceFromUserName(*options.device);
+    const LineSettingsReading line = ReadLineSettings(settingsPath);
+    if (!line.problem.empty()) {
+        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", line.problem.c_str());
+        return 1;
+    }
+    target.line = line.settings;
 
     SerialLink link;
     link.SetPortResolver([settingsPath](int port) { return FindPortDevice(port, ReadPortOverrides(settingsPath)); });
 
     // Progress lines are meant to be watched, also through a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    gCanceller.BindToThisThread();
     CatchStopSignals(OnStopSignal);
     PrintingObserver observer;
     bool resetPending = false;
     const SendReport report = SendTimers(
         link, target, resetPending,
         [&content](int index) { return content.records[static_cast<std::size_t>(index)]; }, &observer);
+    gCanceller.Unbind();
     link.Close();
 
     if (report.AllSent()) {

@@ -75,7 +75,13 @@ std::map<int, std::string> ListPresentPortsAmong(const PortOverrides& overrides,
 // as written.
 std::string DeviceFromUserName(const std::string& name);
 
-// Whether `device` is there now; one that is present may still be in use.
+// Whether `device` is there now; one that is present may still be in use. Asks
+// the system's device list and never opens the device (an open raises DTR and
+// holds the port, which hovering over a menu must not do).
 bool DevicePresent(const std::string& device);
+
+// How messages and tips name a device. Windows: "COM5" for "\\.\COM5", the name
+// Device Manager shows; anything else as given. Linux: as given.
+std::string DisplayDeviceName(const std::string& device);
 
 }  // namespace cv

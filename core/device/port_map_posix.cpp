@@ -226,4 +226,6 @@ bool DevicePresent(const std::string& device) {
     return ::stat(device.c_str(), &info) == 0;
 }
 
+std::string DisplayDeviceName(const std::string& device) { return device; }
+
 }  // namespace cv

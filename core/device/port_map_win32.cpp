@@ -195,22 +195,20 @@ std::string DeviceFromUserName(const std::string& name) {
 bool DevicePresent(const std::string& device) {
     const std::wstring wide = WideFromUtf8(device);
     if (wide.empty()) return false;
-    // The system's list answers without touching the port.
+    // The system's list answers without touching the port: it is the very
+    // namespace CreateFile looks "\\.\" names up in.
     const std::wstring_view name = std::string_view(device).starts_with(kDevicePrefix)
                                        ? std::wstring_view(wide).substr(kDevicePrefix.size())
                                        : std::wstring_view(wide);
     wchar_t target[1024];
-    if (::QueryDosDeviceW(std::wstring(name).c_str(), target, static_cast<DWORD>(std::size(target))) != 0) return true;
-    // A name the list does not know may still open: Wine's mapped ports and some
-    // adapters' drivers are not listed. An open without access rights is enough to tell.
-    const HANDLE handle = ::CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
-        ::CloseHandle(handle);
-        return true;
-    }
-    const DWORD code = ::GetLastError();
-    return code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION;  // held by a program
+    return ::QueryDosDeviceW(std::wstring(name).c_str(), target, static_cast<DWORD>(std::size(target))) != 0;
+}
+
+std::string DisplayDeviceName(const std::string& device) {
+    const std::string_view name(device);
+    return name.starts_with(kDevicePrefix) && ComNumber(name.substr(kDevicePrefix.size())) != 0
+               ? device.substr(kDevicePrefix.size())
+               : device;
 }
 
 }  // namespace cv

@@ -34,8 +34,9 @@ std::string DescribeMenuPort(const MenuPort& port) {
     const std::string name = "Port " + std::to_string(port.number);
     if (!port.lookup.found) return name + ": no serial device";
     // A device named in the settings file, or a COM port on Windows, may be unplugged.
-    if (!port.present) return name + " would reach " + port.lookup.device + ", which is not connected";
-    return name + " reaches " + port.lookup.device;
+    const std::string device = DisplayDeviceName(port.lookup.device);
+    if (!port.present) return name + " would reach " + device + ", which is not connected";
+    return name + " reaches " + device;
 }
 
 }  // namespace cv

@@ -1,14 +1,14 @@
 #include "core/device/serial_advice.h"
 
+#include "core/device/port_map.h"
+
 namespace cv {
 
 namespace {
 
 // "COM7" for "\\.\COM7": the name Device Manager and other programs show.
 std::string PortName(const SerialError& error) {
-    const std::string prefix = "\\\\.\\";
-    if (error.device.compare(0, prefix.size(), prefix) == 0) return error.device.substr(prefix.size());
-    if (!error.device.empty()) return error.device;
+    if (!error.device.empty()) return DisplayDeviceName(error.device);
     return error.port > 0 ? "COM" + std::to_string(error.port) : std::string("the port");
 }
 

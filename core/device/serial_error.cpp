@@ -1,5 +1,6 @@
 #include "core/device/serial_error.h"
 
+#include "core/device/port_map.h"
 #include "core/device/serial_advice.h"
 
 namespace cv {
@@ -7,7 +8,7 @@ namespace cv {
 namespace {
 
 std::string DeviceName(const SerialError& error) {
-    return error.device.empty() ? std::string("The serial device") : error.device;
+    return error.device.empty() ? std::string("The serial device") : DisplayDeviceName(error.device);
 }
 
 std::string WithSystemText(const SerialError& error) {
@@ -26,9 +27,9 @@ std::string DescribeSerialError(const SerialError& error) {
                 const std::string where = error.port > 0 ? " for port " + std::to_string(error.port) : "";
                 return "No serial device is connected" + where + ". " + NoDeviceAdvice(error);
             }
-            return "There is no serial device " + error.device + ". " + NoDeviceAdvice(error);
+            return "There is no serial device " + name + ". " + NoDeviceAdvice(error);
         case SerialErrorKind::PermissionDenied:
-            return "Permission denied opening " + error.device + ". " + PermissionAdvice(error);
+            return "Permission denied opening " + name + ". " + PermissionAdvice(error);
         case SerialErrorKind::Busy:
             return name + " is in use by another program. " + BusyAdvice(error);
         case SerialErrorKind::NotSerial:
@@ -43,8 +44,7 @@ std::string DescribeSerialError(const SerialError& error) {
         case SerialErrorKind::System:
             break;
     }
-    return "Cannot use " + (error.device.empty() ? std::string("the serial device") : error.device) +
-           WithSystemText(error);
+    return "Cannot use " + (error.device.empty() ? std::string("the serial device") : name) + WithSystemText(error);
 }
 
 }  // namespace cv

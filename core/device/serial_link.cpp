@@ -24,7 +24,7 @@ void SerialLink::SetPortResolver(PortResolver resolver) {
     }
 }
 
-bool SerialLink::Open(std::uint16_t portNumber, int baud) {
+bool SerialLink::Open(std::uint16_t portNumber, int baud, const LineSettings& line) {
     if (IsOpen()) return true;
     const PortLookup lookup = resolver_(portNumber);
     if (!lookup.found) {
@@ -32,18 +32,18 @@ bool SerialLink::Open(std::uint16_t portNumber, int baud) {
         lastError_ = {SerialErrorKind::NoDevice, "", lookup.reason, portNumber};
         return false;
     }
-    if (OpenDevice(lookup.device, baud)) return true;
+    if (OpenDevice(lookup.device, baud, line)) return true;
     lastError_.port = portNumber;
     return false;
 }
 
-bool SerialLink::OpenDevice(const std::string& path, int baud) {
+bool SerialLink::OpenDevice(const std::string& path, int baud, const LineSettings& line) {
     if (IsOpen()) return true;
     devicePath_ = path;
     lastError_ = {};
     if (std::find(std::begin(kSupportedBauds), std::end(kSupportedBauds), baud) == std::end(kSupportedBauds))
         return Fail(SerialErrorKind::BadSettings, "unsupported baud rate " + std::to_string(baud));
-    return OpenPort(path, baud);
+    return OpenPort(path, baud, line);
 }
 
 bool SerialLink::Close() {
@@ -53,7 +53,9 @@ bool SerialLink::Close() {
 
 bool SerialLink::Fail(SerialErrorKind kind, const std::string& systemText) {
     lastError_ = {kind, devicePath_, systemText};
-    if (kind == SerialErrorKind::Vanished) Release();
+    // A wait that ran out leaves the device as it was; anything else may have left
+    // the handle dead, and only a fresh open tells.
+    if (kind != SerialErrorKind::TimedOut) Release();
     return false;
 }
 

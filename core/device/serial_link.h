@@ -1,9 +1,13 @@
 #pragma once
 // The serial port through which timers go to the unit.
 //
-// One SerialLink holds at most one open device, exclusively, in raw 8-bit mode.
-// No operation blocks for longer than its own timeout. A device that goes away
-// mid-session closes the link, so the next Open starts afresh.
+// One SerialLink holds at most one open device, exclusively, in raw 8-bit mode,
+// with the whole line set by us on open: speed, 8 data bits, parity, stop bits
+// and flow control as asked (8N1 without flow control unless the settings file
+// says otherwise), DTR and RTS raised. Nothing another program left on the port
+// stays in force. No operation blocks for longer than its own timeout. Every
+// failure other than a plain time-out closes the link (a device that went away,
+// a driver that stopped answering), so the next Open starts afresh.
 //
 // The same contract holds on every system; serial_link_posix.cpp (termios) and
 // serial_link_win32.cpp (the Win32 comm API) keep it.
@@ -14,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "core/device/line_settings.h"
 #include "core/device/port_map.h"
 #include "core/device/serial_error.h"
 
@@ -32,16 +37,19 @@ public:
     // the present devices with no overrides.
     void SetPortResolver(PortResolver resolver);
 
-    // Opens the device of `portNumber` at `baud`, 8 data bits. When the link is already
-    // open it returns true and keeps the open device and its settings, whatever is asked.
-    bool Open(std::uint16_t portNumber, int baud);
-    bool OpenDevice(const std::string& path, int baud);
+    // Opens the device of `portNumber` at `baud`, 8 data bits and `line`. When the link is
+    // already open it returns true and keeps the open device and its settings, whatever
+    // is asked. A device that does not take every part of the settings is refused.
+    bool Open(std::uint16_t portNumber, int baud, const LineSettings& line = {});
+    bool OpenDevice(const std::string& path, int baud, const LineSettings& line = {});
 
     // Puts the line settings back as they were found and lets the device go. Always true.
     bool Close();
 
     // Sends the whole buffer within the write timeout and returns `count`, or returns 0.
-    // After a timeout the unsent rest is discarded so it cannot run into the next message.
+    // After a timeout the unsent rest is discarded so it cannot run into the next message;
+    // on Windows the link also closes then, since some drivers fail every later write
+    // until the port is opened afresh.
     int Write(const void* data, int count);
 
     // Bytes received and not yet read; 0 when closed. Cheap enough to call in a loop.
@@ -72,10 +80,10 @@ private:
 
     // The system's part of OpenDevice: devicePath_ is set, lastError_ is clear and
     // baud is one of the supported rates.
-    bool OpenPort(const std::string& path, int baud);
+    bool OpenPort(const std::string& path, int baud, const LineSettings& line);
     // Restores the settings found and closes the device; nothing when closed.
     void Release();
-    // Records the error; a vanished device also closes the link. Always false.
+    // Records the error; any kind but TimedOut also closes the link. Always false.
     bool Fail(SerialErrorKind kind, const std::string& systemText);
     // A failure part way through opening: lets go of what was taken so far,
     // so a failed open leaves nothing held.

@@ -50,20 +50,42 @@ bool SpeedForBaud(int baud, speed_t& speed) {
     return false;
 }
 
-// Raw 8-bit bytes both ways. Parity, stop bits and hardware flow control stay as the
-// port had them: the unit's cable decides those, not this program.
-termios RawSettings(const termios& found, speed_t speed) {
+// The control bits that decide how bytes go on the line; a port keeps whatever
+// the last program set, so every one of them is set here.
+constexpr tcflag_t kFramingBits = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS;
+constexpr tcflag_t kSoftwareFlowBits = IXON | IXOFF | IXANY;
+
+// Raw 8-bit bytes both ways, framed and paced as `line` says.
+termios RawSettings(const termios& found, speed_t speed, const LineSettings& line) {
     termios raw = found;
-    raw.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
+    raw.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | kSoftwareFlowBits);
     raw.c_oflag &= ~OPOST;
     raw.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    raw.c_cflag &= ~CSIZE;
+    raw.c_cflag &= ~kFramingBits;
     raw.c_cflag |= CS8 | CLOCAL | CREAD;
+    switch (line.parity) {
+        case Parity::None: break;
+        case Parity::Odd: raw.c_cflag |= PARENB | PARODD; break;
+        case Parity::Even: raw.c_cflag |= PARENB; break;
+        case Parity::Mark: raw.c_cflag |= PARENB | PARODD | CMSPAR; break;
+        case Parity::Space: raw.c_cflag |= PARENB | CMSPAR; break;
+    }
+    if (line.parity != Parity::None) raw.c_iflag |= INPCK;
+    if (line.stopBits == StopBits::Two) raw.c_cflag |= CSTOPB;
+    if (line.flowControl == FlowControl::RtsCts) raw.c_cflag |= CRTSCTS;
+    if (line.flowControl == FlowControl::XonXoff) raw.c_iflag |= IXON | IXOFF;
     raw.c_cc[VMIN] = 0;
     raw.c_cc[VTIME] = 0;
     cfsetispeed(&raw, speed);
     cfsetospeed(&raw, speed);
     return raw;
+}
+
+// tcsetattr succeeds when any part of a change took, so what counts is read back.
+bool TookSettings(const termios& applied, const termios& wanted) {
+    return cfgetospeed(&applied) == cfgetospeed(&wanted) && (applied.c_lflag & ICANON) == 0 &&
+           (applied.c_cflag & kFramingBits) == (wanted.c_cflag & kFramingBits) &&
+           (applied.c_iflag & kSoftwareFlowBits) == (wanted.c_iflag & kSoftwareFlowBits);
 }
 
 int MillisecondsUntil(Clock::time_point deadline) {
@@ -118,7 +140,7 @@ std::optional<Problem> QueryWaiting(int fd, int& waiting) {
 
 }  // namespace
 
-bool SerialLink::OpenPort(const std::string& path, int baud) {
+bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings& line) {
     speed_t speed = B0;
     if (!SpeedForBaud(baud, speed))
         return Fail(SerialErrorKind::BadSettings, "unsupported baud rate " + std::to_string(baud));
@@ -153,18 +175,14 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     }
     port.termiosSaved = true;
 
-    // tcsetattr succeeds when any part of the change took, so read back what counts.
-    const termios wanted = RawSettings(port.savedTermios, speed);
+    const termios wanted = RawSettings(port.savedTermios, speed, line);
     if (::tcsetattr(fd, TCSANOW, &wanted) != 0) {
         const int e = errno;
         return FailOpen(SerialErrorKind::BadSettings, std::strerror(e));
     }
     termios applied{};
-    if (::tcgetattr(fd, &applied) != 0 || cfgetospeed(&applied) != speed || (applied.c_cflag & CSIZE) != CS8 ||
-        (applied.c_lflag & ICANON) != 0) {
-        return FailOpen(SerialErrorKind::BadSettings,
-                        "the device did not take " + std::to_string(baud) + " baud, 8 data bits");
-    }
+    if (::tcgetattr(fd, &applied) != 0 || !TookSettings(applied, wanted))
+        return FailOpen(SerialErrorKind::BadSettings, "it did not take " + DescribeLineSettings(line, baud));
     return true;
 }
 

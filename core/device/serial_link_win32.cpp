@@ -3,7 +3,8 @@
 // Waiting for input is a ReadFile of one byte with a read timeout, kept as a
 // look-ahead byte, rather than WaitCommEvent: the event wait is not reliable on
 // every driver (under Wine on a pseudo-terminal it completes at once with an
-// error), and a wait loop built on it would spin.
+// error), and a wait loop built on it would spin. Every pass of a wait blocks
+// in that ReadFile, whatever ClearCommError answers.
 
 #include "core/device/serial_link.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/device/comm_calls_win32.h"
 #include "core/platform/wide_text.h"
 
 namespace cv {
@@ -39,6 +41,12 @@ struct Problem {
     std::string text;
 };
 
+const CommCalls& Calls() { return TheCommCalls(); }
+
+// ERROR_NO_SUCH_DEVICE ("A device which does not exist was specified"), which
+// MinGW-w64's headers do not name.
+constexpr DWORD kNoSuchDevice = 433;
+
 SerialErrorKind KindFromOpenError(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
@@ -47,6 +55,7 @@ SerialErrorKind KindFromOpenError(DWORD code) {
         case ERROR_BAD_PATHNAME:
         case ERROR_DEV_NOT_EXIST:
         case ERROR_DEVICE_NOT_CONNECTED:
+        case kNoSuchDevice:
         case ERROR_NO_UNICODE_TRANSLATION:
             return SerialErrorKind::NoDevice;
         // A serial port opens for one handle at a time; another program holds it.
@@ -58,19 +67,33 @@ SerialErrorKind KindFromOpenError(DWORD code) {
     }
 }
 
-// After a successful open these are what drivers answer once the adapter is unplugged.
+// After a successful open these are what drivers answer once the adapter is
+// unplugged: the inbox driver cancels its requests (995), USB serial drivers
+// report the device gone (55, 433, 1167, 1617) or the handle dead (6), and
+// usbser.sys times out every write (121) until the cable is plugged in again.
 bool IsVanishedError(DWORD code) {
     switch (code) {
+        case ERROR_INVALID_HANDLE:
+        case ERROR_ACCESS_DENIED:
         case ERROR_NOT_READY:
-        case ERROR_DEVICE_NOT_CONNECTED:
-        case ERROR_DEVICE_REMOVED:
         case ERROR_BAD_COMMAND:
         case ERROR_GEN_FAILURE:
-        case ERROR_ACCESS_DENIED:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_SEM_TIMEOUT:
+        case kNoSuchDevice:
+        case ERROR_OPERATION_ABORTED:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_DEVICE_REMOVED:
             return true;
         default:
             return false;
     }
+}
+
+// Some virtual and USB ports do not answer ClearCommError at all; for them the
+// queue count is unknown rather than the port broken.
+bool IsUnsupportedQuery(DWORD code) {
+    return code == ERROR_INVALID_PARAMETER || code == ERROR_INVALID_FUNCTION || code == ERROR_NOT_SUPPORTED;
 }
 
 Problem FromError(DWORD code) {
@@ -98,15 +121,21 @@ std::optional<Problem> SetTimeouts(ComPort& port, DWORD readWait, std::chrono::m
                t.WriteTotalTimeoutConstant == wanted.WriteTotalTimeoutConstant;
     };
     if (port.timeouts && same(*port.timeouts)) return std::nullopt;
-    if (!::SetCommTimeouts(port.handle, &wanted)) return FromLastError();
+    if (!Calls().setCommTimeouts(port.handle, &wanted)) return FromLastError();
     port.timeouts = wanted;
     return std::nullopt;
 }
 
-std::optional<Problem> QueryWaiting(const ComPort& port, int& waiting) {
+// Received bytes not yet read; nothing when the port does not say.
+std::optional<Problem> QueryWaiting(const ComPort& port, std::optional<int>& waiting) {
+    waiting.reset();
     DWORD errors = 0;
     COMSTAT status{};
-    if (!::ClearCommError(port.handle, &errors, &status)) return FromLastError();
+    if (!Calls().clearCommError(port.handle, &errors, &status)) {
+        const DWORD code = ::GetLastError();
+        if (IsUnsupportedQuery(code)) return std::nullopt;
+        return FromError(code);
+    }
     waiting = static_cast<int>(std::min<DWORD>(status.cbInQue, 1 << 30)) + (port.hasLookAhead ? 1 : 0);
     return std::nullopt;
 }
@@ -117,15 +146,15 @@ struct SerialLink::Port : ComPort {};
 
 void SerialLink::PortDeleter::operator()(Port* port) const { delete port; }
 
-bool SerialLink::OpenPort(const std::string& path, int baud) {
+bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings& line) {
     const std::wstring widePath = WideFromUtf8(path);
     if (widePath.empty()) {
         const DWORD code = path.empty() ? ERROR_PATH_NOT_FOUND : ERROR_NO_UNICODE_TRANSLATION;
         return Fail(KindFromOpenError(code), SystemMessage(code));
     }
     // Share mode 0: the port is ours alone until Close.
-    const HANDLE handle = ::CreateFileW(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = Calls().createFile(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = ::GetLastError();
         return Fail(KindFromOpenError(code), SystemMessage(code));
@@ -134,31 +163,28 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
     Port& port = *port_;
     port.handle = handle;
 
+    // First, before any other request: with fAbortOnError left on by another
+    // program, a pending line error makes the driver refuse everything but
+    // this. Its answer does not count; some ports do not support it at all.
+    DWORD errors = 0;
+    COMSTAT status{};
+    Calls().clearCommError(handle, &errors, &status);
+
+    // Only a serial port answers GetCommState; GetFileType may call a working
+    // USB adapter's port unknown.
     DCB found{};
     found.DCBlength = sizeof found;
-    if (::GetFileType(handle) != FILE_TYPE_CHAR || !::GetCommState(handle, &found))
-        return FailOpen(SerialErrorKind::NotSerial, "not a serial port");
-    if (!::GetCommTimeouts(handle, &port.savedTimeouts)) return FailOpen(SerialErrorKind::System, FromLastError().text);
+    if (!Calls().getCommState(handle, &found)) return FailOpen(SerialErrorKind::NotSerial, "not a serial port");
+    if (!Calls().getCommTimeouts(handle, &port.savedTimeouts)) return FailOpen(SerialErrorKind::System, FromLastError().text);
     port.savedState = found;
     port.settingsSaved = true;
 
-    // Raw 8-bit bytes both ways: nothing dropped, replaced or stopped on an error.
-    // Parity, stop bits and flow control stay as the port had them: the unit's
-    // cable decides those, not this program.
-    DCB wanted = found;
-    wanted.BaudRate = static_cast<DWORD>(baud);
-    wanted.ByteSize = 8;
-    wanted.fBinary = TRUE;
-    wanted.fNull = FALSE;
-    wanted.fErrorChar = FALSE;
-    wanted.fAbortOnError = FALSE;
-    if (!::SetCommState(handle, &wanted)) return FailOpen(SerialErrorKind::BadSettings, FromLastError().text);
+    DCB wanted = LineState(found, baud, line);
+    if (!Calls().setCommState(handle, &wanted)) return FailOpen(SerialErrorKind::BadSettings, FromLastError().text);
     DCB applied{};
     applied.DCBlength = sizeof applied;
-    if (!::GetCommState(handle, &applied) || applied.BaudRate != wanted.BaudRate || applied.ByteSize != 8) {
-        return FailOpen(SerialErrorKind::BadSettings,
-                        "the device did not take " + std::to_string(baud) + " baud, 8 data bits");
-    }
+    if (!Calls().getCommState(handle, &applied) || !TookState(applied, wanted))
+        return FailOpen(SerialErrorKind::BadSettings, "it did not take " + DescribeLineSettings(line, baud));
     if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
         return FailOpen(problem->kind, problem->text);
     return true;
@@ -166,12 +192,12 @@ bool SerialLink::OpenPort(const std::string& path, int baud) {
 
 void SerialLink::Release() {
     if (!port_) return;
-    const Port& port = *port_;
+    Port& port = *port_;
     if (port.settingsSaved) {
-        ::SetCommState(port.handle, const_cast<DCB*>(&port.savedState));
-        ::SetCommTimeouts(port.handle, const_cast<COMMTIMEOUTS*>(&port.savedTimeouts));
+        Calls().setCommState(port.handle, &port.savedState);
+        Calls().setCommTimeouts(port.handle, &port.savedTimeouts);
     }
-    ::CloseHandle(port.handle);
+    Calls().closeHandle(port.handle);
     port_.reset();
 }
 
@@ -182,24 +208,24 @@ int SerialLink::Write(const void* data, int count) {
     if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
         return Fail(problem->kind, problem->text);
     DWORD written = 0;
-    if (!::WriteFile(port.handle, data, static_cast<DWORD>(count), &written, nullptr)) {
-        const DWORD code = ::GetLastError();
-        if (code != ERROR_SEM_TIMEOUT && code != WAIT_TIMEOUT) {
-            const Problem problem = FromError(code);
-            return Fail(problem.kind, problem.text);
-        }
+    if (!Calls().writeFile(port.handle, data, static_cast<DWORD>(count), &written, nullptr)) {
+        const Problem problem = FromLastError();
+        return Fail(problem.kind, problem.text);
     }
     if (written == static_cast<DWORD>(count)) return count;
-    // Whatever is still queued would arrive glued to the front of the next message.
-    ::PurgeComm(port.handle, PURGE_TXABORT | PURGE_TXCLEAR);
-    return Fail(SerialErrorKind::TimedOut, "timed out");
+    // Whatever is still queued would arrive glued to the front of the next message,
+    // and a driver whose write timed out may fail every later one on this handle.
+    Calls().purgeComm(port.handle, PURGE_TXABORT | PURGE_TXCLEAR);
+    Fail(SerialErrorKind::TimedOut, "timed out");
+    Release();
+    return 0;
 }
 
 int SerialLink::BytesWaiting() {
     if (!IsOpen()) return 0;
-    int waiting = 0;
+    std::optional<int> waiting;
     if (const std::optional<Problem> problem = QueryWaiting(*port_, waiting)) return Fail(problem->kind, problem->text);
-    return waiting;
+    return waiting.value_or(port_->hasLookAhead ? 1 : 0);
 }
 
 int SerialLink::Read(void* buffer, int count) {
@@ -218,7 +244,7 @@ int SerialLink::Read(void* buffer, int count) {
         return done;
     }
     DWORD got = 0;
-    if (!::ReadFile(port.handle, bytes + done, static_cast<DWORD>(count - done), &got, nullptr)) {
+    if (!Calls().readFile(port.handle, bytes + done, static_cast<DWORD>(count - done), &got, nullptr)) {
         const Problem problem = FromLastError();
         Fail(problem.kind, problem.text);
         return done;
@@ -231,15 +257,15 @@ bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
     Port& port = *port_;
     for (;;) {
-        int waiting = 0;
+        std::optional<int> waiting;
         if (const std::optional<Problem> problem = QueryWaiting(port, waiting)) return Fail(problem->kind, problem->text);
-        if (waiting > 0) return true;
+        if (waiting.value_or(port.hasLookAhead ? 1 : 0) > 0) return true;
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return Fail(SerialErrorKind::TimedOut, "timed out");
         if (const std::optional<Problem> problem = SetTimeouts(port, Milliseconds(std::min(left, kReadSlice)), writeTimeout_))
             return Fail(problem->kind, problem->text);
         DWORD got = 0;
-        if (!::ReadFile(port.handle, &port.lookAhead, 1, &got, nullptr)) {
+        if (!Calls().readFile(port.handle, &port.lookAhead, 1, &got, nullptr)) {
             const Problem problem = FromLastError();
             return Fail(problem.kind, problem.text);
         }
@@ -253,7 +279,7 @@ bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
 void SerialLink::DiscardInput() {
     if (!IsOpen()) return;
     port_->hasLookAhead = false;
-    if (!::PurgeComm(port_->handle, PURGE_RXCLEAR)) {
+    if (!Calls().purgeComm(port_->handle, PURGE_RXCLEAR)) {
         const Problem problem = FromLastError();
         Fail(problem.kind, problem.text);
     }

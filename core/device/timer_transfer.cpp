@@ -23,6 +23,13 @@ AckResult Failure(AckOutcome outcome, const SerialLink& link) {
     return result;
 }
 
+// A step that did not go through: a stop asked for meanwhile is the reason
+// (it may have cut a blocking call short), else a link that closed itself.
+AckResult Interrupted(AckOutcome otherwise, const SerialLink& link, TransferObserver* observer) {
+    if (Stopped(observer)) return Failure(AckOutcome::Cancelled, link);
+    return Failure(link.IsOpen() ? otherwise : AckOutcome::Vanished, link);
+}
+
 std::string Printable(char byte) {
     char buffer[32];
     const unsigned char b = static_cast<unsigned char>(byte);
@@ -54,10 +61,10 @@ std::string DescribeAck(const AckResult& ack, const std::string& message) {
 AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack, TransferObserver* observer,
                           std::chrono::milliseconds timeout) {
     link.DiscardInput();
+    // A device that went away shows first here; its reason must not give way to "not open".
+    if (!link.IsOpen()) return Interrupted(AckOutcome::Vanished, link, observer);
     const int length = static_cast<int>(message.size());
-    if (link.Write(message.data(), length) != length) {
-        return Failure(link.IsOpen() ? AckOutcome::WriteFailed : AckOutcome::Vanished, link);
-    }
+    if (link.Write(message.data(), length) != length) return Interrupted(AckOutcome::WriteFailed, link, observer);
     if (observer) observer->MessageSent(message);
 
     const Clock::time_point deadline = Clock::now() + timeout;
@@ -66,13 +73,11 @@ AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack, 
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return Failure(AckOutcome::NoAnswer, link);
         if (link.WaitForInput(std::min(left, kWaitSlice))) break;
-        if (!link.IsOpen()) return Failure(AckOutcome::Vanished, link);
+        if (!link.IsOpen()) return Interrupted(AckOutcome::Vanished, link, observer);
     }
 
     char answer = 0;
-    if (link.Read(&answer, 1) != 1) {
-        return Failure(link.IsOpen() ? AckOutcome::NoAnswer : AckOutcome::Vanished, link);
-    }
+    if (link.Read(&answer, 1) != 1) return Interrupted(AckOutcome::NoAnswer, link, observer);
     AckResult result;
     result.outcome = answer == ack ? AckOutcome::Acknowledged : AckOutcome::WrongAnswer;
     result.answer = answer;
@@ -84,14 +89,21 @@ bool OpenLink(SerialLink& link, const LinkTarget& target, bool& resetPending) {
         link.Close();
         resetPending = false;
     }
-    return target.devicePath.empty() ? link.Open(target.portNumber, kUnitBaud)
-                                     : link.OpenDevice(target.devicePath, kUnitBaud);
+    return target.devicePath.empty() ? link.Open(target.portNumber, kUnitBaud, target.line)
+                                     : link.OpenDevice(target.devicePath, kUnitBaud, target.line);
 }
 
 TimerSendResult SendTimer(SerialLink& link, const LinkTarget& target, bool& resetPending, int timerIndex,
                           const TimerRecord& record, TransferObserver* observer) {
     TimerSendResult result;
-    if (!OpenLink(link, target, resetPending)) {
+    const bool opened = OpenLink(link, target, resetPending);
+    // An open can take seconds (a Bluetooth port) and a stop may have cut it short.
+    if (Stopped(observer)) {
+        result.failedAt = TimerSendResult::Stage::Settings;
+        result.settings = Failure(AckOutcome::Cancelled, link);
+        return result;
+    }
+    if (!opened) {
         result.failedAt = TimerSendResult::Stage::Open;
         result.openError = link.LastError();
         return result;

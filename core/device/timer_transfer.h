@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/device/line_settings.h"
 #include "core/device/serial_error.h"
 #include "core/timers/timer_record.h"
 
@@ -19,8 +20,8 @@ inline constexpr int kUnitBaud = 9600;
 inline constexpr std::chrono::milliseconds kAckTimeout{1000};
 
 // Told what the transfer is doing, and asked whether to go on. KeepGoing is
-// called between messages and every few tens of milliseconds while waiting
-// for an answer, so a window can repaint and offer a cancel.
+// called after the open, between messages and every few tens of milliseconds
+// while waiting for an answer, on the thread that runs the transfer.
 class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
@@ -45,10 +46,11 @@ AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack,
                           std::chrono::milliseconds timeout = kAckTimeout);
 
 // Where the link goes: a port number through the port map, or, when
-// devicePath is set, that device.
+// devicePath is set, that device; and how the line is set when it opens.
 struct LinkTarget {
     std::uint16_t portNumber = 1;
     std::string devicePath;
+    LineSettings line{};
 };
 
 // Opens the link unless it is open already; a pending reset (a different port

@@ -151,6 +151,15 @@ std::string EditedText(const std::string& text, std::string_view section, std::s
 
 WholeFile ReadSettingsText(const std::string& path) { return ReadWholeFile(path, kProfileFileLimit); }
 
+// 1 for the first line; CRLF, LF and CR each end one line.
+int LineNumberAt(std::string_view text, std::size_t offset) {
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
+    }
+    return line;
+}
+
 }  // namespace
 
 bool SameProfileName(std::string_view a, std::string_view b) {
@@ -174,6 +183,19 @@ std::string GetProfileString(const std::string& path, std::string_view section,
         }
     }
     return std::string(result.substr(0, kProfileValueLimit));
+}
+
+std::optional<ProfileEntry> FindProfileEntry(const std::string& path, std::string_view section,
+                                             std::string_view key) {
+    const WholeFile file = ReadSettingsText(path);
+    if (!file.Ok()) return std::nullopt;
+    const std::vector<ProfileLine> lines = SplitLines(file.text);
+    const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section));
+    if (!header) return std::nullopt;
+    const std::optional<std::size_t> found = FindKey(lines, *header, TrimBlanks(key));
+    if (!found) return std::nullopt;
+    const ProfileLine& line = lines[*found];
+    return ProfileEntry{std::string(Unquoted(line.value)), LineNumberAt(file.text, line.begin)};
 }
 
 std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::string& path,

@@ -9,6 +9,7 @@
 // comments; of duplicate sections or keys the first one counts. CRLF, LF and
 // CR line ends are all read.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,17 @@ bool SameProfileName(std::string_view a, std::string_view b);
 // At most kProfileValueLimit characters are returned.
 std::string GetProfileString(const std::string& path, std::string_view section,
                              std::string_view key, std::string_view defaultValue);
+
+// A key's value as GetProfileString reads it, but never cut, with the number
+// of the line it is on (1 for the first), so a message can point at it.
+// Nothing when the file, the section or the key is missing, or the file cannot
+// be read.
+struct ProfileEntry {
+    std::string value;
+    int line = 0;
+};
+std::optional<ProfileEntry> FindProfileEntry(const std::string& path, std::string_view section,
+                                             std::string_view key);
 
 // All key=value pairs of a section, in file order, first of duplicates only.
 // Values are trimmed and unquoted like GetProfileString's but never cut: they

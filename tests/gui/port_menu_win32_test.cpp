@@ -25,7 +25,7 @@ TEST_F(PortMenuTest, AComPortAboveTwelveFollowsPortTwelveAndCanBeChosen) {
     EXPECT_EQ(items[kPortMenuCount], "-");
     EXPECT_TRUE(items.contains(QStringLiteral("Port %1 \u2013 USB Serial Port (FTDI)").arg(port)))
         << items.join(' ').toStdString();
-    EXPECT_EQ(sheet->PortAction(port)->toolTip(), QStringLiteral("Port %1 reaches \\\\.\\COM%1").arg(port));
+    EXPECT_EQ(sheet->PortAction(port)->toolTip(), QStringLiteral("Port %1 reaches COM%1").arg(port));
 
     sheet->PortAction(port)->trigger();
     EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{port});

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "core/device/serial_link.h"
 #include "tests/gui/sheet_fixture.h"
@@ -180,6 +183,48 @@ TEST_F(SendTimersTest, ShowsProgressAndCanBeCancelledWhileWaiting) {
     EXPECT_TRUE(LastDetail().contains("cancelled")) << LastDetail().toStdString();
     EXPECT_TRUE(sheet->Field(0, TimerField::Name)->isEnabled());
     EXPECT_FALSE(sheet->CancelButton()->isVisible());
+}
+
+// Port 1's lookup plays a port that is slow to open (a Bluetooth port can take
+// seconds): it lets the open go on only once the window has served an event.
+TEST_F(SendTimersTest, TheWindowAnswersAndCancelsWhileAPortIsSlowToOpen) {
+    std::atomic<bool> answered{false};
+    bool answeredDuringOpen = false;
+    QString progress;
+    link.SetPortResolver([&](int) {
+        QMetaObject::invokeMethod(sheet, [&] {
+            progress = sheet->StatusBar()->currentMessage();
+            sheet->CancelButton()->click();
+            answered = true;
+        }, Qt::QueuedConnection);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!answered && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        answeredDuringOpen = answered;
+        return PortLookup{true, unit.DevicePath(), false, ""};
+    });
+    Send();
+    EXPECT_TRUE(answeredDuringOpen);
+    EXPECT_EQ(progress, "Sending Timer 1 of 10");
+    EXPECT_TRUE(unit.Messages().empty());
+    EXPECT_EQ(LastDetail(), "Timer 1 was not sent: sending was cancelled.");
+}
+
+TEST_F(SendTimersTest, AnUnknownLineSettingIsNamedAtStartAndNothingIsSent) {
+    WriteBytes(SettingsPath(), "[SerialComm]\nPortNo=1\nParity=Evn\n");
+    prompts.shown.clear();
+    OpenSheet();
+    sheet->SetLink(link);
+    const QString problem = QString::fromStdString(SettingsPath()) +
+                            ", line 3: \"Parity=Evn\" is not a parity CV Timer knows. Write Parity=None, Odd, Even, "
+                            "Mark or Space, or remove the line for no parity. Nothing is sent until then.";
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Unknown Line Setting"});
+    EXPECT_EQ(prompts.shown[0].detail, problem);
+    Send();
+    EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+    EXPECT_EQ(LastDetail(), problem);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_TRUE(unit.Messages().empty());
 }
 
 TEST_F(SendTimersTest, ClosingTheWindowMidSendStopsTheSendAndThenCloses) {

@@ -1,11 +1,14 @@
 // File > Save and File > Load on the running sheet.
 
 #include <QAction>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
 
+#include "gui/about_dialog.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tests/golden.h"
 
@@ -31,6 +34,19 @@ TEST_F(TimerFileMenuTest, SavingTheDefaultSheetWritesTheTenLinesExactly) {
     ASSERT_EQ(prompts.fileRequests.size(), 1u);
     EXPECT_EQ(prompts.fileRequests[0].filter, "CV Timer (*.csv)");
     EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, "csv");
+}
+
+TEST_F(TimerFileMenuTest, DialogsOpenInTheWorkFolderThenWhereTheLastFileWas) {
+    TempFolder elsewhere;
+    Save(elsewhere.File("lunch.csv"));
+    prompts.nextPaths << QString();
+    FileItem("Load")->trigger();
+    ASSERT_EQ(prompts.fileRequests.size(), 2u);
+    EXPECT_EQ(prompts.fileRequests[0].folder.toStdString(), folder.Path());
+    EXPECT_EQ(QDir(prompts.fileRequests[1].folder), QDir(QString::fromStdString(elsewhere.Path())));
+    // The About box says where the settings are, whatever folder the dialogs are in.
+    AboutDialog about({folder.Path(), WorkFolder::Reason::Asked, "/x"}, sheet);
+    EXPECT_EQ(about.findChild<QLabel*>("workFolder")->text(), QDir::toNativeSeparators(QString::fromStdString(folder.Path())));
 }
 
 TEST_F(TimerFileMenuTest, SaveThenLoadShowsTimesInTheirFormattedForm) {

@@ -291,6 +291,18 @@ TEST_F(CtlTest, SendRefusesANameTheUnitCannotTakeBeforeSendingAnything) {
     EXPECT_TRUE(unit->Messages().empty());
 }
 
+TEST_F(CtlTest, SendRefusesALineSettingItDoesNotKnowBeforeSendingAnything) {
+    StartUnit();
+    const std::string settings = WriteFile("CVTimerSystem.ini", "[SerialComm]\nFlowControl=RTS\n");
+    const Outcome refused = Run({"send", WriteFile("timers.csv", kDefaultFile), "--device", unit->DevicePath()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Unable to Send Timers to Corvellan\n" + settings +
+                               ", line 2: \"FlowControl=RTS\" is not a flow control CV Timer knows. Write "
+                               "FlowControl=None, RtsCts or XonXoff, or remove the line for no flow control. "
+                               "Nothing is sent until then.\n");
+    EXPECT_TRUE(unit->Messages().empty());
+}
+
 TEST_F(CtlTest, AHugeSettingsFileIsNamedAndLeftAlone) {
     const std::string huge(2 * 1024 * 1024, '\n');
     const std::string settings = WriteFile("CVTimerSystem.ini", huge);

@@ -238,6 +238,52 @@ TEST(SerialLink, CloseRestoresTheSettingsItFound) {
     ::close(watcher);
 }
 
+// Another program left the port in 2 stop bits, RTS/CTS and XON/XOFF (a pseudo-terminal
+// keeps those four); whatever is asked is what the port gets, and what it cannot take
+// is refused rather than sent in some other framing.
+TEST(SerialLink, SetsTheWholeLineWhateverWasLeftOnThePort) {
+    constexpr tcflag_t kLeftOver = CSTOPB | CRTSCTS;
+    struct Case {
+        LineSettings line;
+        tcflag_t controlBits;  // of CSTOPB | CRTSCTS | PARENB
+        tcflag_t inputBits;    // of IXON | IXOFF
+        bool takes;
+    };
+    const Case cases[] = {
+        {{}, 0, 0, true},
+        {{Parity::None, StopBits::Two, FlowControl::RtsCts}, CSTOPB | CRTSCTS, 0, true},
+        {{Parity::None, StopBits::One, FlowControl::XonXoff}, 0, IXON | IXOFF, true},
+        {{Parity::Even, StopBits::One, FlowControl::None}, PARENB, 0, false},  // a pty has no parity
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(DescribeLineSettings(c.line));
+        Pty pty;
+        const int watcher = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(watcher, 0);
+        termios left{};
+        ASSERT_EQ(::tcgetattr(watcher, &left), 0);
+        left.c_cflag |= kLeftOver;
+        left.c_iflag |= IXON | IXOFF;
+        ASSERT_EQ(::tcsetattr(watcher, TCSANOW, &left), 0);
+
+        SerialLink link;
+        EXPECT_EQ(link.OpenDevice(pty.Slave(), 9600, c.line), c.takes);
+        if (c.takes) {
+            termios during{};
+            ASSERT_EQ(::tcgetattr(watcher, &during), 0);
+            EXPECT_EQ(during.c_cflag & (CSTOPB | CRTSCTS | PARENB), c.controlBits);
+            EXPECT_EQ(during.c_iflag & (IXON | IXOFF), c.inputBits);
+            EXPECT_EQ(during.c_cflag & CSIZE, tcflag_t(CS8));
+        } else {
+            EXPECT_EQ(link.LastError().kind, SerialErrorKind::BadSettings);
+            EXPECT_NE(DescribeSerialError(link.LastError()).find("did not take 9600 baud, 8 data bits, even parity"),
+                      std::string::npos)
+                << DescribeSerialError(link.LastError());
+        }
+        ::close(watcher);
+    }
+}
+
 TEST(DescribeSerialError, GivesLinuxAdvice) {
     EXPECT_NE(DescribeSerialError({SerialErrorKind::PermissionDenied, "/dev/ttyUSB0", ""}).find("'dialout' group"),
               std::string::npos);

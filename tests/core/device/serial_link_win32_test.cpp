@@ -168,6 +168,41 @@ TEST_F(SerialLinkWindows, CloseRestoresTheLineSettingsItFound) {
     withPort([](HANDLE, DCB& state) { EXPECT_EQ(state.BaudRate, 4800u); });
 }
 
+// Wine maps the port onto a pseudo-terminal, which keeps stop bits and flow
+// control and has no modem lines: the port must take the whole line, DTR and
+// RTS raised included, and still open.
+TEST_F(SerialLinkWindows, SetsTheWholeLineOnAPortLeftInAnotherSetting) {
+    const std::wstring device = L"\\\\.\\COM" + std::to_wstring(unitPort);
+    const auto state = [&](auto change) {
+        const HANDLE handle = ::CreateFileW(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        DCB dcb{};
+        dcb.DCBlength = sizeof dcb;
+        EXPECT_TRUE(handle != INVALID_HANDLE_VALUE && ::GetCommState(handle, &dcb));
+        change(handle, dcb);
+        ::CloseHandle(handle);
+        return dcb;
+    };
+    state([](HANDLE handle, DCB& dcb) {
+        dcb.StopBits = TWOSTOPBITS;
+        dcb.fOutxCtsFlow = TRUE;
+        dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
+        dcb.fOutX = dcb.fInX = TRUE;
+        EXPECT_TRUE(::SetCommState(handle, &dcb));
+    });
+    SerialLink link;
+    ASSERT_TRUE(link.OpenDevice(ComDevice(unitPort), kUnitBaud)) << DescribeSerialError(link.LastError());
+    // Wine lets a second handle look while the link holds the port.
+    const DCB during = state([](HANDLE, DCB&) {});
+    EXPECT_EQ(during.StopBits, ONESTOPBIT);
+    EXPECT_FALSE(during.fOutxCtsFlow);
+    EXPECT_FALSE(during.fOutX);
+    EXPECT_FALSE(during.fInX);
+    EXPECT_EQ(during.fDtrControl, DWORD(DTR_CONTROL_ENABLE));
+    EXPECT_EQ(during.fRtsControl, DWORD(RTS_CONTROL_ENABLE));
+    EXPECT_TRUE(link.Close());
+}
+
 TEST_F(SerialLinkWindows, HoldsThePortExclusively) {
     SerialLink first, second;
     ASSERT_TRUE(first.OpenDevice(ComDevice(unitPort), kUnitBaud));

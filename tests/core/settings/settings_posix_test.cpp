@@ -5,11 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <utility>
+#include <vector>
 
+#include "core/platform/user_folders.h"
 #include "core/settings/port_setting.h"
 #include "core/settings/profile_file.h"
+#include "core/settings/work_folder.h"
 #include "tests/kill_at_random.h"
 #include "tests/temp_folder.h"
 
@@ -86,6 +91,46 @@ TEST(WritePortNumber, KilledMidWriteLeavesTheOldOrTheNewFileWhole) {
     }
     ASSERT_TRUE(WritePortNumber(path, 9));
     EXPECT_EQ(folder.Entries(), std::set<std::string>{"CVTimerSystem.ini"});
+}
+
+// HOME for the length of a test, with no XDG_CONFIG_HOME to steer past it.
+class HomeFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            if (const char* value = std::getenv(name)) saved.emplace_back(name, value);
+        }
+        ::setenv("HOME", home.Path().c_str(), 1);
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    void TearDown() override {
+        ::unsetenv("HOME");
+        for (const auto& [name, value] : saved) ::setenv(name.c_str(), value.c_str(), 1);
+    }
+
+    TempFolder home;
+    std::vector<std::pair<std::string, std::string>> saved;
+};
+
+TEST_F(HomeFolderTest, DocumentsIsTheFolderUserDirsNamesOrElseHome) {
+    EXPECT_EQ(DocumentsFolder(), home.Path());
+    std::filesystem::create_directory(home.File(".config"));
+    WriteBytes(home.File(".config/user-dirs.dirs"),
+               "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+               "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    const std::string documents = home.File("Dokumente");
+    EXPECT_EQ(DocumentsFolder(), documents);
+    EXPECT_TRUE(std::filesystem::is_directory(documents)) << "a missing Documents folder is made";
+}
+
+TEST_F(HomeFolderTest, AStartFolderWithoutWritePermissionGivesDocuments) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders anyway";
+    TempFolder start;
+    ASSERT_EQ(::chmod(start.Path().c_str(), 0555), 0);
+    const WorkFolder work = ChooseWorkFolder(false, start.Path());
+    ::chmod(start.Path().c_str(), 0700);
+    EXPECT_EQ(work.folder, home.Path());
+    EXPECT_EQ(work.reason, WorkFolder::Reason::StartFolderTakesNoFiles);
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#include "core/settings/work_folder.h"
+
+#include "core/platform/user_folders.h"
+
+namespace cv {
+
+WorkFolder ChooseWorkFolder(bool inDocumentsAsked, const std::string& startFolder) {
+    WorkFolder work{startFolder, WorkFolder::Reason::StartFolder, startFolder};
+    if (!inDocumentsAsked && CanCreateFilesIn(startFolder)) return work;
+    const std::string documents = DocumentsFolder();
+    if (documents.empty()) {
+        work.reason = WorkFolder::Reason::NoDocuments;
+        return work;
+    }
+    work.folder = documents;
+    work.reason = inDocumentsAsked ? WorkFolder::Reason::Asked : WorkFolder::Reason::StartFolderTakesNoFiles;
+    return work;
+}
+
+std::string DescribeWorkFolderChoice(const WorkFolder& work) {
+    switch (work.reason) {
+        case WorkFolder::Reason::StartFolder: return "the folder CV Timer was started in";
+        case WorkFolder::Reason::Asked: return "your Documents folder";
+        case WorkFolder::Reason::StartFolderTakesNoFiles:
+            return "your Documents folder, as " + work.startFolder + ", where CV Timer was started, takes no new files";
+        case WorkFolder::Reason::NoDocuments:
+            return "the folder CV Timer was started in, as your Documents folder could not be found or made";
+    }
+    return {};
+}
+
+}  // namespace cv
