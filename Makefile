@@ -110,8 +110,12 @@ screenshots: build
 screenshots-windows: windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshots-windows $(WINDOWS_BUILD)
 
+# The start-up figures once offscreen and once on X11 (a virtual display).
 bench: build
 	$(BUILD)/bin/bench_send
+	$(BUILD)/bin/bench_port_menu
+	$(BUILD)/bin/bench_start
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/bench_start --platform xcb
 
 install: build
 	cmake --install $(BUILD)

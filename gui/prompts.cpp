@@ -2,7 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
+
+#include "gui/paper_printer.h"
 
 namespace cv {
 
@@ -55,9 +56,6 @@ SaveChangesAnswer DialogPrompts::AskSaveChanges(QWidget* parent, const PromptMes
     }
 }
 
-bool DialogPrompts::AskPrintSetup(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
+bool DialogPrompts::AskPrintSetup(QWidget* parent, PaperPrinter& printer) { return printer.ShowSetupDialog(parent); }
 
 }  // namespace cv

@@ -4,10 +4,11 @@
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
 namespace cv {
+
+class PaperPrinter;
 
 struct PromptMessage {
     enum class Icon { None, Information, Warning };
@@ -38,7 +39,7 @@ public:
     // A modal box with Save, Discard and Cancel buttons.
     virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const PromptMessage& question) = 0;
     // The print dialog for printer; false when the user cancelled.
-    virtual bool AskPrintSetup(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool AskPrintSetup(QWidget* parent, PaperPrinter& printer) = 0;
 };
 
 // The real thing: QMessageBox and QFileDialog.
@@ -48,7 +49,7 @@ public:
     QString AskSavePath(QWidget* parent, const FileDialogRequest& request) override;
     QString AskOpenPath(QWidget* parent, const FileDialogRequest& request) override;
     SaveChangesAnswer AskSaveChanges(QWidget* parent, const PromptMessage& question) override;
-    bool AskPrintSetup(QWidget* parent, QPrinter& printer) override;
+    bool AskPrintSetup(QWidget* parent, PaperPrinter& printer) override;
 };
 
 }  // namespace cv

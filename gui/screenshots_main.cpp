@@ -23,6 +23,7 @@
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
 #include "gui/timer_sheet.h"
+#include "tools/fake_device_tree.h"
 
 namespace {
 
@@ -61,23 +62,16 @@ bool SaveWithPortMenuOpen(cv::TimerSheetDialog& sheet, const QString& path) {
     return Report(picture.save(path), path);
 }
 
-// A /dev tree with two built-in ports and twelve USB adapters, so the Comm Port
-// menu goes on past Port 12 as it does on a desk with many adapters plugged in.
+// A device tree with two built-in ports, USB adapters of two makes and two
+// CDC-ACM devices, so the Comm Port menu goes on past Port 12 as it does on a
+// desk with many adapters plugged in, each named by what it is.
 std::string MakeDeviceTree(const QString& folder) {
-    QDir root(folder);
-    for (const char* uart : {"ttyS0", "ttyS1"}) {
-        root.mkpath(QStringLiteral("sys/class/tty/%1").arg(uart));
-        QFile type(root.filePath(QStringLiteral("sys/class/tty/%1/type").arg(uart)));
-        if (type.open(QIODevice::WriteOnly)) type.write("4\n");
-    }
-    QStringList devices{QStringLiteral("ttyS0"), QStringLiteral("ttyS1")};
-    for (int n = 0; n < 12; ++n) devices << QStringLiteral("ttyUSB%1").arg(n);
-    root.mkpath(QStringLiteral("dev"));
-    for (const QString& device : devices) {
-        QFile node(root.filePath(QStringLiteral("dev/") + device));
-        node.open(QIODevice::WriteOnly);
-    }
-    return folder.toStdString();
+    cv::FakeDeviceTree tree(folder.toStdString());
+    tree.AddUart(0);
+    tree.AddUart(1);
+    for (int n = 0; n < 10; ++n) tree.AddUsbSerial(n, n % 3 == 2 ? cv::ProlificAdapter() : cv::FtdiAdapter());
+    for (int n = 0; n < 2; ++n) tree.AddUsbModem(n, cv::CdcAcmDevice());
+    return tree.Root();
 }
 
 // A send's entry, written as a send writes it but at a fixed time.

@@ -3,10 +3,10 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPrinter>
 #include <QStatusBar>
 
 #include "core/platform/whole_file.h"
+#include "gui/paper_printer.h"
 #include "gui/prompts.h"
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
@@ -43,11 +43,19 @@ QString ExportFailure(const QString& path, const FileReplaceResult& result) {
 void TimerApp::OnPrint() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(LocalPageSize());
-    printer.setDocName(QStringLiteral("Corvellan Timers"));
-    if (!prompts.AskPrintSetup(sheet, printer)) return;
-    if (!PrintTimerPage(printer, PageOf(*sheet))) {
+    QString problem;
+    const std::unique_ptr<PaperPrinter> printer =
+        NewPaperPrinter(QStringLiteral("Corvellan Timers"), LocalPageSize(), problem);
+    if (!printer) {
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Print"),
+                                    QStringLiteral("Printing is not available: %1. File > Export PDF... still makes "
+                                                   "the page as a PDF file.")
+                                        .arg(problem),
+                                    PromptMessage::Icon::Warning});
+        return;
+    }
+    if (!prompts.AskPrintSetup(sheet, *printer)) return;
+    if (!PrintTimerPage(printer->Paper(), PageOf(*sheet))) {
         prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Print"),
                                     QStringLiteral("The printer could not be started."), PromptMessage::Icon::Warning});
     }

@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <vector>
 
 #include "core/timers/clock_text.h"
@@ -191,10 +190,10 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     painter.restore();
 }
 
-bool PrintTimerPage(QPrinter& printer, const TimerPage& page) {
+bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    PaintScaled(painter, printer.resolution() / 72.0, printer.pageRect(QPrinter::Point).size(), page);
+    if (!painter.begin(&paper)) return false;
+    PaintScaled(painter, paper.logicalDpiX() / 72.0, paper.pageLayout().paintRect(QPageLayout::Point).size(), page);
     return painter.end();
 }
 
@@ -206,10 +205,7 @@ QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size) {
     writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(page.title);
     writer.setCreator(QStringLiteral("CV Timer"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return {};
-    PaintScaled(painter, writer.resolution() / 72.0, size.size(QPageSize::Point), page);
-    if (!painter.end()) return {};
+    if (!PrintTimerPage(writer, page)) return {};
     return bytes;
 }
 

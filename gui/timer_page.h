@@ -11,8 +11,8 @@
 
 #include "core/timers/timer_record.h"
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace cv {
 
@@ -28,9 +28,9 @@ QPageSize LocalPageSize();
 // Paints the page into area; the painter's units are points.
 void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page);
 
-// Prints the page on a printer the user has set up. false when the printer
-// cannot be started.
-bool PrintTimerPage(QPrinter& printer, const TimerPage& page);
+// Prints the page on a printer the user has set up, or into a PDF writer whose
+// page size is set. false when the printer cannot be started.
+bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page);
 
 // The page as a one-page PDF file's bytes; empty if it could not be made.
 QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size);

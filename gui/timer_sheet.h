@@ -81,7 +81,7 @@ public:
 
     // The link sends go through (the process-wide one unless a test sets another).
     void SetLink(SerialLink& serialLink) { link = &serialLink; }
-    // Where the Comm Port tips look for devices ("/" unless a test sets a tree).
+    // Where the Comm Port menu looks for devices ("/" unless a test sets a tree).
     void SetPortRoot(std::string root) { portRoot = std::move(root); }
 
     TimerRecords records{};
@@ -122,8 +122,11 @@ private:
     QWidget* BuildBlock(int firstTimer);
     void SetTabOrder();
     void ShowColumn(int timerIndex, const ColumnTexts& texts);
-    // Rebuilds the items above Port 12 and every item's tip from the ports present now.
+    // Rebuilds the items above Port 12 and every item's text and tip from one look
+    // at the ports present now.
     void RefreshPortMenu();
+    // The items above Port 12 for those of `numbers`.
+    void ShowPortItems(const std::vector<int>& numbers);
     QAction* AddPortAction(int number);
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);

@@ -26,7 +26,9 @@ void TimerSheetDialog::LoadPortSetting() {
         promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Unknown Line Setting"),
                                       QString::fromStdString(lineProblem), PromptMessage::Icon::Warning});
     }
-    RefreshPortMenu();
+    // The devices are looked at when the menu is about to open, not before the
+    // window shows: until then the menu offers the ports it always offers.
+    ShowPortItems(MenuPortNumbers({}, portNumber));
     ApplyPortSelection();
 }
 
@@ -62,16 +64,33 @@ QAction* TimerSheetDialog::PortAction(int number) const {
     return nullptr;
 }
 
-void TimerSheetDialog::RefreshPortMenu() {
+void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
     qDeleteAll(morePortItems);
     morePortItems.clear();
-    for (const MenuPort& port : ListMenuPorts(ReadPortOverrides(settingsPath), portNumber, portRoot)) {
-        if (port.number > kPortMenuCount) {
-            if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
-            morePortItems.push_back(AddPortAction(port.number));
-        }
-        const QString tip = QString::fromStdString(DescribeMenuPort(port));
+    for (int number : numbers) {
+        if (number <= kPortMenuCount) continue;
+        if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
+        morePortItems.push_back(AddPortAction(number));
+    }
+}
+
+void TimerSheetDialog::RefreshPortMenu() {
+    const std::vector<MenuPort> ports = ListMenuPorts(ReadPortOverrides(settingsPath), portNumber, portRoot);
+    std::vector<int> numbers;
+    for (const MenuPort& port : ports) numbers.push_back(port.number);
+    ShowPortItems(numbers);
+    for (const MenuPort& port : ports) {
         QAction* item = PortAction(port.number);
+        // The item still begins with "Port n" for keyboard users and screen
+        // readers. The name is not put in the shortcut column (after a tab):
+        // Qt's menus leave a gap there as wide as the longest name.
+        QString text = QStringLiteral("Port %1").arg(port.number);
+        if (!port.name.empty()) {
+            QString name = QString::fromStdString(port.name);
+            text += QStringLiteral(" \u2013 ") + name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        }
+        item->setText(text);
+        const QString tip = QString::fromStdString(DescribeMenuPort(port));
         item->setToolTip(tip);
         item->setStatusTip(tip);
     }

@@ -1,9 +1,11 @@
 # Run by CPack on the staged files, before the package is made: strips the
-# programs the way Debian's own packages are stripped, which also drops the
-# compiler's .comment and .note sections that plain strip leaves.
+# programs and the print module the way Debian's own packages are stripped,
+# which also drops the compiler's .comment and .note sections that plain strip
+# leaves.
 find_program(STRIP strip REQUIRED)
 file(GLOB programs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/usr/bin/*")
-foreach(program IN LISTS programs)
+file(GLOB modules "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/usr/lib/*/cvtimer/*.so")
+foreach(program IN LISTS programs modules)
   execute_process(
     COMMAND ${STRIP} --remove-section=.comment --remove-section=.note --strip-unneeded ${program}
     RESULT_VARIABLE status)

@@ -4,6 +4,8 @@
 #   source scripts/wine-prefix.sh
 #   wine_prefix_start PREFIX    # removes what an interrupted run left, boots, traps EXIT
 #   wine_prefix_add_ports N...  # COMN listed as Windows lists a USB adapter's port
+#   wine_prefix_add_usb_adapter N VID PID SERIAL DESCRIPTION MANUFACTURER
+#                               # COMN named as Windows names a USB serial adapter's port
 #
 # The Wine session (its server and background services) is started apart from
 # whatever runs the programs later: services started by a program would inherit
@@ -65,4 +67,26 @@ wine_prefix_add_ports() {
   wine reg import "$reg" </dev/null >/dev/null 2>&1
   wine_session_stop
   wine_session_start
+}
+
+# The device information Windows keeps for a USB serial adapter on COM<N>, as
+# the Plug and Play manager and the Ports class installer write it: the device
+# instance key Enum\USB\VID_<VID>&PID_<PID>\<SERIAL> with the Ports class and the
+# names Device Manager shows ("USB Serial Port (COM5)"), and PortName in its
+# hardware key, "Device Parameters". Programs find it through SetupAPI's Ports
+# class, as on a real PC. Wine 8's SetupAPI enumerates every instance key whose
+# ClassGUID names the class (it does not tell present devices from absent ones)
+# and opens the hardware key only when it exists; it needs nothing else.
+wine_prefix_add_usb_adapter() {
+  local port=$1 vid=$2 pid=$3 serial=$4 description=$5 manufacturer=$6
+  local reg=$WINEPREFIX/adapter-com$port.reg
+  local key="HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_${vid}&PID_${pid}\\${serial}"
+  {
+    printf 'REGEDIT4\n\n[%s]\n' "$key"
+    printf '"Class"="Ports"\n"ClassGUID"="{4d36e978-e325-11ce-bfc1-08002be10318}"\n'
+    printf '"DeviceDesc"="%s"\n"FriendlyName"="%s (COM%d)"\n"Mfg"="%s"\n' \
+      "$description" "$description" "$port" "$manufacturer"
+    printf '\n[%s\\Device Parameters]\n"PortName"="COM%d"\n' "$key" "$port"
+  } >"$reg"
+  wine reg import "$reg" </dev/null >/dev/null 2>&1
 }

@@ -20,9 +20,11 @@ namespace {
 constexpr const char* kUsage =
     "Usage: cvtimerctl ports\n\n"
     "Lists the ports of CV Timer's Comm Port menu with the serial device each\n"
-    "reaches now and whether it is present: the device named for it in the [Ports]\n"
-    "section of CVTimerSystem.ini in the current folder, or else, on Linux, the\n"
-    "next present device, and on Windows COMn for port n. Port 1 to Port 12 are\n"
+    "reaches now: the device named for it in the [Ports] section of\n"
+    "CVTimerSystem.ini in the current folder, or else, on Linux, the next present\n"
+    "device, and on Windows COMn for port n. Each line says whether the device is\n"
+    "present and, where the system tells, what is plugged in there, for example\n"
+    "\"FT232R USB UART (FTDI)\" or \"USB Serial Port (FTDI)\". Port 1 to Port 12 are\n"
     "always listed, a port above 12 when it reaches a present device (on Windows\n"
     "COM13 and up as Device Manager shows them) or when that file chooses it. The\n"
     "port chosen in that file is marked with '*'.\n\n"
@@ -39,9 +41,9 @@ bool FileExists(const std::string& path) {
 std::vector<std::string> PortRow(const MenuPort& port, bool selected) {
     const std::string marker = selected ? "*" : " ";
     const std::string name = "Port " + std::to_string(port.number);
-    if (!port.lookup.found) return {marker, name, "-", "", "no device"};
+    if (!port.lookup.found) return {marker, name, "-", "", "no device", ""};
     return {marker, name, port.lookup.device, port.lookup.fromSettings ? "(from settings)" : "",
-            port.present ? "present" : "missing"};
+            port.present ? "present" : "missing", port.name};
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include "core/device/port_map.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <string_view>
 #include <utility>
 
 #include <sys/stat.h>
+
+#include "core/device/hardware_name.h"
 
 namespace cv {
 
@@ -33,6 +37,89 @@ bool IsRealUart(const fs::path& root, const std::string& name) {
     return static_cast<bool>(in >> type) && type != 0;
 }
 
+std::atomic<unsigned long> looks{0};
+
+const char* const kGroups[] = {"ttyS", "ttyUSB", "ttyACM"};
+enum Group { kUart, kUsbSerial, kUsbModem, kNoGroup };
+
+Group GroupOf(const std::string& name) {
+    for (int g = kUart; g < kNoGroup; ++g) {
+        long number = 0;
+        if (NumberAfterPrefix(name, kGroups[g], number)) return static_cast<Group>(g);
+    }
+    return kNoGroup;
+}
+
+// The first line of a small sysfs attribute, or "".
+std::string Attribute(const fs::path& file) {
+    char text[256];
+    std::ifstream in(file, std::ios::binary);
+    in.read(text, sizeof text);
+    const std::string_view read(text, static_cast<std::size_t>(in.gcount()));
+    return std::string(read.substr(0, read.find('\n')));
+}
+
+// A USB serial adapter's or modem's tty leads to its USB interface (ttyACM) or to a
+// port below the interface (ttyUSB); the USB device above holds the strings.
+std::string UsbNameFromSysfs(const fs::path& root, const std::string& name) {
+    std::error_code ec;
+    fs::path at = fs::canonical(root / "sys/class/tty" / name / "device", ec);
+    if (ec) return "";
+    for (int up = 0; up < 3 && at.has_relative_path(); ++up, at = at.parent_path()) {
+        if (!fs::exists(at / "idVendor", ec)) continue;
+        const std::string named = UsbDeviceName(Attribute(at / "manufacturer"), Attribute(at / "product"));
+        if (!named.empty()) return named;
+        // A device without strings is at least told apart by its vendor and product IDs.
+        return UsbDeviceName("", "USB device " + Attribute(at / "idVendor") + ":" + Attribute(at / "idProduct"));
+    }
+    return "";
+}
+
+// What the kernel's tty `name` ("ttyUSB0") is, for a tty known to be present.
+std::string NameFromSysfs(const fs::path& root, const std::string& name, Group group) {
+    switch (group) {
+        case kUart:
+            return "built-in serial port";
+        case kUsbSerial:
+        case kUsbModem:
+            return UsbNameFromSysfs(root, name);
+        default:
+            return "";
+    }
+}
+
+// The kernel's name of the tty `device` reaches, links followed; "" when it reaches nothing.
+std::string KernelName(const std::string& device) {
+    std::error_code ec;
+    const fs::path canonical = fs::canonical(device, ec);
+    return ec ? "" : canonical.filename().string();
+}
+
+// Each serial device under root/dev with its group, in counting order.
+std::vector<std::pair<std::string, Group>> ListDevNodes(const fs::path& root) {
+    ++looks;
+    const fs::path dev = root / "dev";
+    std::vector<std::pair<long, std::string>> found[kNoGroup];
+    std::error_code ec;
+    for (fs::directory_iterator it(dev, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const Group group = GroupOf(name);
+        if (group == kNoGroup) continue;
+        if (group == kUart && !IsRealUart(root, name)) continue;
+        std::error_code gone;
+        if (!fs::exists(it->path(), gone)) continue;  // a link to nothing
+        long number = 0;
+        NumberAfterPrefix(name, kGroups[group], number);
+        found[group].emplace_back(number, (dev / name).string());
+    }
+    std::vector<std::pair<std::string, Group>> nodes;
+    for (int g = kUart; g < kNoGroup; ++g) {
+        std::sort(found[g].begin(), found[g].end());
+        for (auto& entry : found[g]) nodes.emplace_back(std::move(entry.second), static_cast<Group>(g));
+    }
+    return nodes;
+}
+
 std::string CanonicalOrAsWritten(const std::string& path) {
     std::error_code ec;
     const fs::path canonical = fs::canonical(path, ec);
@@ -47,7 +134,7 @@ std::map<int, std::string> CountedPorts(const PortOverrides& overrides, const st
     std::map<int, std::string> ports;
     int port = 1;
     for (const std::string& device : present) {
-        if (taken.count(CanonicalOrAsWritten(device)) != 0) continue;
+        if (!taken.empty() && taken.count(CanonicalOrAsWritten(device)) != 0) continue;
         while (overrides.count(port) != 0) ++port;
         ports.emplace(port++, device);
     }
@@ -57,55 +144,75 @@ std::map<int, std::string> CountedPorts(const PortOverrides& overrides, const st
 }  // namespace
 
 std::vector<std::string> ListSerialDevices(const std::string& root) {
-    const fs::path rootPath(root);
-    const fs::path dev = rootPath / "dev";
-    const char* const groups[] = {"ttyS", "ttyUSB", "ttyACM"};
-    std::vector<std::pair<long, std::string>> found[3];
-
-    std::error_code ec;
-    for (fs::directory_iterator it(dev, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        for (int g = 0; g < 3; ++g) {
-            long number = 0;
-            if (!NumberAfterPrefix(name, groups[g], number)) continue;
-            if (g == 0 && !IsRealUart(rootPath, name)) continue;
-            found[g].emplace_back(number, (dev / name).string());
-        }
-    }
-
     std::vector<std::string> devices;
-    for (auto& group : found) {
-        std::sort(group.begin(), group.end());
-        for (auto& entry : group) devices.push_back(std::move(entry.second));
-    }
+    for (auto& node : ListDevNodes(root)) devices.push_back(std::move(node.first));
     return devices;
 }
 
+SerialDeviceScan ScanSerialDevices(const std::string& root) {
+    SerialDeviceScan scan;
+    for (auto& [device, group] : ListDevNodes(root)) {
+        const std::string name = fs::path(device).filename().string();
+        std::string named = NameFromSysfs(root, name, group);
+        if (!named.empty()) scan.names.emplace(name, std::move(named));
+        scan.devices.push_back(std::move(device));
+    }
+    return scan;
+}
+
+std::string DeviceHardwareName(const std::string& device, const std::string& root) {
+    const std::string name = KernelName(device);
+    const Group group = GroupOf(name);
+    if (group == kUart && !IsRealUart(root, name)) return "";
+    return NameFromSysfs(root, name, group);
+}
+
+std::string HardwareNameIn(const SerialDeviceScan& scan, const std::string& device) {
+    // A device as the scan listed it is named by its /dev name; any other path
+    // (a link in /dev/serial/by-id) by what it leads to.
+    const bool listed = std::find(scan.devices.begin(), scan.devices.end(), device) != scan.devices.end();
+    const auto it = scan.names.find(listed ? fs::path(device).filename().string() : KernelName(device));
+    return it == scan.names.end() ? "" : it->second;
+}
+
+unsigned long SerialDeviceLooks() { return looks; }
+
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string& root) {
-    PortLookup lookup;
-    if (port >= 1) {
-        if (const auto it = overrides.find(port); it != overrides.end()) {
+    // A port the settings file names needs no look at the devices.
+    const bool named = port >= 1 && overrides.count(port) != 0;
+    const std::vector<std::string> present = named ? std::vector<std::string>() : ListSerialDevices(root);
+    return FindPortDevicesAmong({port}, overrides, present).front();
+}
+
+std::vector<PortLookup> FindPortDevicesAmong(const std::vector<int>& ports, const PortOverrides& overrides,
+                                             const std::vector<std::string>& present) {
+    const std::map<int, std::string> counted = CountedPorts(overrides, present);
+    std::vector<PortLookup> lookups;
+    for (const int port : ports) {
+        PortLookup& lookup = lookups.emplace_back();
+        const auto named = port >= 1 ? overrides.find(port) : overrides.end();
+        if (named != overrides.end()) {
+            lookup.found = true;
+            lookup.device = named->second;
+            lookup.fromSettings = true;
+        } else if (const auto it = counted.find(port); it != counted.end()) {
             lookup.found = true;
             lookup.device = it->second;
-            lookup.fromSettings = true;
-            return lookup;
+        } else {
+            lookup.reason = "no serial device for port " + std::to_string(port) + " (" +
+                            std::to_string(present.size()) + " found)";
         }
     }
-
-    const std::vector<std::string> present = ListSerialDevices(root);
-    const std::map<int, std::string> counted = CountedPorts(overrides, present);
-    if (const auto it = counted.find(port); it != counted.end()) {
-        lookup.found = true;
-        lookup.device = it->second;
-        return lookup;
-    }
-    lookup.reason = "no serial device for port " + std::to_string(port) + " (" + std::to_string(present.size()) +
-                    " found)";
-    return lookup;
+    return lookups;
 }
 
 std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string& root) {
-    std::map<int, std::string> ports = CountedPorts(overrides, ListSerialDevices(root));
+    return ListPresentPortsAmong(overrides, ListSerialDevices(root));
+}
+
+std::map<int, std::string> ListPresentPortsAmong(const PortOverrides& overrides,
+                                                 const std::vector<std::string>& present) {
+    std::map<int, std::string> ports = CountedPorts(overrides, present);
     for (const auto& [port, device] : overrides) {
         if (port >= 1 && DevicePresent(device)) ports.emplace(port, device);
     }

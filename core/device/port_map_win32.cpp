@@ -1,11 +1,14 @@
 #include "core/device/port_map.h"
 
 #include <windows.h>
+#include <setupapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <utility>
 
+#include "core/device/hardware_name.h"
 #include "core/platform/wide_text.h"
 
 namespace cv {
@@ -28,10 +31,70 @@ int ComNumber(std::string_view name) {
 
 std::string ComDevice(int number) { return std::string(kDevicePrefix) + "COM" + std::to_string(number); }
 
+// n of "\\.\COMn" or "COMn", or 0.
+int ComNumberOfDevice(std::string_view device) {
+    if (device.starts_with(kDevicePrefix)) device.remove_prefix(kDevicePrefix.size());
+    return ComNumber(device);
+}
+
+std::atomic<unsigned long> looks{0};
+
+// The Ports (COM & LPT) device setup class, GUID_DEVCLASS_PORTS of devguid.h.
+constexpr GUID kPortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+
+std::string DeviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property) {
+    std::wstring text(256, L'\0');
+    DWORD type = 0;
+    DWORD needed = 0;
+    while (!::SetupDiGetDeviceRegistryPropertyW(devices, &device, property, &type, reinterpret_cast<BYTE*>(text.data()),
+                                                static_cast<DWORD>(text.size() * sizeof(wchar_t)), &needed)) {
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed / sizeof(wchar_t) <= text.size() ||
+            needed > 65536)
+            return "";
+        text.assign(needed / sizeof(wchar_t) + 1, L'\0');
+    }
+    if (type != REG_SZ) return "";
+    return Utf8FromWide(std::wstring_view(text.c_str()));
+}
+
+// The COM port a device of the Ports class stands for: PortName in its hardware
+// key ("Device Parameters"), where the Ports class installer writes it; 0 for a
+// printer port or a port without one.
+int PortNumberOf(HDEVINFO devices, SP_DEVINFO_DATA& device) {
+    const HKEY key = ::SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_QUERY_VALUE);
+    if (key == INVALID_HANDLE_VALUE) return 0;
+    wchar_t name[64] = {};
+    DWORD size = sizeof name;
+    const LSTATUS status = ::RegGetValueW(key, nullptr, L"PortName", RRF_RT_REG_SZ, nullptr, name, &size);
+    ::RegCloseKey(key);
+    return status == ERROR_SUCCESS ? ComNumber(Utf8FromWide(name)) : 0;
+}
+
+// What Device Manager names each COM port present now, by its number: one
+// pass over the Ports class of the system's device information.
+std::map<int, std::string> NamedComPorts() {
+    std::map<int, std::string> names;
+    const HDEVINFO devices = ::SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE) return names;
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; ::SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        const int number = PortNumberOf(devices, device);
+        if (number == 0) continue;
+        std::string named = ComPortName(DeviceProperty(devices, device, SPDRP_FRIENDLYNAME),
+                                        DeviceProperty(devices, device, SPDRP_DEVICEDESC),
+                                        DeviceProperty(devices, device, SPDRP_MFG));
+        if (!named.empty()) names.emplace(number, std::move(named));
+    }
+    ::SetupDiDestroyDeviceInfoList(devices);
+    return names;
+}
+
 // The n of every COMn the system lists, in order. The list names what CreateFile
 // reaches as \\.\COMn; a USB adapter joins it when plugged in and leaves it when
 // unplugged.
 std::vector<int> ListedComNumbers() {
+    ++looks;
     std::wstring names(1 << 16, L'\0');
     DWORD length = 0;
     // Machines with many drives and volumes can outgrow any first guess.
@@ -59,10 +122,38 @@ std::vector<std::string> ListSerialDevices(const std::string&) {
     return devices;
 }
 
-std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string&) {
+SerialDeviceScan ScanSerialDevices(const std::string& root) {
+    SerialDeviceScan scan;
+    scan.devices = ListSerialDevices(root);
+    for (auto& [number, named] : NamedComPorts()) scan.names.emplace(std::to_string(number), std::move(named));
+    return scan;
+}
+
+std::string DeviceHardwareName(const std::string& device, const std::string&) {
+    const int number = ComNumberOfDevice(device);
+    if (number == 0) return "";
+    const std::map<int, std::string> names = NamedComPorts();
+    const auto it = names.find(number);
+    return it == names.end() ? "" : it->second;
+}
+
+std::string HardwareNameIn(const SerialDeviceScan& scan, const std::string& device) {
+    const auto it = scan.names.find(std::to_string(ComNumberOfDevice(device)));
+    return it == scan.names.end() ? "" : it->second;
+}
+
+unsigned long SerialDeviceLooks() { return looks; }
+
+std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, const std::string& root) {
+    return ListPresentPortsAmong(overrides, ListSerialDevices(root));
+}
+
+std::map<int, std::string> ListPresentPortsAmong(const PortOverrides& overrides,
+                                                 const std::vector<std::string>& present) {
     std::map<int, std::string> ports;
-    for (int number : ListedComNumbers()) {
-        if (overrides.count(number) == 0) ports.emplace(number, ComDevice(number));
+    for (const std::string& device : present) {
+        const int number = ComNumberOfDevice(device);
+        if (number != 0 && overrides.count(number) == 0) ports.emplace(number, device);
     }
     for (const auto& [port, name] : overrides) {
         const std::string device = DeviceFromUserName(name);
@@ -72,19 +163,28 @@ std::map<int, std::string> ListPresentPorts(const PortOverrides& overrides, cons
 }
 
 PortLookup FindPortDevice(int port, const PortOverrides& overrides, const std::string&) {
-    PortLookup lookup;
-    if (port < 1) {
-        lookup.reason = "no serial device for port " + std::to_string(port);
-        return lookup;
+    return FindPortDevicesAmong({port}, overrides, {}).front();
+}
+
+// The list plays no part: every port n is COMn unless the settings say otherwise.
+std::vector<PortLookup> FindPortDevicesAmong(const std::vector<int>& ports, const PortOverrides& overrides,
+                                             const std::vector<std::string>&) {
+    std::vector<PortLookup> lookups;
+    for (const int port : ports) {
+        PortLookup& lookup = lookups.emplace_back();
+        if (port < 1) {
+            lookup.reason = "no serial device for port " + std::to_string(port);
+            continue;
+        }
+        lookup.found = true;
+        if (const auto it = overrides.find(port); it != overrides.end()) {
+            lookup.fromSettings = true;
+            lookup.device = DeviceFromUserName(it->second);
+        } else {
+            lookup.device = ComDevice(port);
+        }
     }
-    lookup.found = true;
-    if (const auto it = overrides.find(port); it != overrides.end()) {
-        lookup.fromSettings = true;
-        lookup.device = DeviceFromUserName(it->second);
-        return lookup;
-    }
-    lookup.device = ComDevice(port);
-    return lookup;
+    return lookups;
 }
 
 std::string DeviceFromUserName(const std::string& name) {

@@ -4,19 +4,28 @@
 
 namespace cv {
 
-std::vector<MenuPort> ListMenuPorts(const PortOverrides& overrides, int chosen, const std::string& root) {
+std::vector<int> MenuPortNumbers(const std::map<int, std::string>& present, int chosen) {
     std::set<int> numbers;
     for (int n = 1; n <= kPortMenuCount; ++n) numbers.insert(n);
-    for (const auto& entry : ListPresentPorts(overrides, root)) {
+    for (const auto& entry : present) {
         if (entry.first > kPortMenuCount) numbers.insert(entry.first);
     }
     if (chosen > kPortMenuCount) numbers.insert(chosen);
+    return {numbers.begin(), numbers.end()};
+}
 
+std::vector<MenuPort> ListMenuPorts(const PortOverrides& overrides, int chosen, const std::string& root) {
+    const SerialDeviceScan scan = ScanSerialDevices(root);
+    const std::map<int, std::string> present = ListPresentPortsAmong(overrides, scan.devices);
+    const std::vector<int> numbers = MenuPortNumbers(present, chosen);
+    const std::vector<PortLookup> lookups = FindPortDevicesAmong(numbers, overrides, scan.devices);
     std::vector<MenuPort> ports;
-    for (int n : numbers) {
-        MenuPort port{n, FindPortDevice(n, overrides, root)};
-        port.present = port.lookup.found && DevicePresent(port.lookup.device);
-        ports.push_back(std::move(port));
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        MenuPort& port = ports.emplace_back();
+        port.number = numbers[i];
+        port.lookup = lookups[i];
+        port.present = present.count(port.number) != 0;
+        if (port.present) port.name = HardwareNameIn(scan, port.lookup.device);
     }
     return ports;
 }

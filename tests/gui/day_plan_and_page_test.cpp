@@ -1,13 +1,15 @@
 // View > Day Plan as the fields are typed, and the printed page exported as
-// a PDF and read back.
+// a PDF, or printed, and read back.
 
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <filesystem>
 
 #include "gui/day_plan_window.h"
+#include "gui/paper_printer.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
@@ -20,6 +22,18 @@ QAction* ViewItem(TimerSheetDialog* sheet, const QString& text) {
         if (a->text() == text) return a;
     }
     return nullptr;
+}
+
+// The text of a PDF file, read back with poppler's pdftotext, a Linux program;
+// a null text on Windows, where only the file itself can be checked.
+void ReadPdf(const std::string& path, QString& text) {
+    ASSERT_TRUE(ReadBytes(path).starts_with("%PDF-")) << path;
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() && QSysInfo::kernelType() == "winnt") return;
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
+    ASSERT_TRUE(reader.waitForFinished(30000)) << "pdftotext (poppler-utils) did not run";
+    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    text = QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 TEST_F(DayPlanAndPageTest, TheDayPlanFollowsTheFieldsAndNamesTheTickUnderThePointer) {
@@ -57,16 +71,9 @@ TEST_F(DayPlanAndPageTest, AnExportedPdfHoldsTheTimersAndTheClashesOnOnePage) {
     ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
     ASSERT_EQ(prompts.fileRequests.back().filter, "PDF (*.pdf)");
 
-    ASSERT_TRUE(ReadBytes(FolderPath("wall.pdf")).starts_with("%PDF-"));
-    // Read back with poppler's pdftotext, a Linux program: on Windows only
-    // the export itself is checked.
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty() && QSysInfo::kernelType() == "winnt")
-        GTEST_SKIP() << "pdftotext reads the page back; Windows has none";
-    QProcess reader;
-    reader.start("pdftotext", {"-layout", QString::fromStdString(FolderPath("wall.pdf")), "-"});
-    ASSERT_TRUE(reader.waitForFinished(30000)) << "pdftotext (poppler-utils) did not run";
-    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
-    QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(ReadPdf(FolderPath("wall.pdf"), text));
+    if (text.isNull()) GTEST_SKIP() << "pdftotext reads the page back; Windows has none";
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "pages";
     text.replace(QRegularExpression("\\s+"), " ");
     for (int t = 0; t < kTimerCount; ++t) {
@@ -75,6 +82,25 @@ TEST_F(DayPlanAndPageTest, AnExportedPdfHoldsTheTimersAndTheClashesOnOnePage) {
     }
     EXPECT_TRUE(text.contains("06:30 AM Hands Washing, Travel Path, Temp Check/PHU")) << text.toStdString();
     EXPECT_TRUE(text.contains("02:45 PM Rest Room Caddy, Fryer Oil Check")) << text.toStdString();
+}
+
+// The printer, loaded when first asked for, made to print into a PDF file as a
+// print dialog's "Print to File" does.
+TEST_F(DayPlanAndPageTest, FilePrintPrintsThePageOnThePrinterSetUp) {
+    const std::string path = FolderPath("printed.pdf");
+    prompts.printSetup = [&](PaperPrinter& printer) {
+        auto* paper = dynamic_cast<QPrinter*>(&printer.Paper());
+        if (!paper) return false;
+        paper->setOutputFormat(QPrinter::PdfFormat);
+        paper->setOutputFileName(QString::fromStdString(path));
+        return true;
+    };
+    FileItem("Print...")->trigger();
+    ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(ReadPdf(path, text));
+    if (text.isNull()) GTEST_SKIP() << "pdftotext reads the page back; Windows has none";
+    EXPECT_TRUE(text.contains("Beef Cookout Check")) << text.toStdString();
 }
 
 TEST_F(DayPlanAndPageTest, AFailedExportSaysWhyAndLeavesNothing) {

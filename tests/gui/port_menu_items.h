@@ -13,7 +13,7 @@ namespace cv {
 inline std::vector<int> MarkedPorts(const TimerSheetDialog& sheet) {
     std::vector<int> marked;
     for (QAction* item : sheet.CommPortMenu()->actions()) {
-        if (item->isChecked()) marked.push_back(item->text().mid(5).toInt());
+        if (item->isChecked()) marked.push_back(item->text().section(QLatin1Char(' '), 1, 1).toInt());
     }
     return marked;
 }

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 
+#include "core/device/port_map.h"
 #include "tests/gui/port_menu_items.h"
 #include "tests/gui/sheet_fixture.h"
+#include "tools/fake_device_tree.h"
 
 namespace cv {
 namespace {
@@ -27,6 +29,26 @@ TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
     EXPECT_EQ(sheet->PortAction(3)->toolTip(), "Port 3: no serial device");
     EXPECT_EQ(sheet->PortAction(3)->statusTip(), sheet->PortAction(3)->toolTip());
     EXPECT_EQ(sheet->PortAction(1)->text(), "Port 1");
+}
+
+// The window shows before anything looks at the devices; opening the menu looks
+// once, and each item then names what is plugged in behind it.
+TEST_F(PortMenuTest, ItemsNameWhatIsPluggedInOnceTheMenuOpensAndNotBefore) {
+    FakeDeviceTree tree(FolderPath("root"));
+    tree.AddUart(0);
+    tree.AddUsbSerial(0, FtdiAdapter());
+    const unsigned long looks = SerialDeviceLooks();
+    OpenSheet();
+    EXPECT_EQ(SerialDeviceLooks(), looks);
+    sheet->SetPortRoot(tree.Root());
+
+    emit sheet->CommPortMenu()->aboutToShow();
+    EXPECT_EQ(SerialDeviceLooks(), looks + 1);
+    const QStringList items = ItemTexts(sheet->CommPortMenu());
+    EXPECT_EQ(items.mid(0, 3), (QStringList{"Port 1 \u2013 built-in serial port",
+                                            "Port 2 \u2013 FT232R USB UART (FTDI)", "Port 3"}));
+    EXPECT_EQ(sheet->PortAction(2)->toolTip(), "Port 2 reaches " + QString::fromStdString(tree.Dev("ttyUSB0")));
+    EXPECT_EQ(MarkedPorts(*sheet), std::vector<int>{1});
 }
 
 // Fourteen USB adapters: Port 13 and Port 14 follow Port 12 while they are

@@ -1,6 +1,7 @@
 // The Comm Port menu on Windows: a COM port numbered above 12, as Windows
-// numbers a newly plugged USB adapter, follows Port 12 and can be chosen.
-// scripts/test-windows lists the units' ports the way Windows lists an adapter's.
+// numbers a newly plugged USB adapter, follows Port 12, says what is plugged in
+// and can be chosen. scripts/test-windows lists the units' ports the way Windows
+// lists an adapter's, and registers the first as an FTDI adapter's.
 
 #include <cstdlib>
 
@@ -22,7 +23,8 @@ TEST_F(PortMenuTest, AComPortAboveTwelveFollowsPortTwelveAndCanBeChosen) {
     const QStringList items = ItemTexts(sheet->CommPortMenu());
     ASSERT_GT(items.size(), kPortMenuCount);
     EXPECT_EQ(items[kPortMenuCount], "-");
-    EXPECT_TRUE(items.contains(QStringLiteral("Port %1").arg(port))) << items.join(' ').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Port %1 \u2013 USB Serial Port (FTDI)").arg(port)))
+        << items.join(' ').toStdString();
     EXPECT_EQ(sheet->PortAction(port)->toolTip(), QStringLiteral("Port %1 reaches COM%1").arg(port));
 
     sheet->PortAction(port)->trigger();

@@ -3,6 +3,7 @@
 // box that would have been shown.
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "gui/prompts.h"
@@ -21,7 +22,7 @@ public:
         nextAnswers.erase(nextAnswers.begin());
         return answer;
     }
-    bool AskPrintSetup(QWidget*, QPrinter&) override { return false; }
+    bool AskPrintSetup(QWidget*, PaperPrinter& printer) override { return printSetup && printSetup(printer); }
 
     // Next paths the file dialogs return; an empty string is a cancel.
     QStringList nextPaths;
@@ -30,6 +31,8 @@ public:
     // Next answers to the unsaved-work question; Cancel once they run out.
     std::vector<SaveChangesAnswer> nextAnswers;
     std::vector<PromptMessage> questions;
+    // Plays the print dialog: sets the printer up and says whether to print. Unset, it cancels.
+    std::function<bool(PaperPrinter&)> printSetup;
 
     QStringList ShownTexts() const {
         QStringList texts;

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,6 +35,21 @@ TEST_F(TimerSheetTest, OpensWithTheDefaultTimersAndNamedFields) {
     EXPECT_EQ(sheet->windowTitle(), "Corvellan Timers[*]");
     EXPECT_FALSE(sheet->isWindowModified());
     EXPECT_FALSE(sheet->windowIcon().isNull());
+}
+
+// Every size offered is drawn from its own rendering, pixel for pixel; a size
+// in between is scaled down from the next larger one.
+TEST_F(TimerSheetTest, TheWindowIconIsSharpAtEverySizeAskedFor) {
+    const QIcon icon = sheet->windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 7);
+    for (const QSize& size : sizes) {
+        const QImage rendered = QImage(QStringLiteral(":/icons/cvtimer-%1.png").arg(size.width()))
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), rendered)
+            << size.width();
+    }
+    EXPECT_EQ(icon.pixmap(QSize(28, 28)).size(), QSize(28, 28));
 }
 
 TEST_F(TimerSheetTest, MenuHoldsEveryCommand) {

@@ -10,6 +10,7 @@
 #include "core/timerfile/timer_file.h"
 #include "tests/golden.h"
 #include "tests/tools/ctl_fixture.h"
+#include "tools/fake_device_tree.h"
 
 namespace cv {
 namespace {
@@ -235,13 +236,9 @@ TEST_F(CtlTest, UsageMistakesExitWithTwoAndHelpWithZero) {
 }
 
 TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
-    namespace fs = std::filesystem;
-    const fs::path root = folder.File("root");
-    fs::create_directories(root / "dev");
-    fs::create_directories(root / "sys/class/tty/ttyS0");
-    WriteFile("root/sys/class/tty/ttyS0/type", "4\n");
-    WriteFile("root/dev/ttyS0", "");
-    WriteFile("root/dev/ttyUSB0", "");
+    FakeDeviceTree tree(folder.File("root"));
+    tree.AddUart(0);
+    tree.AddUsbSerial(0, FtdiAdapter());
     const std::string named = folder.File("named");
     WriteFile("named", "");
     // Port 20 reaches a device, port 30 does not: only port 20 follows Port 12.
@@ -249,14 +246,14 @@ TEST_F(CtlTest, PortsListsWhatEachPortReachesAndMarksTheChosenOne) {
                                        "\nCOM5=" + named + "\nCOM20=" + named + "\nCOM30=" + folder.File("gone") +
                                        "\n");
 
-    const Outcome listed = Run({"ports", "--root", root.string()});
+    const Outcome listed = Run({"ports", "--root", tree.Root()});
     EXPECT_EQ(listed.status, 0) << listed.err;
     const struct {
         std::string prefix;
         std::vector<std::string> words;  // in this order on the line
     } expected[] = {
-        {"   Port 1 ", {(root / "dev/ttyS0").string(), "present"}},
-        {"*  Port 2 ", {(root / "dev/ttyUSB0").string(), "present"}},
+        {"   Port 1 ", {tree.Dev("ttyS0"), "present", "built-in serial port"}},
+        {"*  Port 2 ", {tree.Dev("ttyUSB0"), "present", "FT232R USB UART (FTDI)"}},
         {"   Port 3 ", {folder.File("gone"), "(from settings)", "missing"}},
         {"   Port 4 ", {"-", "no device"}},
         {"   Port 5 ", {named, "(from settings)", "present"}},

@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/temp_folder.h"
+#include "tools/fake_device_tree.h"
+
 namespace cv {
 namespace {
 
@@ -105,6 +108,56 @@ TEST_F(PortMapTest, TheMenuGoesOnPastTwelveForPresentPortsAndTheChosenOne) {
     EXPECT_TRUE(ports[12].present);
     EXPECT_FALSE(ports[13].lookup.found);
     EXPECT_FALSE(ports[13].present);
+}
+
+// A 16550 UART, an FTDI adapter (usb-serial) and a CDC-ACM device, laid out as
+// the kernel lays them out, each named as the one device asked about and as
+// the menu's one look names them.
+TEST(PortNames, EachKindOfSerialDeviceIsNamedFromSysfs) {
+    TempFolder folder;
+    FakeDeviceTree tree(folder.Path());
+    tree.AddUart(0);
+    tree.AddUart(1, false);
+    tree.AddUsbSerial(0, FtdiAdapter());
+    tree.AddUsbModem(0, CdcAcmDevice());
+    tree.AddUsbSerial(1, {"1a86", "7523", "", ""});  // a device without strings
+    const std::string byId = tree.AddByIdLink("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0", "ttyUSB0");
+
+    const std::pair<std::string, std::string> named[] = {
+        {tree.Dev("ttyS0"), "built-in serial port"},
+        {tree.Dev("ttyS1"), ""},  // a placeholder for a UART that is not there
+        {tree.Dev("ttyUSB0"), "FT232R USB UART (FTDI)"},
+        {byId, "FT232R USB UART (FTDI)"},
+        {tree.Dev("ttyACM0"), "STM32 Virtual ComPort (STMicroelectronics)"},
+        {tree.Dev("ttyUSB1"), "USB device 1a86:7523"},
+        {tree.Dev("ttyUSB7"), ""},
+    };
+    for (const auto& [device, name] : named) EXPECT_EQ(DeviceHardwareName(device, tree.Root()), name) << device;
+
+    // Port 1 is the UART, Port 2 the by-id link named in [Ports], so ttyUSB0 counts no more.
+    const std::vector<MenuPort> ports = ListMenuPorts({{2, byId}}, 1, tree.Root());
+    const std::vector<std::string> menuNames = {ports[0].name, ports[1].name, ports[2].name, ports[3].name,
+                                                ports[4].name};
+    EXPECT_EQ(menuNames, (std::vector<std::string>{"built-in serial port", "FT232R USB UART (FTDI)",
+                                                   "USB device 1a86:7523", "STM32 Virtual ComPort (STMicroelectronics)",
+                                                   ""}));
+}
+
+// A link a killed virtual-port tool left in /dev reaches no device: it takes no
+// port number, so the real device after it keeps Port 1, and no item shows it.
+TEST(PortNames, ADanglingLinkInDevIsNoSerialDevice) {
+    TempFolder folder;
+    FakeDeviceTree tree(folder.Path());
+    tree.AddDanglingLink("ttyACM0");
+    tree.AddUsbModem(1, CdcAcmDevice());
+    tree.AddDanglingLink("ttyUSB13");
+
+    EXPECT_EQ(ListSerialDevices(tree.Root()), std::vector<std::string>{tree.Dev("ttyACM1")});
+    EXPECT_EQ(FindPortDevice(1, {}, tree.Root()).device, tree.Dev("ttyACM1"));
+    for (const MenuPort& port : ListMenuPorts({}, 1, tree.Root())) {
+        EXPECT_LE(port.number, kPortMenuCount);
+        EXPECT_NE(port.lookup.device, tree.Dev("ttyACM0")) << port.number;
+    }
 }
 
 }  // namespace

@@ -52,5 +52,22 @@ TEST(PortMapWindows, PortsOfListedComPortsArePresentUnlessTheSettingsSayOtherwis
     EXPECT_EQ(moved.count(13) ? moved.at(13) : "", device);
 }
 
+// scripts/test-windows registers the unit's port in the prefix as Windows
+// registers an FTDI adapter's: Device Manager would show "USB Serial Port (COMn)".
+TEST(PortMapWindows, APortIsNamedFromTheSystemsDeviceInformation) {
+    const char* unitPort = std::getenv("CVTIMER_UNIT_PORT");
+    const char* silentPort = std::getenv("CVTIMER_SILENT_UNIT_PORT");
+    ASSERT_TRUE(unitPort && silentPort) << "run through scripts/wine-run --units";
+    const std::string device = "\\\\.\\COM" + std::string(unitPort);
+
+    EXPECT_EQ(DeviceHardwareName(device), "USB Serial Port (FTDI)");
+    EXPECT_EQ(DeviceHardwareName("com" + std::string(unitPort)), "USB Serial Port (FTDI)");
+    EXPECT_EQ(DeviceHardwareName("\\\\.\\COM199"), "");
+    const SerialDeviceScan scan = ScanSerialDevices();
+    EXPECT_EQ(HardwareNameIn(scan, device), "USB Serial Port (FTDI)");
+    // The silent unit's port is listed, but no device information names it.
+    EXPECT_EQ(HardwareNameIn(scan, "\\\\.\\COM" + std::string(silentPort)), "");
+}
+
 }  // namespace
 }  // namespace cv
