@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/device/background_send.h"
+#include "core/device/port_map.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
@@ -138,6 +139,7 @@ std::string TimerSheetDialog::RecordSend(const SendReport& report) {
     facts.records = records;  // each timer as it was read just before it went out
     facts.portNumber = portNumber;
     facts.devicePath = link->DevicePath();
+    facts.deviceName = DeviceHardwareName(facts.devicePath, portRoot);
     facts.source = {sourceFile, HasUnsavedChanges()};
     facts.settingsFolder = FolderOfFile(settingsPath);
     return cv::RecordSend(facts).problem;

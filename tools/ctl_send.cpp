@@ -111,6 +111,7 @@ void RecordThisSend(const SendReport& report, const TimerRecords& records, const
     facts.records = records;
     facts.portNumber = target.devicePath.empty() ? target.portNumber : 0;
     facts.devicePath = link.DevicePath();
+    facts.deviceName = DeviceHardwareName(facts.devicePath);
     facts.source.filePath = AbsolutePath(path);
     facts.settingsFolder = StartFolder();
     const SendLogWrite record = RecordSend(facts);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "core/device/serial_link.h"
+#include "core/record/send_log.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
@@ -120,6 +121,11 @@ TEST_F(SendTimersWindowsTest, AFullAndAPartialSendAreReadBackByCvtimerctlSent) {
     EXPECT_TRUE(partial[2].endsWith(", typed on the sheet: its settings went without acknowledgement"))
         << partial[2].toStdString();
     EXPECT_TRUE(partial[3].endsWith("not known: no send recorded here")) << partial[3].toStdString();
+    // The healthy unit's port is an FTDI adapter's, as the system names it.
+    const std::vector<SendEntry> record = ReadSendLog(SendLogPathIn(folder.Path())).content.entries;
+    ASSERT_EQ(record.size(), 2u);
+    EXPECT_EQ(record[0].device, "COM" + std::string(std::getenv("CVTIMER_UNIT_PORT")));
+    EXPECT_EQ(record[0].deviceName, "USB Serial Port (FTDI)");
     const QStringList history = Ctl({"sent", "--history"});
     ASSERT_GE(history.size(), 3);
     EXPECT_TRUE(history[1].contains("typed on the sheet  Unable to Send Timers to Corvellan.")) << history[1].toStdString();
