@@ -121,19 +121,6 @@ TEST_F(SentToUnitTest, AWrongAnswerToTimerThreesNameAfterAFullSendOfAnotherFile)
     EXPECT_TRUE(sends[1].contains("default.csv  Timers Sent to Corvellan")) << sends[1].toStdString();
 }
 
-TEST_F(SentToUnitTest, AfterASilentUnitTimerOneIsNotKnownAndTheRestAsBefore) {
-    Send();
-    unit.SetBehaviour({.silentFrom = 1});
-    Send();
-    Window();
-    EXPECT_EQ(Marks(0), All(FieldMatch::NotKnown));
-    EXPECT_EQ(Marks(1), All(FieldMatch::Same));
-    EXPECT_TRUE(prompts.shown[0].detail.endsWith(
-        "The unit took none of the timers; whether it took Timer 1's settings and name is not known. "
-        "Timers 2 to 10 were not sent. View > Sent to Unit shows what the unit holds now."))
-        << prompts.shown[0].detail.toStdString();
-}
-
 TEST_F(SentToUnitTest, ARecordThatCannotBeWrittenNeverStopsTheSend) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders anyway";
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0500), 0);

@@ -1,9 +1,7 @@
-// What only POSIX systems show of the record of sends: a read-only folder,
-// a process killed mid-append or mid-trim, and the offset of a time zone.
+// What only POSIX systems show of the record of sends: a process killed
+// mid-append or mid-trim, and the offset of a time zone.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -18,20 +16,6 @@ namespace cv {
 namespace {
 
 using namespace record_test;
-
-TEST(SendLog, AReadOnlyFolderKeepsTheRecordOutAndSaysWhy) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders anyway";
-    TempFolder folder;
-    SendFacts facts = Facts(AllSent(), DefaultTimers());
-    facts.settingsFolder = folder.Path();
-    ASSERT_EQ(::chmod(folder.Path().c_str(), 0500), 0);
-    const SendLogWrite write = RecordSend(facts);
-    ASSERT_EQ(::chmod(folder.Path().c_str(), 0700), 0);
-    EXPECT_FALSE(write.written);
-    EXPECT_EQ(write.problem, "This send could not be added to the record of sends, " + SendLogPathIn(folder.Path()) +
-                                 ": Permission denied.");
-    EXPECT_TRUE(folder.Entries().empty());
-}
 
 // After every kill the file holds the entries appended so far, each whole,
 // byte for byte, and in order, with at most torn starts of entries between

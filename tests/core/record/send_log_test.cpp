@@ -142,17 +142,5 @@ TEST(SendLog, ARecordThatCannotBeWrittenOrReadSaysWhy) {
     EXPECT_TRUE(folderRead.problem.starts_with("The record of sends, " + folder.Path() + ", cannot be read: "));
 }
 
-TEST(SendLog, RecordSendStampsTheEntryWithTheTimeAndTheUser) {
-    TempFolder folder;
-    SendFacts facts = Facts(AllSent(), DefaultTimers());
-    facts.settingsFolder = folder.Path();
-    ASSERT_TRUE(RecordSend(facts).written);
-    const SendLogRead read = ReadSendLog(SendLogPathIn(folder.Path()));
-    ASSERT_EQ(read.content.entries.size(), 1u);
-    EXPECT_TRUE(IsTimeStamp(read.content.entries[0].when));
-    EXPECT_FALSE(read.content.entries[0].user.empty());
-    EXPECT_EQ(read.content.entries[0].outcome, "Timers Sent to Corvellan");
-}
-
 }  // namespace
 }  // namespace cv
