@@ -43,7 +43,7 @@ test-asan: deps
 # The file, permission and device tests again as user nobody (when run as
 # root), then every checked-in fuzz input run again and each target fuzzed briefly.
 test-trust: build
-	scripts/test-unprivileged $(BUILD)/bin test_timerfile test_settings test_device test_tools test_gui
+	scripts/test-unprivileged $(BUILD)/bin test_timerfile test_settings test_device test_record test_tools test_gui
 	$(MAKE) fuzz-build
 	scripts/run-fuzz --recheck $(FUZZ_BUILD) 8
 

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "core/device/serial_link.h"
 #include "core/device/timer_messages.h"
 #include "core/device/timer_transfer.h"
+#include "core/record/send_log.h"
 #include "core/timers/timer_table.h"
 #include "tools/simulated_unit.h"
 
@@ -33,6 +36,7 @@ struct SendRun {
     double wallSeconds = 0;
     double processCpuSeconds = 0;  // every thread, the unit's included
     double senderCpuSeconds = 0;   // the thread that runs SendTimers alone
+    double recordSeconds = 0;      // appending the entry to the record of sends, when asked
 };
 
 double CpuSeconds(clockid_t clock) {
@@ -59,7 +63,10 @@ std::size_t LineBytes(const cv::TimerRecords& records) {
 
 // One whole send to a fresh unit on a fresh link; the link is opened before
 // the clock starts, so the figure is the transfer and not the device open.
-std::optional<SendRun> RunSend(const cv::UnitBehaviour& behaviour, const cv::TimerRecords& records) {
+// With a recordFolder the send's entry is appended to the record of sends
+// there before the clock stops, as every send of the program does.
+std::optional<SendRun> RunSend(const cv::UnitBehaviour& behaviour, const cv::TimerRecords& records,
+                               const std::string& recordFolder = "") {
     cv::SimulatedUnit unit(behaviour);
     std::string error;
     if (!unit.Start(&error)) {
@@ -80,6 +87,15 @@ std::optional<SendRun> RunSend(const cv::UnitBehaviour& behaviour, const cv::Tim
     const double sender0 = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     const Clock::time_point start = Clock::now();
     run.report = cv::SendTimers(link, target, resetPending, [&](int i) { return records[i]; });
+    if (!recordFolder.empty()) {
+        const Clock::time_point recordStart = Clock::now();
+        cv::SendFacts facts{run.report, records, 0, unit.DevicePath(), "", {}, recordFolder};
+        if (const cv::SendLogWrite write = cv::RecordSend(facts); !write.written) {
+            std::fprintf(stderr, "bench_send: %s\n", write.problem.c_str());
+            return std::nullopt;
+        }
+        run.recordSeconds = Seconds(Clock::now() - recordStart).count();
+    }
     run.wallSeconds = Seconds(Clock::now() - start).count();
     run.senderCpuSeconds = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - sender0;
     run.processCpuSeconds = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - process0;
@@ -100,14 +116,17 @@ Spread SpreadOf(std::vector<double> values) {
     return {median, values.front(), values.back()};
 }
 
-// Runs `runs` sends that must all deliver the whole sheet; their wall times,
-// or nothing when one did not.
+// Runs `runs` sends that must all deliver the whole sheet; their wall times
+// (and, when recording, the record's share in recordSeconds), or nothing when
+// one did not.
 std::optional<std::vector<double>> TimeWholeSends(const cv::UnitBehaviour& behaviour, int runs,
-                                                  const cv::TimerRecords& records, const char* what) {
+                                                  const cv::TimerRecords& records, const char* what,
+                                                  const std::string& recordFolder = "",
+                                                  std::vector<double>* recordSeconds = nullptr) {
     const std::size_t expected = 2 * cv::kTimerCount;
     std::vector<double> seconds;
     for (int i = 0; i < runs; ++i) {
-        const std::optional<SendRun> run = RunSend(behaviour, records);
+        const std::optional<SendRun> run = RunSend(behaviour, records, recordFolder);
         if (!run) return std::nullopt;
         if (!run->report.AllSent() || run->messagesSeen != expected) {
             std::fprintf(stderr, "bench_send: the send to the %s did not go through: %s\n", what,
@@ -117,9 +136,28 @@ std::optional<std::vector<double>> TimeWholeSends(const cv::UnitBehaviour& behav
             return std::nullopt;
         }
         seconds.push_back(run->wallSeconds);
+        if (recordSeconds) recordSeconds->push_back(run->recordSeconds);
     }
     return seconds;
 }
+
+// A folder of the run's own on the disk that holds the temporary folder, so
+// that the record's sync costs what it costs there.
+class RecordFolder {
+public:
+    RecordFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "cvtimer-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data())) path_ = pattern;
+    }
+    ~RecordFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 }  // namespace
 
@@ -135,11 +173,25 @@ int main() {
         TimeWholeSends(cv::UnitBehaviour{}, kPacedRuns, records, "unpaced unit");
     if (!unpaced) return 1;
 
+    const RecordFolder folder;
+    if (folder.Path().empty()) {
+        std::fprintf(stderr, "bench_send: cannot make a folder for the record of sends\n");
+        return 1;
+    }
+    std::vector<double> appends;
+    const std::optional<std::vector<double>> recorded = TimeWholeSends(
+        cv::UnitBehaviour{.baud = cv::kUnitBaud}, kPacedRuns, records, "paced unit", folder.Path(), &appends);
+    if (!recorded) return 1;
+
     const Spread p = SpreadOf(*paced);
+    const Spread r = SpreadOf(*recorded);
     const Spread u = SpreadOf(*unpaced);
     std::printf("send of the default sheet at %d baud: %.3f s median (%d runs, %.3f..%.3f), "
                 "line time %.3f s (%zu bytes) -> ratio %.2f\n",
                 cv::kUnitBaud, p.median, kPacedRuns, p.min, p.max, lineSeconds, lineBytes, p.median / lineSeconds);
+    std::printf("the same with the record of sends on: %.3f s median (%d runs, %.3f..%.3f) -> ratio %.2f;\n"
+                "  of which appending and syncing the entry after the last acknowledgement: %.4f s median\n",
+                r.median, kPacedRuns, r.min, r.max, r.median / lineSeconds, SpreadOf(appends).median);
     std::printf("unpaced unit: %.4f s median (%d runs, %.4f..%.4f), our own overhead\n", u.median, kPacedRuns,
                 u.min, u.max);
 

@@ -5,14 +5,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "core/timers/clock_text.h"
 #include "gui/day_plan_picture.h"
+#include "gui/window_placement.h"
 
 namespace cv {
 
@@ -113,35 +112,7 @@ void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
     view->SetPicture(std::move(picture));
 }
 
-void DayPlanWindow::ShowBeside(const QWidget& beside) {
-    if (!isVisible()) {
-        const QRect sheet = beside.frameGeometry();
-        const QRect screen = beside.screen() ? beside.screen()->availableGeometry() : QRect();
-        resize(screen.isValid() ? sizeHint().boundedTo(screen.size()) : sizeHint());
-        if (screen.isValid()) move(PlaceBeside(sheet, screen));
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
-// To the right or left of the sheet, narrowed to the room there when need
-// be; below it when neither side has room; otherwise as near as the screen
-// allows.
-QPoint DayPlanWindow::PlaceBeside(const QRect& sheet, const QRect& screen) {
-    constexpr int kGap = 8;
-    const int roomRight = screen.right() - sheet.right() - kGap;
-    const int roomLeft = sheet.left() - screen.left() - kGap;
-    const int room = std::max(roomRight, roomLeft);
-    const int top = std::clamp(sheet.top(), screen.top(), std::max(screen.top(), screen.bottom() - height()));
-    if (room >= minimumSizeHint().width()) {
-        resize(std::min(width(), room), height());
-        return {roomRight >= roomLeft ? sheet.right() + kGap : sheet.left() - kGap - width(), top};
-    }
-    const int left = std::clamp(sheet.left(), screen.left(), std::max(screen.left(), screen.right() - width()));
-    if (sheet.bottom() + kGap + height() <= screen.bottom()) return {left, sheet.bottom() + kGap};
-    return {std::max(screen.left(), screen.right() - width()), top};
-}
+void DayPlanWindow::ShowBeside(const QWidget& beside) { ShowWindowBeside(*this, beside); }
 
 QString DayPlanWindow::ListedText() const { return list->toPlainText(); }
 

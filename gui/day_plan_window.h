@@ -31,8 +31,6 @@ public:
     QString TipAt(const QPoint& point) const;
 
 private:
-    QPoint PlaceBeside(const QRect& sheet, const QRect& screen);
-
     DayPlanView* view = nullptr;
     QLabel* summary = nullptr;
     QPlainTextEdit* list = nullptr;

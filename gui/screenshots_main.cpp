@@ -15,6 +15,11 @@
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
 #include "gui/prompts.h"
+#include "gui/sent_to_unit_window.h"
+#include "core/record/send_log.h"
+#include "core/settings/port_setting.h"
+#include "core/timerfile/timer_file_io.h"
+#include "core/timers/timer_table.h"
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
 #include "gui/timer_sheet.h"
@@ -67,6 +72,55 @@ std::string MakeDeviceTree(const QString& folder) {
     for (int n = 0; n < 10; ++n) tree.AddUsbSerial(n, n % 3 == 2 ? cv::ProlificAdapter() : cv::FtdiAdapter());
     for (int n = 0; n < 2; ++n) tree.AddUsbModem(n, cv::CdcAcmDevice());
     return tree.Root();
+}
+
+// A send's entry, written as a send writes it but at a fixed time.
+void RecordSend(const cv::TimerSheetDialog& sheet, const cv::SendReport& report, const char* when, const char* user) {
+    cv::SendFacts facts;
+    facts.report = report;
+    facts.records = sheet.records;
+    facts.portNumber = 1;
+    facts.devicePath = "/dev/ttyUSB0";
+    facts.source.filePath = sheet.sourceFile;
+    cv::AppendSendEntry(cv::SendLogPathIn(cv::FolderOfFile(sheet.settingsPath)), cv::MakeSendEntry(facts, when, user));
+}
+
+// View > Sent to Unit after breakfast.csv went out whole at 05:40 and lunch.csv
+// stopped at 10:55 on Timer 3's name (the unit answered "x"); on the sheet
+// lunch, with Timer 2's snooze time typed anew since.
+bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sheet, const QString& folder,
+                                     const QString& path) {
+    cv::TimerRecords breakfast;
+    for (int i = 0; i < cv::kTimerCount; ++i) breakfast[i] = cv::RecordFromTexts(cv::DefaultColumnTexts(i));
+    cv::TimerRecords lunch = breakfast;
+    for (cv::TimerRecord& timer : lunch) {
+        timer.name = "Lunch " + timer.name.substr(0, 13);
+        timer.startTime += 300;
+    }
+    const QString breakfastFile = QDir(folder).filePath(QStringLiteral("breakfast.csv"));
+    const QString lunchFile = QDir(folder).filePath(QStringLiteral("lunch.csv"));
+    cv::WriteTimerFile(QDir::toNativeSeparators(breakfastFile).toStdString(), breakfast);
+    cv::WriteTimerFile(QDir::toNativeSeparators(lunchFile).toStdString(), lunch);
+
+    sheet.SelectPort(1);
+    app.OpenTimerFile(breakfastFile);
+    cv::SendReport whole;
+    whole.sentCount = cv::kTimerCount;
+    RecordSend(sheet, whole, "2026-03-14 05:40:12 +01:00", "anna");
+    app.OpenTimerFile(lunchFile);
+    cv::SendReport partial;
+    partial.sentCount = 2;
+    partial.failedIndex = 2;
+    partial.failure.failedAt = cv::TimerSendResult::Stage::Name;
+    partial.failure.settings = {cv::AckOutcome::Acknowledged, 'g', {}, true};
+    partial.failure.name = {cv::AckOutcome::WrongAnswer, 'x', {}, true};
+    RecordSend(sheet, partial, "2026-03-14 10:55:03 +01:00", "ben");
+
+    sheet.Field(1, cv::TimerField::SnoozeTime)->setText(QStringLiteral("10"));
+    app.OnSentToUnit();
+    cv::SentToUnitWindow& window = *app.SentToUnit();
+    window.resize(window.sizeHint());
+    return Save(window, path);
 }
 
 }  // namespace
@@ -124,5 +178,7 @@ int main(int argc, char* argv[]) {
     sheet.Field(6, cv::TimerField::Name)->setText(QStringLiteral("Fries {large}"));
     sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
+    ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
+                                               out.filePath(QStringLiteral("sent-to-unit.png")));
     return ok ? 0 : 1;
 }

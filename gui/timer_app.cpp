@@ -4,7 +4,10 @@
 
 #include "core/settings/port_setting.h"
 #include "gui/about_dialog.h"
+#include "core/device/port_map.h"
+#include "core/record/send_log.h"
 #include "gui/day_plan_window.h"
+#include "gui/sent_to_unit_window.h"
 #include "gui/program_icon.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
@@ -33,6 +36,10 @@ TimerSheetDialog& TimerApp::CreateSheet() {
     connect(sheet, &TimerSheetDialog::exportPdfRequested, this, &TimerApp::OnExportPdf);
     connect(sheet, &TimerSheetDialog::dayPlanRequested, this, &TimerApp::OnDayPlan);
     connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::RefreshDayPlan);
+    connect(sheet, &TimerSheetDialog::sentToUnitRequested, this, &TimerApp::OnSentToUnit);
+    connect(sheet, &TimerSheetDialog::portSelected, this, &TimerApp::ReadSentToUnitAgain);
+    connect(sheet, &TimerSheetDialog::sendFinished, this, &TimerApp::ReadSentToUnitAgain);
+    connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::CompareSentToUnit);
     connect(sheet, &TimerSheetDialog::aboutRequested, this, &TimerApp::OnAbout);
     return *sheet;
 }
@@ -68,6 +75,32 @@ FileDialogRequest TimerApp::InDialogFolder(FileDialogRequest request) const {
 
 void TimerApp::RefreshDayPlan() {
     if (dayPlan && dayPlan->isVisible() && currentSheet) dayPlan->ShowPlan(currentSheet->TimersOnSheet());
+}
+
+void TimerApp::OnSentToUnit() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    // A child of the sheet, like the day plan.
+    if (!sentToUnit) sentToUnit = new SentToUnitWindow(sheet);
+    FillSentToUnit(*sheet);
+    sentToUnit->ShowBeside(*sheet);
+}
+
+SentToUnitWindow* TimerApp::SentToUnit() const { return sentToUnit; }
+
+void TimerApp::ReadSentToUnitAgain() {
+    if (sentToUnit && sentToUnit->isVisible() && currentSheet) FillSentToUnit(*currentSheet);
+}
+
+void TimerApp::FillSentToUnit(const TimerSheetDialog& sheet) {
+    const PortLookup lookup = FindPortDevice(sheet.portNumber, ReadPortOverrides(sheet.settingsPath));
+    sentToUnit->ShowUnit(SendLogPathIn(FolderOfFile(sheet.settingsPath)), sheet.portNumber,
+                         lookup.found ? DisplayDeviceName(lookup.device) : std::string());
+    sentToUnit->CompareWith(sheet.TimersOnSheet());
+}
+
+void TimerApp::CompareSentToUnit() {
+    if (sentToUnit && sentToUnit->isVisible() && currentSheet) sentToUnit->CompareWith(currentSheet->TimersOnSheet());
 }
 
 void TimerApp::OnAbout() {

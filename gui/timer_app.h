@@ -16,6 +16,7 @@ namespace cv {
 
 class DayPlanWindow;
 class Prompts;
+class SentToUnitWindow;
 struct FileDialogRequest;
 class TimerSheetDialog;
 
@@ -40,6 +41,7 @@ public:
     // The running sheet, through which the file commands reach the timers.
     TimerSheetDialog* CurrentSheet() const { return currentSheet.get(); }
     DayPlanWindow* DayPlan() const;
+    SentToUnitWindow* SentToUnit() const;
 
     // File > Save; true once the file is written.
     bool SaveTimerFile();
@@ -57,6 +59,9 @@ public:
     bool OfferToSaveChanges();
 
     void OnDayPlan();
+    // View > Sent to Unit: beside the sheet, for the port chosen; read again
+    // when the port changes or a send is over, compared again as fields change.
+    void OnSentToUnit();
     void OnPrint();
     void OnExportPdf();
     void OnAbout();
@@ -64,6 +69,9 @@ public:
 private:
     void RememberFile(const QString& path);
     void RefreshDayPlan();
+    void ReadSentToUnitAgain();
+    void FillSentToUnit(const TimerSheetDialog& sheet);
+    void CompareSentToUnit();
     // request, opening where the user last was.
     FileDialogRequest InDialogFolder(FileDialogRequest request) const;
 
@@ -72,6 +80,7 @@ private:
     QString lastFileFolder;
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
+    QPointer<SentToUnitWindow> sentToUnit;
 };
 
 }  // namespace cv

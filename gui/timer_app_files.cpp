@@ -103,6 +103,7 @@ void TimerApp::RememberFile(const QString& path) {
     TimerSheetDialog* sheet = currentSheet.get();
     const QFileInfo file(path);
     sheet->SetFileName(file.fileName());
+    sheet->sourceFile = CorePath(file.absoluteFilePath());
     lastFileFolder = file.absolutePath();
     // The list outlives this run and its current folder, so it holds full paths.
     RememberRecentFile(sheet->settingsPath, CorePath(file.absoluteFilePath()));

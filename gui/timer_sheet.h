@@ -28,6 +28,7 @@ namespace cv {
 class BackgroundSend;
 class Prompts;
 class SerialLink;
+struct SendReport;
 
 class TimerSheetDialog : public QDialog {
     Q_OBJECT
@@ -86,6 +87,7 @@ public:
     TimerRecords records{};
     std::uint16_t portNumber = 1;
     const std::string settingsPath;
+    std::string sourceFile;  // the timer file last loaded or saved, in full; "" before any
     bool linkReset = false;  // a different port was chosen since the link opened
 
 signals:
@@ -95,6 +97,11 @@ signals:
     void printRequested();
     void exportPdfRequested();
     void dayPlanRequested();
+    void sentToUnitRequested();
+    // A port was chosen from the Comm Port menu.
+    void portSelected();
+    // A send is over and its entry is in the record of sends (or could not be).
+    void sendFinished();
     void recentFileChosen(const QString& path);
     // Sent once the drop itself is over, so any question it raises does not
     // hold up the program the file came from.
@@ -126,6 +133,8 @@ private:
     void ShowFieldReading(int timerIndex, TimerField field);
     void UpdateTitle();
     QString DroppedFile(const QMimeData* data) const;
+    // Adds the send's entry to the record of sends; what went wrong, if anything.
+    std::string RecordSend(const SendReport& report);
     bool TakeDrag(QEvent* event);
 
     Prompts& promptsRef;

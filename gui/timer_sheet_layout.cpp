@@ -48,6 +48,7 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
 
     QMenu* view = bar->addMenu(QStringLiteral("View"));
     view->addAction(QStringLiteral("Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
+    view->addAction(QStringLiteral("Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->addAction(QStringLiteral("About"), this, &TimerSheetDialog::aboutRequested);

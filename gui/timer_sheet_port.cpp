@@ -37,6 +37,7 @@ void TimerSheetDialog::SelectPort(int port) {
     if (port != portNumber) linkReset = true;
     portNumber = static_cast<std::uint16_t>(port);
     ApplyPortSelection();
+    emit portSelected();
 }
 
 void TimerSheetDialog::ApplyPortSelection() {

@@ -12,9 +12,12 @@
 #include <string>
 
 #include "core/device/background_send.h"
+#include "core/device/port_map.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
+#include "core/record/send_log.h"
+#include "core/settings/port_setting.h"
 #include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
 #include "gui/prompts.h"
@@ -97,6 +100,10 @@ void TimerSheetDialog::OnSendTimers() {
         report = send.Report();
     }
     sending = false;
+    // Written before anything else happens, a close included: the unit has
+    // what it has whether or not the window stays.
+    const std::string recordProblem = RecordSend(report);
+    emit sendFinished();
 
     if (closeAfterSend) {
         // The close may still be refused (unsaved changes, Cancel); the
@@ -112,14 +119,30 @@ void TimerSheetDialog::OnSendTimers() {
                                       QString::fromStdString(DescribeSerialError(report.failure.openError)),
                                       PromptMessage::Icon::Warning});
     }
+    const QString recordNote = QString::fromStdString(recordProblem);
     if (report.AllSent()) {
-        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Timers Sent to Corvellan"), QString(),
+        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Timers Sent to Corvellan"), recordNote,
                                       PromptMessage::Icon::Information});
-    } else {
-        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
-                                      QString::fromStdString(DescribeSendFailure(report.failedIndex, report.failure)),
-                                      PromptMessage::Icon::Warning});
+        return;
     }
+    QStringList detail{QString::fromStdString(DescribeSendFailure(report.failedIndex, report.failure))};
+    if (const std::string took = DescribeWhatTheUnitTook(report); !took.empty())
+        detail << QString::fromStdString(took) + QStringLiteral(" View > Sent to Unit shows what the unit holds now.");
+    if (!recordNote.isEmpty()) detail << recordNote;
+    promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+                                  detail.join(QStringLiteral("\n\n")), PromptMessage::Icon::Warning});
+}
+
+std::string TimerSheetDialog::RecordSend(const SendReport& report) {
+    SendFacts facts;
+    facts.report = report;
+    facts.records = records;  // each timer as it was read just before it went out
+    facts.portNumber = portNumber;
+    facts.devicePath = link->DevicePath();
+    facts.deviceName = DeviceHardwareName(facts.devicePath, portRoot);
+    facts.source = {sourceFile, HasUnsavedChanges()};
+    facts.settingsFolder = FolderOfFile(settingsPath);
+    return cv::RecordSend(facts).problem;
 }
 
 void TimerSheetDialog::CancelSend() {

@@ -66,7 +66,8 @@ function(CommandSection out name)
     elseif(mode STREQUAL "options" AND line MATCHES "^  +([^ ]+( [^ ]+)?)  +(.*)$")
       string(APPEND roff ".TP\n.B ${CMAKE_MATCH_1}\n${CMAKE_MATCH_3}\n")
     elseif(mode STREQUAL "options")
-      string(APPEND roff "${line}\n")  # an option's wrapped description
+      string(STRIP "${line}" line)  # an option's wrapped description, without the help's indent
+      string(APPEND roff "${line}\n")
     else()
       string(STRIP "${line}" line)
       string(APPEND roff "${line}\n")

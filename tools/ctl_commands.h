@@ -19,6 +19,9 @@ int RunPlan(int argc, char** argv);
 // Sends the ten timers of a timer file to the unit, printing each step.
 int RunSend(int argc, char** argv);
 
+// Prints what the unit holds as far as the record of sends knows, or the sends.
+int RunSent(int argc, char** argv);
+
 // Lists the Comm Port numbers with the device each reaches now.
 int RunPorts(int argc, char** argv);
 

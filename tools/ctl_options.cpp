@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/settings/port_setting.h"
+#include "tools/unit_messages.h"
 
 namespace cv {
 
@@ -46,11 +47,36 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
+std::string DisplayTimerName(const std::string& name) {
+    const std::string trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
+    const std::string shown = EscapeForDisplay(trimmed);
+    if (trimmed.empty() || trimmed.front() == ' ') return "\"" + shown + "\"";
+    return shown;
+}
+
 bool WarnIfSettingsUnread(const std::string& settingsPath) {
     const std::string problem = DescribeSettingsFileProblem(settingsPath);
     if (problem.empty()) return false;
     std::fprintf(stderr, "cvtimerctl: %s\n", problem.c_str());
     return true;
+}
+
+int TakeUnitOption(ArgumentReader& arguments, std::string_view option, const char* command, const char* usage,
+                   UnitOptions& unit) {
+    if (option != "--port" && option != "--device") return -2;
+    const std::optional<std::string_view> value = arguments.TakeValue();
+    if (!value || value->empty()) return UsageError(command, std::string(option) + " needs a value", usage);
+    if (option == "--port") {
+        const std::optional<int> port = ParseCount(*value);
+        if (!port || *port < 1 || *port > 0xFFFF)
+            return UsageError(command, "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
+                              usage);
+        unit.port = *port;
+    } else {
+        unit.device = std::string(*value);
+    }
+    if (unit.port && unit.device) return UsageError(command, "give --port or --device, not both", usage);
+    return -1;
 }
 
 int UsageError(const char* command, const std::string& message, const char* usage) {

@@ -47,6 +47,18 @@ inline bool IsHelpOption(std::string_view name) { return name == "--help" || nam
 // A non-negative decimal number with nothing around it.
 std::optional<int> ParseCount(std::string_view text);
 
+// Where a command talks to the unit: "--port N" or "--device PATH", not both.
+struct UnitOptions {
+    std::optional<int> port;
+    std::optional<std::string> device;  // as the user wrote it
+};
+
+// When `option` (the current argument) is --port or --device, takes its value
+// into `unit` and returns -1; for any other option returns -2; for a missing
+// or wrong value, or both options given, the usage error's exit status.
+int TakeUnitOption(ArgumentReader& arguments, std::string_view option, const char* command, const char* usage,
+                   UnitOptions& unit);
+
 // Prints "cvtimerctl <command>: <message>" and the usage on stderr; returns 2.
 int UsageError(const char* command, const std::string& message, const char* usage);
 
@@ -55,6 +67,11 @@ int UsageError(const char* command, const std::string& message, const char* usag
 // rightAligned[i] puts column i flush right (numbers); trailing blanks of a
 // line are left out.
 void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned);
+
+// A timer's name for a table: trailing blanks (files pad names to 20 columns)
+// left out; a name with leading blanks, or of blanks only, in quotes; bytes
+// other than printable ASCII as \xNN.
+std::string DisplayTimerName(const std::string& name);
 
 // Prints "cvtimerctl: " and DescribeSettingsFileProblem's sentence on stderr
 // when the settings file is there but cannot be used; true when it did.

@@ -16,6 +16,7 @@
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
+#include "core/record/send_log.h"
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/unit_names.h"
 #include "tools/ctl_commands.h"
@@ -74,8 +75,7 @@ public:
 
 struct SendOptions {
     std::string path;
-    std::optional<int> port;
-    std::optional<std::string> device;
+    UnitOptions unit;
 };
 
 // Fills `options`; returns -1 to go on, otherwise the exit code.
@@ -94,25 +94,29 @@ int ParseOptions(int argc, char** argv, SendOptions& options) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (argument != "--port" && argument != "--device")
-            return UsageError("send", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
-        const std::optional<std::string_view> value = arguments.TakeValue();
-        if (!value || value->empty()) return UsageError("send", std::string(argument) + " needs a value", kUsage);
-        if (argument == "--port") {
-            const std::optional<int> port = ParseCount(*value);
-            if (!port || *port < 1 || *port > 0xFFFF)
-                return UsageError("send", "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
-                                  kUsage);
-            options.port = *port;
-        } else {
-            options.device = std::string(*value);
-        }
+        const int taken = TakeUnitOption(arguments, argument, "send", kUsage, options.unit);
+        if (taken == -2) return UsageError("send", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
+        if (taken >= 0) return taken;
     }
     if (!havePath) return UsageError("send", "which timer file?", kUsage);
-    if (options.port && options.device) return UsageError("send", "give --port or --device, not both", kUsage);
     return -1;
 }
 
+// The record's entry for this send; what went wrong with it, if anything, is
+// said on stderr, and the send's outcome stays as it was.
+void RecordThisSend(const SendReport& report, const TimerRecords& records, const LinkTarget& target,
+                    const SerialLink& link, const std::string& path) {
+    SendFacts facts;
+    facts.report = report;
+    facts.records = records;
+    facts.portNumber = target.devicePath.empty() ? target.portNumber : 0;
+    facts.devicePath = link.DevicePath();
+    facts.deviceName = DeviceHardwareName(facts.devicePath);
+    facts.source.filePath = AbsolutePath(path);
+    facts.settingsFolder = StartFolder();
+    const SendLogWrite record = RecordSend(facts);
+    if (!record.problem.empty()) std::fprintf(stderr, "cvtimerctl: %s\n", record.problem.c_str());
+}
 
 }  // namespace
 
@@ -135,10 +139,11 @@ int RunSend(int argc, char** argv) {
     }
 
     const std::string settingsPath = SettingsPathIn(StartFolder());
-    if (!options.device) WarnIfSettingsUnread(settingsPath);
+    if (!options.unit.device) WarnIfSettingsUnread(settingsPath);
     LinkTarget target;
-    target.portNumber = options.port ? static_cast<std::uint16_t>(*options.port) : ReadPortNumber(settingsPath);
-    if (options.device) target.devicePath = DeviceFromUserName(*options.device);
+    target.portNumber =
+        options.unit.port ? static_cast<std::uint16_t>(*options.unit.port) : ReadPortNumber(settingsPath);
+    if (options.unit.device) target.devicePath = DeviceFromUserName(*options.unit.device);
     const LineSettingsReading line = ReadLineSettings(settingsPath);
     if (!line.problem.empty()) {
         std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", line.problem.c_str());
@@ -163,6 +168,8 @@ int RunSend(int argc, char** argv) {
 
     if (report.AllSent()) {
         std::printf("Timers Sent to Corvellan\n");
+        std::fflush(stdout);
+        RecordThisSend(report, content.records, target, link, options.path);
         return 0;
     }
     std::fflush(stdout);
@@ -175,6 +182,9 @@ int RunSend(int argc, char** argv) {
         std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
                      DescribeSendFailure(report.failedIndex, report.failure).c_str());
     }
+    if (const std::string took = DescribeWhatTheUnitTook(report); !took.empty())
+        std::fprintf(stderr, "%s cvtimerctl sent shows what the unit holds now.\n", took.c_str());
+    RecordThisSend(report, content.records, target, link, options.path);
     const int stopSignal = gStopSignal;
     return stopSignal != 0 ? 128 + stopSignal : 1;
 }

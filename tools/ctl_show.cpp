@@ -7,7 +7,6 @@
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 #include "tools/ctl_timer_file.h"
-#include "tools/unit_messages.h"
 
 namespace cv {
 
@@ -23,15 +22,6 @@ constexpr const char* kUsage =
     "Options:\n"
     "  --help    show this text\n";
 
-// Files pad names to 20 columns, so trailing blanks are noise; leading ones
-// are not, and quotes keep them (and an all-blank name) visible.
-std::string DisplayName(const std::string& name) {
-    std::string trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
-    const std::string shown = EscapeForDisplay(trimmed);
-    if (trimmed.empty() || trimmed.front() == ' ') return "\"" + shown + "\"";
-    return shown;
-}
-
 }  // namespace
 
 int RunShow(int argc, char** argv) {
@@ -42,7 +32,7 @@ int RunShow(int argc, char** argv) {
     std::vector<std::vector<std::string>> rows{{"Timer", "Name", "Start", "Repeat", "Snooze", "Priority"}};
     for (int index = 0; index < kTimerCount; ++index) {
         const TimerRecord& timer = timers[static_cast<std::size_t>(index)];
-        rows.push_back({std::to_string(index + 1), DisplayName(timer.name), FormatTimeText(timer.startTime),
+        rows.push_back({std::to_string(index + 1), DisplayTimerName(timer.name), FormatTimeText(timer.startTime),
                         FormatTimeText(timer.repeatInterval), FormatTimeText(timer.snoozeTime),
                         std::to_string(timer.priority)});
     }

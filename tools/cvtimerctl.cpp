@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {"show", cv::RunShow, "print the timers of a timer file"},
     {"plan", cv::RunPlan, "print the day's reminders of a timer file and the clashes"},
     {"send", cv::RunSend, "send the timers of a timer file to the unit"},
+    {"sent", cv::RunSent, "show what the unit holds as far as the record of sends knows"},
     {"ports", cv::RunPorts, "list the serial ports and the devices they reach"},
     {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal (Linux only)"},
 };

@@ -64,23 +64,30 @@ AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack, 
     // A device that went away shows first here; its reason must not give way to "not open".
     if (!link.IsOpen()) return Interrupted(AckOutcome::Vanished, link, observer);
     const int length = static_cast<int>(message.size());
-    if (link.Write(message.data(), length) != length) return Interrupted(AckOutcome::WriteFailed, link, observer);
+    // From here on the message is out, or may be in part, whatever follows.
+    const auto written = [](AckResult result) {
+        result.written = true;
+        return result;
+    };
+    if (link.Write(message.data(), length) != length)
+        return written(Interrupted(AckOutcome::WriteFailed, link, observer));
     if (observer) observer->MessageSent(message);
 
     const Clock::time_point deadline = Clock::now() + timeout;
     for (;;) {
-        if (Stopped(observer)) return Failure(AckOutcome::Cancelled, link);
+        if (Stopped(observer)) return written(Failure(AckOutcome::Cancelled, link));
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) return Failure(AckOutcome::NoAnswer, link);
+        if (left.count() <= 0) return written(Failure(AckOutcome::NoAnswer, link));
         if (link.WaitForInput(std::min(left, kWaitSlice))) break;
-        if (!link.IsOpen()) return Interrupted(AckOutcome::Vanished, link, observer);
+        if (!link.IsOpen()) return written(Interrupted(AckOutcome::Vanished, link, observer));
     }
 
     char answer = 0;
-    if (link.Read(&answer, 1) != 1) return Interrupted(AckOutcome::NoAnswer, link, observer);
+    if (link.Read(&answer, 1) != 1) return written(Interrupted(AckOutcome::NoAnswer, link, observer));
     AckResult result;
     result.outcome = answer == ack ? AckOutcome::Acknowledged : AckOutcome::WrongAnswer;
     result.answer = answer;
+    result.written = true;
     return result;
 }
 

@@ -36,6 +36,9 @@ struct AckResult {
     AckOutcome outcome = AckOutcome::NoAnswer;
     char answer = 0;    // the byte received, for WrongAnswer
     SerialError error;  // for WriteFailed and Vanished
+    // Whether the message went out, whole or (after a failed write) perhaps in
+    // part: false for one never written, so the unit cannot have taken it.
+    bool written = false;
 };
 
 // Drops anything already waiting (a late answer to an earlier message must not

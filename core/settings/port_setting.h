@@ -11,6 +11,12 @@ namespace cv {
 
 inline constexpr const char* kSettingsFileName = "CVTimerSystem.ini";
 
+// The file called name inside folder, joined with the system's separator.
+std::string FileInFolder(const std::string& folder, const std::string& name);
+
+// The folder that holds the file at path ("." when path names no folder).
+std::string FolderOfFile(const std::string& path);
+
 // The settings file inside folder.
 std::string SettingsPathIn(const std::string& folder);
 
@@ -36,5 +42,9 @@ PortOverrides ReadPortOverrides(const std::string& settingsPath);
 // start-up, so file dialogs that change the directory later do not move the
 // settings file.
 std::string StartFolder();
+
+// path as a full path, a relative one taken from StartFolder(); in the
+// system's own form ("C:\Kitchen\lunch.csv" on Windows).
+std::string AbsolutePath(const std::string& path);
 
 }  // namespace cv

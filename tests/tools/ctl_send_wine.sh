@@ -7,20 +7,18 @@ set -euo pipefail
 
 wine_run=$1 prefix=$2 ctl=$3 exe=$4
 port=150
-link=$prefix/dosdevices/com$port
+wrong_port=151
 work=$(mktemp -d)
-unit_pid=
+unit_pids=()
 finish() {
-  if [[ -n $unit_pid ]]; then
-    kill -TERM "$unit_pid" 2>/dev/null || true
-    wait "$unit_pid" 2>/dev/null || true
-  fi
+  for pid in "${unit_pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+  for pid in "${unit_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap finish EXIT
 fail() {
   echo "FAILED: $*" >&2
-  for f in out err unit.log; do [[ -f $work/$f ]] && { echo "--- $f" >&2; cat "$work/$f" >&2; }; done
+  for f in out err unit.log CVTimerSends.log; do [[ -f $work/$f ]] && { echo "--- $f" >&2; cat "$work/$f" >&2; }; done
   exit 1
 }
 
@@ -33,14 +31,22 @@ for i in $(seq 0 9); do
 done
 printf '[SerialComm]\r\nPortNo=%d\r\n' "$port" >"$work/CVTimerSystem.ini"
 
-rm -f "$link"
-"$ctl" emulate --link "$link" </dev/null >"$work/unit.log" 2>&1 &
-unit_pid=$!
-deadline=$((SECONDS + 10))
-until [[ -L $link ]]; do
-  ((SECONDS < deadline)) || fail "the simulated unit did not start"
-  sleep 0.01
-done
+# start_unit PORT LOG [EMULATE OPTIONS...]
+start_unit() {
+  local link=$prefix/dosdevices/com$1 log=$2
+  shift 2
+  rm -f "$link"
+  "$ctl" emulate --link "$link" "$@" </dev/null >"$log" 2>&1 &
+  unit_pids+=("$!")
+  local deadline=$((SECONDS + 10))
+  until [[ -L $link ]]; do
+    ((SECONDS < deadline)) || fail "the simulated unit for COM$1 did not start"
+    sleep 0.01
+  done
+}
+start_unit "$port" "$work/unit.log"
+# A unit that answers Timer 3's name message with "x".
+start_unit "$wrong_port" "$work/wrong-unit.log" --wrong-at 6
 
 # Run in the folder, as a user would: the port comes from its settings file.
 # Windows ends the lines it prints with CR LF.
@@ -72,4 +78,30 @@ grep -Eq '^   Port 2    \\\\\.\\COM2    missing$' "$work/out" || fail "ports doe
 grep -Eq '^   Port 101  \\\\\.\\COM101  present  USB Serial Port \(FTDI\)$' "$work/out" ||
   fail "ports does not show the listed COM101 with its name"
 
-echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports"
+# The record of sends: the full send, the missing port and a partial send, read back.
+status=0
+run send timers.csv --port "$wrong_port" || status=$?
+[[ $status -eq 1 ]] || fail "send to the unit that answers x exited with $status, not 1"
+grep -qx "The unit took Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is not known. \
+Timers 4 to 10 were not sent. cvtimerctl sent shows what the unit holds now." "$work/err" ||
+  fail "the partial send did not say what the unit took"
+stamp='[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} [+-][0-9]{2}:[0-9]{2}'
+run sent || fail "sent failed"
+grep -Eq "^    1  Station 0 +06:00 AM +00:30 AM +00:03 AM +1  $stamp, timers.csv\$" "$work/out" ||
+  fail "sent does not show Timer 1 as sent to COM$port"
+run sent --port "$wrong_port" || fail "sent --port $wrong_port failed"
+grep -Eq "^    3  not known +06:02 AM +00:32 AM +00:03 AM +3  $stamp, timers.csv: its name went without \
+acknowledgement\$" "$work/out" || fail "sent does not show Timer 3's name as not known"
+grep -Eq "^    4  not known +not known +not known +not known +not known  not known: no send recorded here\$" \
+  "$work/out" || fail "sent does not show Timer 4 as never sent"
+run sent --history || fail "sent --history failed"
+mapfile -t sends < <(grep -E "^$stamp  " "$work/out")
+[[ ${#sends[@]} -eq 3 && ${sends[0]} =~ \ $wrong_port\ +timers.csv\ +Unable\ to\ Send.*Timer\ 3 &&
+   ${sends[1]} =~ \ COM199\ +timers.csv\ +Unable\ to\ Send && ${sends[2]} =~ \ $port\ +timers.csv\ +Timers\ Sent ]] ||
+  fail "sent --history lists other sends"
+grep -qx "Device: COM$port" "$work/CVTimerSends.log" || fail "the record does not name COM$port as Device Manager does"
+grep -Eq '^File: [A-Za-z]:\\.*\\timers\.csv$' "$work/CVTimerSends.log" ||
+  fail "the record does not name the timer file by its Windows path"
+
+echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports, recorded a full and a" \
+  "partial send and read them back"

@@ -1,147 +1,23 @@
-// cvtimerctl as a user runs it: the built binary in a child process, with a
-// fresh folder as its working directory and a simulated unit on a pty.
+// cvtimerctl as a user runs it: show, plan, send, ports and emulate.
 
-#include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-#include "tests/golden.h"
-
-#include "tests/temp_folder.h"
 #include "core/timerfile/timer_file.h"
+#include "tests/golden.h"
+#include "tests/tools/ctl_fixture.h"
 #include "tools/fake_device_tree.h"
-#include "tools/simulated_unit.h"
 
 namespace cv {
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-struct Outcome {
-    int status = -1;  // the exit code, or 128 + the signal that ended it
-    std::string out;
-    std::string err;
-};
-
-// One run of cvtimerctl; Finish collects what it printed and how it ended.
-class Ctl {
-public:
-    Ctl(const std::string& folder, std::vector<std::string> arguments) {
-        // CVTIMERCTL names a copy when the tests run from another folder (as another user).
-        const char* copy = std::getenv("CVTIMERCTL");
-        arguments.insert(arguments.begin(), copy && *copy ? copy : CVTIMERCTL_PATH);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        int outPipe[2], errPipe[2];
-        if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int devNull = open("/dev/null", O_RDONLY);
-            if (chdir(folder.c_str()) != 0 || dup2(devNull, 0) < 0 || dup2(outPipe[1], 1) < 0 ||
-                dup2(errPipe[1], 2) < 0)
-                _exit(125);
-            execv(argv[0], argv.data());
-            _exit(126);
-        }
-        close(outPipe[1]);
-        close(errPipe[1]);
-        fds_[0] = outPipe[0];
-        fds_[1] = errPipe[0];
-    }
-    ~Ctl() {
-        if (pid_ > 0) Finish();
-    }
-
-    void Signal(int signalNumber) { kill(pid_, signalNumber); }
-
-    Outcome Finish() {
-        Outcome outcome;
-        std::string* sinks[2] = {&outcome.out, &outcome.err};
-        const Clock::time_point deadline = Clock::now() + 30s;
-        while ((fds_[0] >= 0 || fds_[1] >= 0) && Clock::now() < deadline) {
-            pollfd readable[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};
-            if (poll(readable, 2, 100) <= 0) continue;
-            for (int i = 0; i < 2; ++i) {
-                if (readable[i].revents == 0) continue;
-                char buffer[4096];
-                const ssize_t count = read(fds_[i], buffer, sizeof buffer);
-                if (count > 0) {
-                    sinks[i]->append(buffer, static_cast<std::size_t>(count));
-                } else {
-                    close(fds_[i]);
-                    fds_[i] = -1;
-                }
-            }
-        }
-        if (fds_[0] >= 0 || fds_[1] >= 0) {
-            ADD_FAILURE() << "cvtimerctl did not finish in time";
-            kill(pid_, SIGKILL);
-            for (int& fd : fds_) {
-                if (fd >= 0) close(fd);
-                fd = -1;
-            }
-        }
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        return outcome;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int fds_[2] = {-1, -1};
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// The line of `text` that starts with `prefix`, or "" when none does.
-std::string LineStarting(const std::string& text, const std::string& prefix) {
-    for (const std::string& line : Lines(text)) {
-        if (line.starts_with(prefix)) return line;
-    }
-    return "";
-}
 
 constexpr const char* kDefaultFile = golden::kDefaultTimerFile;
-
-class CtlTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_FALSE(folder.Path().empty()); }
-
-    Outcome Run(const std::vector<std::string>& arguments) { return Ctl(folder.Path(), arguments).Finish(); }
-
-    std::string WriteFile(const std::string& name, const std::string& text) {
-        WriteBytes(folder.File(name), text);
-        return folder.File(name);
-    }
-
-    void StartUnit(UnitBehaviour behaviour = {}) {
-        unit = std::make_unique<SimulatedUnit>(behaviour);
-        std::string error;
-        ASSERT_TRUE(unit->Start(&error)) << error;
-    }
-
-    TempFolder folder;
-    std::unique_ptr<SimulatedUnit> unit;
-};
 
 TEST_F(CtlTest, ShowPrintsTheTimersAsAnAlignedTable) {
     std::string text = kDefaultFile;
@@ -233,8 +109,10 @@ TEST_F(CtlTest, SendStopsAtTheFirstTimerTheUnitRefuses) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(unit->Messages().size(), 6u);
     EXPECT_EQ(refused.out.find("Sending Timer 4"), std::string::npos) << refused.out;
-    EXPECT_EQ(refused.err, "Unable to Send Timers to Corvellan\n"
-                           "Timer 3 was not sent: the unit answered its name message with \"x\" instead of \"g\".\n");
+    EXPECT_TRUE(refused.err.starts_with(
+        "Unable to Send Timers to Corvellan\n"
+        "Timer 3 was not sent: the unit answered its name message with \"x\" instead of \"g\".\n"))
+        << refused.err;
 }
 
 TEST_F(CtlTest, SendFindsTheUnitThroughThePortNumbers) {

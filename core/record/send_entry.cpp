@@ -1,0 +1,164 @@
+#include "core/record/send_entry.h"
+
+#include <cstdio>
+
+#include "core/device/port_map.h"
+#include "core/device/timer_messages.h"
+#include "core/platform/local_user.h"
+#include "core/record/record_text.h"
+
+namespace cv {
+
+namespace {
+
+MessageFate FateOf(const AckResult& ack) {
+    if (ack.outcome == AckOutcome::Acknowledged) return MessageFate::Acknowledged;
+    return ack.written ? MessageFate::Unacknowledged : MessageFate::NotSent;
+}
+
+// What became of timer `index`'s two messages in the send the report tells of.
+void ReadFates(const SendReport& report, int index, TimerInSend& timer) {
+    if (index < report.sentCount) {
+        timer.settings = timer.name = MessageFate::Acknowledged;
+        return;
+    }
+    if (index != report.failedIndex) return;  // after the failure: neither went out
+    const TimerSendResult& result = report.failure;
+    switch (result.failedAt) {
+        case TimerSendResult::Stage::Open: return;
+        case TimerSendResult::Stage::Settings:
+            timer.settings = FateOf(result.settings);
+            timer.name = FateOf(result.name);  // never written when the send stopped at the settings
+            return;
+        case TimerSendResult::Stage::Name:
+            timer.settings = MessageFate::Acknowledged;
+            timer.name = FateOf(result.name);
+            return;
+        case TimerSendResult::Stage::Done:
+            timer.settings = timer.name = MessageFate::Acknowledged;
+            return;
+    }
+}
+
+}  // namespace
+
+std::string NameFieldAsSent(const TimerRecord& record) {
+    const std::string message = BuildNameMessage(0, record);
+    std::string name = message.substr(6, message.size() - 7);
+    for (char& c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = '?';
+    }
+    return name;
+}
+
+namespace {
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
+long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+    year -= month <= 2;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string DescribeSendOutcome(const SendReport& report) {
+    if (report.AllSent()) return "Timers Sent to Corvellan";
+    return "Unable to Send Timers to Corvellan. " + DescribeSendFailure(report.failedIndex, report.failure);
+}
+
+std::string DescribeWhatTheUnitTook(const SendReport& report) {
+    if (report.AllSent()) return "";
+    const int whole = report.sentCount;
+    const std::string failing = "Timer " + std::to_string(report.failedIndex + 1) + "'s ";
+    TimerInSend timer;
+    ReadFates(report, report.failedIndex, timer);
+    if (whole == 0 && !timer.AnySent()) return "";  // nothing reached the line
+    std::string took = whole == 0   ? ""
+                       : whole == 1 ? "Timer 1"
+                       : whole == 2 ? "Timers 1 and 2"
+                                    : "Timers 1 to " + std::to_string(whole);
+    const bool settings = timer.settings == MessageFate::Acknowledged;
+    const bool name = timer.name == MessageFate::Acknowledged;
+    if (settings || name) took += (took.empty() ? "" : " and ") + failing + (settings ? "settings" : "name");
+    std::string text = "The unit took " + (took.empty() ? std::string("none of the timers") : took);
+    const bool settingsUnknown = timer.settings == MessageFate::Unacknowledged;
+    const bool nameUnknown = timer.name == MessageFate::Unacknowledged;
+    if (settingsUnknown || nameUnknown)
+        text += "; whether it took " + failing +
+                (settingsUnknown && nameUnknown ? "settings and name" : settingsUnknown ? "settings" : "name") +
+                " is not known";
+    text += ".";
+    const int firstUnsent = report.failedIndex + (timer.AnySent() ? 2 : 1);
+    if (firstUnsent == kTimerCount) text += " Timer 10 was not sent.";
+    if (firstUnsent < kTimerCount)
+        text += " Timers " + std::to_string(firstUnsent) + " to 10 were not sent.";
+    return text;
+}
+
+SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string user) {
+    SendEntry entry;
+    entry.when = CleanRecordText(when);
+    entry.user = CleanRecordText(user);
+    entry.portNumber = facts.portNumber > 0 ? facts.portNumber : 0;
+    entry.device = CleanRecordText(DisplayDeviceName(facts.devicePath));
+    entry.deviceName = CleanRecordText(facts.deviceName);
+    entry.source.filePath = CleanRecordText(facts.source.filePath);
+    entry.source.changed = !entry.source.filePath.empty() && facts.source.changed;
+    entry.outcome = CleanRecordText(DescribeSendOutcome(facts.report));
+    for (int index = 0; index < kTimerCount; ++index) {
+        TimerInSend& timer = entry.timers[static_cast<std::size_t>(index)];
+        ReadFates(facts.report, index, timer);
+        if (!timer.AnySent()) continue;
+        const TimerRecord& sent = facts.records[static_cast<std::size_t>(index)];
+        timer.values = sent;
+        timer.values.name = NameFieldAsSent(sent);
+        timer.values.priority = static_cast<std::uint16_t>(sent.priority);
+    }
+    return entry;
+}
+
+std::string FormatTimeStamp(const std::tm& local, long utcOffsetSeconds) {
+    const long minutes = (utcOffsetSeconds >= 0 ? utcOffsetSeconds + 30 : -utcOffsetSeconds + 30) / 60;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d %c%02ld:%02ld", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  utcOffsetSeconds < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    return text;
+}
+
+std::string TimeStampNow() { return TimeStampAt(std::time(nullptr)); }
+
+std::string TimeStampAt(std::time_t when) {
+    std::tm local {};
+    if (!LocalCalendarTime(when, local)) {
+        // No time zone to be had: UTC, said as such.
+        const std::tm* utc = std::gmtime(&when);
+        return utc ? FormatTimeStamp(*utc, 0) : "1970-01-01 00:00:00 +00:00";
+    }
+    // The offset is the local calendar time read as if it were UTC, less the
+    // moment itself: right in summer and winter alike, on every system.
+    const long long asIfUtc = DaysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
+                                            static_cast<unsigned>(local.tm_mday)) * 86400 +
+                              local.tm_hour * 3600LL + local.tm_min * 60LL + local.tm_sec;
+    return FormatTimeStamp(local, static_cast<long>(asIfUtc - static_cast<long long>(when)));
+}
+
+bool IsTimeStamp(std::string_view text) {
+    constexpr std::string_view kPattern = "dddd-dd-dd dd:dd:dd +dd:dd";
+    if (text.size() != kPattern.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char want = kPattern[i];
+        if (want == 'd' ? !IsDigit(text[i]) : want == '+' ? text[i] != '+' && text[i] != '-' : text[i] != want)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace cv

@@ -1,0 +1,93 @@
+#include "core/record/send_log.h"
+
+#include "core/platform/file_append.h"
+#include "core/platform/local_user.h"
+#include "core/platform/whole_file.h"
+#include "core/settings/port_setting.h"
+
+namespace cv {
+
+namespace {
+
+// Far more than the record ever holds when it can be shortened; a file
+// beyond it is not read whole.
+constexpr std::size_t kReadLimit = 16 * kSendLogLimit;
+
+std::string InMiB(std::size_t bytes) {
+    return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
+                                      : std::to_string(bytes / 1024) + " KiB";
+}
+
+// Where the bytes to keep begin: the first entry that opens within the last
+// `keep` bytes, or failing that the last entry of all.
+std::size_t KeepFrom(const std::string& text, std::size_t keep) {
+    const std::size_t earliest = text.size() > keep ? text.size() - keep : 0;
+    std::size_t lastHeader = std::string::npos;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (IsEntryHeader(line)) {
+            if (start >= earliest) return start;
+            lastHeader = start;
+        }
+        start = end + 1;
+    }
+    return lastHeader == std::string::npos ? text.size() : lastHeader;
+}
+
+std::string Shorten(const std::string& logPath, std::size_t limit) {
+    const WholeFile file = ReadWholeFile(logPath, kReadLimit);
+    std::string why;
+    if (file.Ok()) {
+        const FileReplaceResult replaced = ReplaceFileSafely(logPath, std::string_view(file.text).substr(KeepFrom(file.text, limit / 2)));
+        if (replaced.Ok()) return "";
+        why = replaced.systemText;
+    } else {
+        why = file.systemText;
+    }
+    return "The record of sends, " + logPath + ", has grown past " + InMiB(limit) +
+           " and its oldest entries could not be dropped: " + why + ". It is left whole.";
+}
+
+}  // namespace
+
+std::string SendLogPathIn(const std::string& folder) { return FileInFolder(folder, kSendLogFileName); }
+
+SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit) {
+    SendLogWrite result;
+    const FileAppendResult appended = AppendToFile(logPath, FormatSendEntry(entry));
+    if (!appended.Ok()) {
+        result.problem = "This send could not be added to the record of sends, " + logPath + ": " +
+                         appended.systemText + ".";
+        return result;
+    }
+    result.written = true;
+    if (appended.sizeAfter > limit) result.problem = Shorten(logPath, limit);
+    return result;
+}
+
+SendLogWrite RecordSend(const SendFacts& facts) {
+    return AppendSendEntry(SendLogPathIn(facts.settingsFolder), MakeSendEntry(facts, TimeStampNow(), LoginName()));
+}
+
+SendLogRead ReadSendLog(const std::string& logPath) {
+    SendLogRead result;
+    const WholeFile file = ReadWholeFile(logPath, kReadLimit);
+    switch (file.status) {
+        case WholeFile::Status::Read: result.content = ParseSendLog(file.text); break;
+        case WholeFile::Status::Missing: break;
+        case WholeFile::Status::TooLarge:
+            result.problem = "The record of sends, " + logPath + ", is larger than " + InMiB(kReadLimit) +
+                             ", far larger than it ever grows, so it was not read.";
+            return result;
+        case WholeFile::Status::Failed:
+            result.problem = "The record of sends, " + logPath + ", cannot be read: " + file.systemText + ".";
+            return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace cv

@@ -1,0 +1,46 @@
+#pragma once
+// The record of sends, CVTimerSends.log beside the settings file: one entry
+// per send, appended and never rewritten, except that once it passes 1 MiB
+// the oldest entries are dropped, keeping the newest half, through the same
+// crash-safe replacement the timer files use.
+
+#include <cstddef>
+#include <string>
+
+#include "core/record/send_entry.h"
+#include "core/record/send_log_text.h"
+
+namespace cv {
+
+inline constexpr const char* kSendLogFileName = "CVTimerSends.log";
+inline constexpr std::size_t kSendLogLimit = 1024 * 1024;
+
+// The record of sends inside folder.
+std::string SendLogPathIn(const std::string& folder);
+
+struct SendLogWrite {
+    bool written = false;  // the entry is in the file
+    std::string problem;   // a sentence for the user when something failed; may come with written
+};
+
+// Appends the entry. When the file then holds more than `limit` bytes, the
+// oldest entries are dropped so that the newest ones within half the limit
+// remain; a failure to shorten it leaves it whole and says so in `problem`.
+SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit = kSendLogLimit);
+
+// What every send does when it is over, from the window and from cvtimerctl
+// alike: the entry, stamped with the local time and the user's login name,
+// appended to the record in facts.settingsFolder. It never changes what the
+// send did; a record that cannot be written only says why.
+SendLogWrite RecordSend(const SendFacts& facts);
+
+struct SendLogRead {
+    bool ok = false;
+    std::string problem;  // why the record could not be read, when not ok
+    SendLogContent content;
+};
+
+// The record's entries; a missing file is a record of no sends.
+SendLogRead ReadSendLog(const std::string& logPath);
+
+}  // namespace cv

@@ -1,0 +1,97 @@
+#include "core/record/unit_holdings.h"
+
+#include "core/timers/time_text.h"
+
+namespace cv {
+
+namespace {
+
+void Apply(MessageFate fate, const SendEntry& entry, const TimerRecord& values, HeldPart& part) {
+    if (fate == MessageFate::NotSent) return;
+    const bool taken = fate == MessageFate::Acknowledged;
+    part.known = taken;
+    part.values = taken ? values : TimerRecord();
+    part.when = entry.when;
+    part.source = taken ? entry.source : SendSource();
+}
+
+std::string Trimmed(const std::string& name) { return name.substr(0, name.find_last_not_of(' ') + 1); }
+
+std::string BaseName(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string DescribePart(const HeldPart& part) {
+    if (part.known) return part.when + ", " + DescribeSource(part.source);
+    if (part.when.empty()) return "not known: no send recorded here";
+    return "not known: sent " + part.when + " without acknowledgement";
+}
+
+}  // namespace
+
+bool SendReached(const SendEntry& entry, const UnitChoice& unit) {
+    if (!unit.device.empty()) return entry.device == unit.device;
+    return unit.portNumber > 0 && entry.portNumber == unit.portNumber;
+}
+
+UnitHoldings DeriveUnitHoldings(const std::vector<SendEntry>& entries, const UnitChoice& unit) {
+    UnitHoldings holdings;
+    for (const SendEntry& entry : entries) {
+        if (!SendReached(entry, unit)) continue;
+        ++holdings.sends;
+        for (std::size_t index = 0; index < holdings.timers.size(); ++index) {
+            const TimerInSend& sent = entry.timers[index];
+            Apply(sent.settings, entry, sent.values, holdings.timers[index].settings);
+            Apply(sent.name, entry, sent.values, holdings.timers[index].name);
+        }
+    }
+    return holdings;
+}
+
+std::array<FieldMatch, kFieldsPerTimer> CompareWithSheet(const HeldTimer& held, const TimerRecord& onSheet) {
+    const TimerRecord& settings = held.settings.values;
+    const auto match = [](bool known, bool same) {
+        return !known ? FieldMatch::NotKnown : same ? FieldMatch::Same : FieldMatch::Differs;
+    };
+    const bool knowsSettings = held.settings.known;
+    return {
+        match(held.name.known, held.name.values.name == NameFieldAsSent(onSheet)),
+        match(knowsSettings, settings.startTime == onSheet.startTime),
+        match(knowsSettings, settings.repeatInterval == onSheet.repeatInterval),
+        match(knowsSettings, settings.snoozeTime == onSheet.snoozeTime),
+        match(knowsSettings, settings.priority == static_cast<std::uint16_t>(onSheet.priority)),
+    };
+}
+
+std::string HeldFieldText(const HeldTimer& held, TimerField field) {
+    const HeldPart& part = field == TimerField::Name ? held.name : held.settings;
+    if (!part.known) return "not known";
+    switch (field) {
+        case TimerField::Name: return Trimmed(part.values.name);
+        case TimerField::StartTime: return FormatTimeText(part.values.startTime);
+        case TimerField::RepeatInterval: return FormatTimeText(part.values.repeatInterval);
+        case TimerField::SnoozeTime: return FormatTimeText(part.values.snoozeTime);
+        case TimerField::Priority: return std::to_string(part.values.priority);
+    }
+    return "";
+}
+
+std::string DescribeSource(const SendSource& source) {
+    if (source.filePath.empty()) return "typed on the sheet";
+    return BaseName(source.filePath) + (source.changed ? " (changed)" : "");
+}
+
+std::string DescribeWhenSent(const HeldTimer& held) {
+    const HeldPart& settings = held.settings;
+    const HeldPart& name = held.name;
+    if (settings.when != name.when || (settings.known && name.known && settings.source != name.source))
+        return "settings " + DescribePart(settings) + "; name " + DescribePart(name);
+    // Both parts from one send, or neither ever sent.
+    if (settings.known && name.known) return DescribePart(settings);
+    if (settings.known) return DescribePart(settings) + ": its name went without acknowledgement";
+    if (name.known) return DescribePart(name) + ": its settings went without acknowledgement";
+    return DescribePart(settings);
+}
+
+}  // namespace cv

@@ -1,0 +1,123 @@
+// The record of sends: any bytes read as a record never crash the reader and
+// never give an acknowledgement that is not written out in a whole,
+// well-formed entry; an entry the writer makes reads back exactly, also when
+// it is appended after whatever the file held (a torn entry, garbage).
+//
+// Input: the record's text. The same bytes, read from the start, also give
+// the facts of a send for the writer: the report, the port, the texts, the
+// ten timers.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/record/send_log_text.h"
+#include "core/record/unit_holdings.h"
+#include "fuzz/fuzz_check.h"
+
+namespace {
+
+// Bytes handed out in order; zeros once they run out.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    unsigned Byte() { return at_ < bytes_.size() ? static_cast<unsigned char>(bytes_[at_++]) : 0u; }
+    unsigned Word() { return Byte() << 8 | Byte(); }
+    std::string Text(unsigned most) {
+        std::string text;
+        for (unsigned length = Byte() % (most + 1); length > 0; --length) text += static_cast<char>(Byte());
+        return text;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+};
+
+cv::AckResult Ack(ByteReader& in) {
+    cv::AckResult ack;
+    ack.outcome = static_cast<cv::AckOutcome>(in.Byte() % 6);
+    ack.answer = static_cast<char>(in.Byte());
+    ack.written = in.Byte() & 1;
+    return ack;
+}
+
+cv::SendEntry MakeEntry(ByteReader& in) {
+    cv::SendFacts facts;
+    facts.report.failedIndex = static_cast<int>(in.Byte() % 11) - 1;
+    facts.report.sentCount = facts.report.failedIndex < 0 ? cv::kTimerCount : facts.report.failedIndex;
+    facts.report.failure.failedAt = static_cast<cv::TimerSendResult::Stage>(in.Byte() % 3);
+    facts.report.failure.settings = Ack(in);
+    facts.report.failure.name = Ack(in);
+    facts.portNumber = static_cast<int>(in.Word());
+    facts.devicePath = in.Text(40);
+    facts.deviceName = in.Text(40);
+    facts.source.filePath = in.Text(60);
+    facts.source.changed = in.Byte() & 1;
+    for (cv::TimerRecord& record : facts.records) {
+        record.name = in.Text(30);
+        record.startTime = static_cast<cv::MinutesOfDay>(in.Word());
+        record.repeatInterval = static_cast<cv::MinutesOfDay>(in.Word());
+        record.snoozeTime = static_cast<cv::MinutesOfDay>(in.Word());
+        record.priority = static_cast<std::int32_t>(in.Word() << 16 | in.Word());
+    }
+    std::tm local{};
+    local.tm_year = static_cast<int>(in.Word() % 10000) - 1900;
+    local.tm_mon = static_cast<int>(in.Byte() % 12);
+    local.tm_mday = static_cast<int>(in.Byte() % 31) + 1;
+    local.tm_hour = static_cast<int>(in.Byte() % 24);
+    local.tm_min = static_cast<int>(in.Byte() % 60);
+    local.tm_sec = static_cast<int>(in.Byte() % 60);
+    const long offset = (static_cast<long>(in.Word()) - 0x8000) % (24 * 3600);
+    return cv::MakeSendEntry(facts, cv::FormatTimeStamp(local, offset), in.Text(20));
+}
+
+std::string WithoutCarriageReturns(std::string_view text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] == '\n')) continue;
+        plain += text[i];
+    }
+    return plain;
+}
+
+// The part of an entry that carries the fates and values, from its first
+// timer line to its end line: lines the reader never passes over.
+std::string TimerPart(const cv::SendEntry& entry) {
+    const std::string text = cv::FormatSendEntry(entry);
+    const std::size_t from = text.find("\nTimer 1: ");
+    return text.substr(from, text.size() - from - 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const cv::SendLogContent read = cv::ParseSendLog(bytes);
+
+    // Whatever the reader found is written in the input, line for line.
+    const std::string plain = "\n" + WithoutCarriageReturns(bytes) + "\n";
+    for (const cv::SendEntry& entry : read.entries) {
+        FUZZ_CHECK(cv::IsTimeStamp(entry.when));
+        FUZZ_CHECK(plain.find("\n=== Send at " + entry.when + " ===\n") != std::string::npos);
+        FUZZ_CHECK(plain.find(TimerPart(entry)) != std::string::npos);
+        const cv::SendLogContent again = cv::ParseSendLog(cv::FormatSendEntry(entry));
+        FUZZ_CHECK(again.entries.size() == 1 && again.entries[0] == entry);
+    }
+    const cv::UnitHoldings held = cv::DeriveUnitHoldings(read.entries, {1, ""});
+    FUZZ_CHECK(held.sends <= static_cast<int>(read.entries.size()));
+
+    // A written entry reads back exactly, alone and after the input.
+    ByteReader in(bytes);
+    const cv::SendEntry entry = MakeEntry(in);
+    const std::string written = cv::FormatSendEntry(entry);
+    const cv::SendLogContent alone = cv::ParseSendLog(written);
+    FUZZ_CHECK(alone.damaged == 0 && alone.entries.size() == 1 && alone.entries[0] == entry);
+    const bool endsALine = bytes.empty() || bytes.back() == '\n';
+    const cv::SendLogContent after = cv::ParseSendLog(std::string(bytes) + (endsALine ? "" : "\n") + written);
+    FUZZ_CHECK(after.entries.size() == read.entries.size() + 1);
+    FUZZ_CHECK(after.entries.back() == entry);
+    for (std::size_t i = 0; i < read.entries.size(); ++i) FUZZ_CHECK(after.entries[i] == read.entries[i]);
+    return 0;
+}

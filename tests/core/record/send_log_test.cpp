@@ -1,0 +1,146 @@
+// The record of sends as text and as a file: what is written reads back,
+// what was cut short or damaged is left out whole, and the file stays bounded.
+
+#include <gtest/gtest.h>
+
+#include "core/record/send_log.h"
+#include "tests/core/record/record_fixtures.h"
+#include "tests/temp_folder.h"
+
+namespace cv {
+namespace {
+
+using namespace record_test;
+using Stage = TimerSendResult::Stage;
+
+std::string WithCrlf(const std::string& text) {
+    std::string crlf;
+    for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return crlf;
+}
+
+// Three entries told apart by their user.
+std::vector<SendEntry> ThreeEntries() {
+    std::vector<SendEntry> entries;
+    for (const char* user : {"anna", "ben", "cara"}) {
+        SendEntry entry = Entry(AllSent(), DefaultTimers(), "2025-03-14 06:00:00 +01:00");
+        entry.user = user;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::string Text(const std::vector<SendEntry>& entries) {
+    std::string text;
+    for (const SendEntry& entry : entries) text += FormatSendEntry(entry);
+    return text;
+}
+
+TEST(SendLogText, WrittenEntriesReadBackExactly) {
+    TimerRecords timers = LunchTimers();
+    timers[1].name = "K\xFC" "che sp\xFC" "len bis zum Abend";  // Latin-1, longer than the wire takes
+    timers[1].priority = -1;
+    SendFacts facts = Facts(StoppedAt(2, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::NoAnswer)), timers,
+                            "/home/anna/K\xC3\xBC" "che/lunch.csv");
+    facts.deviceName = "FT232R USB UART";
+    facts.source.changed = true;
+    const SendEntry partial = MakeSendEntry(facts, "2025-03-14 14:02:33 -05:30", "anna");
+
+    facts = Facts(AllSent(), DefaultTimers(), "");
+    facts.portNumber = 0;
+    const SendEntry typed = MakeSendEntry(facts, "2025-03-14 14:03:00 +00:00", "");
+
+    const std::string text = FormatSendEntry(partial) + FormatSendEntry(typed);
+    EXPECT_NE(text.find("\nK\xC3\xBC" "che sp\xC3\xBC" "len bis zu ,0701,0061,0005,65535\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nTimer 3: settings acknowledged, name sent without acknowledgement\n"), std::string::npos);
+    EXPECT_NE(text.find("\nTimer 4: settings not sent, name not sent\nTimer 5:"), std::string::npos);
+    for (const std::string& bytes : {text, WithCrlf(text)}) {
+        const SendLogContent read = ParseSendLog(bytes);
+        EXPECT_EQ(read.damaged, 0);
+        ASSERT_EQ(read.entries.size(), 2u);
+        EXPECT_EQ(read.entries[0], partial);
+        EXPECT_EQ(read.entries[1], typed);
+    }
+}
+
+TEST(SendLogText, AnEntryCutShortOrDamagedIsLeftOutWhole) {
+    const std::vector<SendEntry> entries = ThreeEntries();
+    const std::string whole = Text(entries);
+    const std::string firstTwo = FormatSendEntry(entries[0]) + FormatSendEntry(entries[1]);
+    // Every place a power cut could stop the third entry's append.
+    for (std::size_t cut = firstTwo.size(); cut + 2 < whole.size(); ++cut) {
+        const SendLogContent read = ParseSendLog(whole.substr(0, cut));
+        ASSERT_EQ(read.entries.size(), 2u) << "cut at " << cut;
+        EXPECT_EQ(read.entries[1], entries[1]);
+    }
+    // A torn entry followed by the next one, and an entry damaged inside.
+    SendLogContent read = ParseSendLog(whole.substr(0, firstTwo.size() + 300) + "\n" + FormatSendEntry(entries[2]));
+    ASSERT_EQ(read.entries.size(), 3u);
+    EXPECT_EQ(read.entries[2], entries[2]);
+    EXPECT_EQ(read.damaged, 1);
+    std::string damaged = whole;
+    damaged.replace(damaged.find("name acknowledged", firstTwo.size() - 400), 17, "name acknowledgd");
+    read = ParseSendLog(damaged);
+    ASSERT_EQ(read.entries.size(), 2u);
+    EXPECT_EQ(read.entries[0].user, "anna");
+    EXPECT_EQ(read.entries[1].user, "cara");
+}
+
+TEST(SendLog, AnAppendAfterATornEntryStartsOnALineOfItsOwn) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    const std::vector<SendEntry> entries = ThreeEntries();
+    WriteBytes(path, FormatSendEntry(entries[0]) + FormatSendEntry(entries[1]).substr(0, 123));
+    const SendLogWrite write = AppendSendEntry(path, entries[2]);
+    EXPECT_TRUE(write.written);
+    EXPECT_EQ(write.problem, "");
+    const SendLogRead read = ReadSendLog(path);
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.content.entries.size(), 2u);
+    EXPECT_EQ(read.content.entries[1], entries[2]);
+    EXPECT_EQ(read.content.damaged, 1);
+}
+
+TEST(SendLog, PastItsLimitTheNewestEntriesWithinHalfOfItAreKept) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    const SendEntry entry = Entry(AllSent(), DefaultTimers(), "2025-03-14 06:00:00 +01:00");
+    const std::size_t entrySize = FormatSendEntry(entry).size();
+    const std::size_t limit = 10 * entrySize + entrySize / 2;
+    for (int i = 0; i < 25; ++i) {
+        SendEntry numbered = entry;
+        numbered.user = "user " + std::to_string(i);
+        ASSERT_TRUE(AppendSendEntry(path, numbered, limit).written);
+        ASSERT_LE(ReadBytes(path).size(), limit);
+    }
+    const SendLogRead read = ReadSendLog(path);
+    ASSERT_TRUE(read.ok);
+    // Each trim keeps the newest five entries (half the limit holds 5.25).
+    const std::vector<SendEntry>& kept = read.content.entries;
+    ASSERT_GE(kept.size(), 5u);
+    ASSERT_LE(kept.size(), 10u);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(kept[i].user, "user " + std::to_string(25 - kept.size() + i));
+    EXPECT_EQ(read.content.damaged, 0);
+}
+
+TEST(SendLog, ARecordThatCannotBeWrittenOrReadSaysWhy) {
+    TempFolder folder;
+    const std::string missing = SendLogPathIn(folder.File("gone"));
+    SendFacts facts = Facts(AllSent(), DefaultTimers());
+    facts.settingsFolder = folder.File("gone");
+    const SendLogWrite write = RecordSend(facts);
+    EXPECT_FALSE(write.written);
+    EXPECT_TRUE(write.problem.starts_with("This send could not be added to the record of sends, " + missing + ": "))
+        << write.problem;
+
+    const SendLogRead none = ReadSendLog(missing);
+    EXPECT_TRUE(none.ok);
+    EXPECT_TRUE(none.content.entries.empty());
+    const SendLogRead folderRead = ReadSendLog(folder.Path());
+    EXPECT_FALSE(folderRead.ok);
+    EXPECT_TRUE(folderRead.problem.starts_with("The record of sends, " + folder.Path() + ", cannot be read: "));
+}
+
+}  // namespace
+}  // namespace cv

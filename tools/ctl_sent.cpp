@@ -1,0 +1,142 @@
+// cvtimerctl sent: what the unit holds as far as the record of sends knows,
+// or the sends themselves, newest first.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/device/port_map.h"
+#include "core/record/send_log.h"
+#include "core/record/unit_holdings.h"
+#include "core/settings/port_setting.h"
+#include "tools/ctl_commands.h"
+#include "tools/ctl_options.h"
+
+namespace cv {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: cvtimerctl sent [--port N | --device PATH] [--history]\n\n"
+    "Prints what the Corvellan unit holds as far as the record of sends knows.\n"
+    "The record is CVTimerSends.log beside CVTimerSystem.ini in the current\n"
+    "folder; CV Timer and cvtimerctl send add an entry to it for every send made\n"
+    "from that folder, and it knows of no other. The table is that of cvtimerctl\n"
+    "show, with a last column saying when each timer was sent and from which\n"
+    "file. A part of a timer is \"not known\" when its message went out without\n"
+    "being acknowledged (the unit may or may not have taken it), or when no send\n"
+    "in the record reached it. Without an option the unit is the one on the port\n"
+    "chosen in CVTimerSystem.ini.\n\n"
+    "Exit status: 0 shown, 1 the record cannot be read, 2 wrong usage.\n\n"
+    "Options:\n"
+    "  --port N       the unit on Comm Port N (1 to 65535)\n"
+    "  --device PATH  the unit on this device, whichever port reached it (on\n"
+    "                 Windows a port name such as COM7 will do)\n"
+    "  --history      list the sends instead, newest first: every send of the\n"
+    "                 record, or with --port or --device those to that unit\n"
+    "  --help         show this text\n";
+
+struct SentOptions {
+    UnitOptions unit;
+    bool history = false;
+};
+
+// Fills `options`; returns -1 to go on, otherwise the exit code.
+int ParseOptions(int argc, char** argv, SentOptions& options) {
+    ArgumentReader arguments(argc, argv);
+    while (!arguments.AtEnd()) {
+        const std::string_view argument = arguments.Next();
+        if (!arguments.IsOption())
+            return UsageError("sent", "unexpected argument '" + std::string(argument) + "'", kUsage);
+        if (IsHelpOption(argument)) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--history") {
+            options.history = true;
+            continue;
+        }
+        const int taken = TakeUnitOption(arguments, argument, "sent", kUsage, options.unit);
+        if (taken == -2) return UsageError("sent", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
+        if (taken >= 0) return taken;
+    }
+    return -1;
+}
+
+std::string UnitText(const UnitChoice& unit) {
+    return unit.device.empty() ? "port " + std::to_string(unit.portNumber) : unit.device;
+}
+
+void PrintHoldings(const SendLogContent& record, const UnitChoice& unit) {
+    const UnitHoldings holdings = DeriveUnitHoldings(record.entries, unit);
+    std::printf("The unit on %s, as %d recorded send%s left it:\n", UnitText(unit).c_str(), holdings.sends,
+                holdings.sends == 1 ? "" : "s");
+    std::vector<std::vector<std::string>> rows{{"Timer", "Name", "Start", "Repeat", "Snooze", "Priority", "Sent"}};
+    for (int index = 0; index < kTimerCount; ++index) {
+        const HeldTimer& held = holdings.timers[static_cast<std::size_t>(index)];
+        std::vector<std::string> row{std::to_string(index + 1)};
+        row.push_back(held.name.known ? DisplayTimerName(held.name.values.name) : HeldFieldText(held, TimerField::Name));
+        for (TimerField field : {TimerField::StartTime, TimerField::RepeatInterval, TimerField::SnoozeTime,
+                                 TimerField::Priority})
+            row.push_back(HeldFieldText(held, field));
+        row.push_back(DescribeWhenSent(held));
+        rows.push_back(std::move(row));
+    }
+    PrintTable(rows, {true, false, false, false, false, true, false});
+}
+
+void PrintHistory(const SendLogContent& record, const std::optional<UnitChoice>& unit) {
+    std::vector<std::vector<std::string>> rows{{"When", "User", "Port", "File", "Outcome"}};
+    for (auto entry = record.entries.rbegin(); entry != record.entries.rend(); ++entry) {
+        if (unit && !SendReached(*entry, *unit)) continue;
+        const std::string port = entry->portNumber > 0 ? std::to_string(entry->portNumber) : entry->device;
+        rows.push_back({entry->when, entry->user, port, DescribeSource(entry->source), entry->outcome});
+    }
+    if (rows.size() == 1) {
+        std::printf("No sends recorded%s.\n", unit ? (" to the unit on " + UnitText(*unit)).c_str() : "");
+        return;
+    }
+    PrintTable(rows, {});
+}
+
+}  // namespace
+
+int RunSent(int argc, char** argv) {
+    SentOptions options;
+    if (const int exitCode = ParseOptions(argc, argv, options); exitCode >= 0) return exitCode;
+
+    const std::string folder = StartFolder();
+    const std::string logPath = SendLogPathIn(folder);
+    const SendLogRead read = ReadSendLog(logPath);
+    if (!read.ok) {
+        std::fprintf(stderr, "cvtimerctl sent: %s\n", read.problem.c_str());
+        return 1;
+    }
+
+    std::optional<UnitChoice> unit;
+    if (options.unit.device) {
+        // The record names devices as messages do ("COM5" on Windows).
+        unit = UnitChoice{0, DisplayDeviceName(DeviceFromUserName(*options.unit.device))};
+    } else if (options.unit.port) {
+        unit = UnitChoice{*options.unit.port, ""};
+    } else if (!options.history) {
+        const std::string settingsPath = SettingsPathIn(folder);
+        WarnIfSettingsUnread(settingsPath);
+        unit = UnitChoice{ReadPortNumber(settingsPath), ""};
+    }
+
+    if (options.history) {
+        PrintHistory(read.content, unit);
+    } else {
+        PrintHoldings(read.content, *unit);
+    }
+    if (read.content.damaged > 0)
+        std::printf("\n%d entr%s of the record cut short or damaged, and left out.\n", read.content.damaged,
+                    read.content.damaged == 1 ? "y is" : "ies are");
+    std::printf("\nThe record knows only the sends made from this folder: %s\n", logPath.c_str());
+    return 0;
+}
+
+}  // namespace cv
