@@ -14,10 +14,14 @@ std::string BuildSettingsMessage(int timerIndex, const TimerRecord& record) {
     return buffer;
 }
 
-std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
+std::string NameOnLine(const TimerRecord& record) {
     std::string name = record.name.substr(0, kUnitNameChars);
     name.resize(20, ' ');
-    return "{87," + std::to_string(timerIndex) + "," + name + "}";
+    return name;
+}
+
+std::string BuildNameMessage(int timerIndex, const TimerRecord& record) {
+    return "{87," + std::to_string(timerIndex) + "," + NameOnLine(record) + "}";
 }
 
 }  // namespace cv

@@ -28,7 +28,7 @@ void ReadFates(const SendReport& report, int index, TimerInSend& timer) {
         case TimerSendResult::Stage::Open: return;
         case TimerSendResult::Stage::Settings:
             timer.settings = FateOf(result.settings);
-            timer.name = FateOf(result.name);  // never written when the send stopped at the settings
+            timer.name = FateOf(result.name);  // still sent after a settings message went unanswered
             return;
         case TimerSendResult::Stage::Name:
             timer.settings = MessageFate::Acknowledged;
@@ -43,8 +43,7 @@ void ReadFates(const SendReport& report, int index, TimerInSend& timer) {
 }  // namespace
 
 std::string NameFieldAsSent(const TimerRecord& record) {
-    const std::string message = BuildNameMessage(0, record);
-    std::string name = message.substr(6, message.size() - 7);
+    std::string name = NameOnLine(record);
     for (char& c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) c = '?';

@@ -18,30 +18,11 @@ std::string InMiB(std::size_t bytes) {
                                       : std::to_string(bytes / 1024) + " KiB";
 }
 
-// Where the bytes to keep begin: the first entry that opens within the last
-// `keep` bytes, or failing that the last entry of all.
-std::size_t KeepFrom(const std::string& text, std::size_t keep) {
-    const std::size_t earliest = text.size() > keep ? text.size() - keep : 0;
-    std::size_t lastHeader = std::string::npos;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (IsEntryHeader(line)) {
-            if (start >= earliest) return start;
-            lastHeader = start;
-        }
-        start = end + 1;
-    }
-    return lastHeader == std::string::npos ? text.size() : lastHeader;
-}
-
 std::string Shorten(const std::string& logPath, std::size_t limit) {
     const WholeFile file = ReadWholeFile(logPath, kReadLimit);
     std::string why;
     if (file.Ok()) {
-        const FileReplaceResult replaced = ReplaceFileSafely(logPath, std::string_view(file.text).substr(KeepFrom(file.text, limit / 2)));
+        const FileReplaceResult replaced = ReplaceFileSafely(logPath, std::string_view(file.text).substr(NewestEntriesFrom(file.text, limit / 2)));
         if (replaced.Ok()) return "";
         why = replaced.systemText;
     } else {

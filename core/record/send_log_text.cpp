@@ -54,6 +54,13 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+// Whether line (without its line end) opens an entry.
+bool IsEntryHeader(std::string_view line) {
+    if (!line.starts_with(kHeaderStart) || !line.ends_with(kHeaderEnd)) return false;
+    if (line.size() < kHeaderStart.size() + kHeaderEnd.size()) return false;
+    return IsTimeStamp(line.substr(kHeaderStart.size(), line.size() - kHeaderStart.size() - kHeaderEnd.size()));
+}
+
 bool IsClean(std::string_view value) { return CleanRecordText(value) == value; }
 
 // "Key: value" or "Key:" with a key of letters and blanks.
@@ -75,25 +82,10 @@ bool SplitKeyLine(std::string_view line, std::string_view& key, std::string_view
 // 20 characters that go on the wire.
 std::optional<TimerRecord> ParseValuesLine(std::string_view line) {
     const std::optional<std::string> bytes = Latin1FromUtf8(line);
-    if (!bytes) return std::nullopt;
-    std::string_view rest = *bytes;
-    int numbers[4] = {};
-    for (int field = 3; field >= 0; --field) {
-        const std::size_t comma = rest.rfind(',');
-        if (comma == std::string_view::npos) return std::nullopt;
-        const std::string_view digits = rest.substr(comma + 1);
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), numbers[field]);
-        if (digits.empty() || digits.front() == '-' || error != std::errc() || end != digits.data() + digits.size() ||
-            numbers[field] > 0xFFFF)
-            return std::nullopt;
-        rest = rest.substr(0, comma);
-    }
     TimerRecord record;
-    record.name = std::string(rest);
-    record.startTime = static_cast<MinutesOfDay>(numbers[0]);
-    record.repeatInterval = static_cast<MinutesOfDay>(numbers[1]);
-    record.snoozeTime = static_cast<MinutesOfDay>(numbers[2]);
-    record.priority = numbers[3];
+    if (!bytes || !ParseTimerLine(*bytes, record)) return std::nullopt;
+    // Written back, the line must be the same bytes: that refuses any number
+    // not written as four digits and any name not padded to its 20 columns.
     if (record.name.size() != 20 || FormatTimerLine(record) != *bytes + "\n") return std::nullopt;
     return record;
 }
@@ -194,10 +186,16 @@ std::string FormatSendEntry(const SendEntry& entry) {
     return text;
 }
 
-bool IsEntryHeader(std::string_view line) {
-    if (!line.starts_with(kHeaderStart) || !line.ends_with(kHeaderEnd)) return false;
-    if (line.size() < kHeaderStart.size() + kHeaderEnd.size()) return false;
-    return IsTimeStamp(line.substr(kHeaderStart.size(), line.size() - kHeaderStart.size() - kHeaderEnd.size()));
+std::size_t NewestEntriesFrom(std::string_view text, std::size_t keep) {
+    const std::size_t earliest = text.size() > keep ? text.size() - keep : 0;
+    std::size_t lastHeader = text.size();
+    for (const std::string_view line : SplitLines(text)) {
+        if (!IsEntryHeader(line)) continue;
+        const auto start = static_cast<std::size_t>(line.data() - text.data());
+        if (start >= earliest) return start;
+        lastHeader = start;
+    }
+    return lastHeader;
 }
 
 SendLogContent ParseSendLog(std::string_view text) {

@@ -35,8 +35,10 @@ namespace cv {
 // The entry's text, its header and end lines included, then a blank line.
 std::string FormatSendEntry(const SendEntry& entry);
 
-// Whether line (without its line end) opens an entry.
-bool IsEntryHeader(std::string_view line);
+// Where the newest entries of text begin: the first entry that opens within
+// its last `keep` bytes, or failing that the last entry of all (text.size()
+// when there is none).
+std::size_t NewestEntriesFrom(std::string_view text, std::size_t keep);
 
 struct SendLogContent {
     std::vector<SendEntry> entries;  // oldest first, as the file holds them

@@ -1,6 +1,6 @@
 #include "core/record/unit_holdings.h"
 
-#include "core/timers/time_text.h"
+#include "core/timers/timer_table.h"
 
 namespace cv {
 
@@ -67,14 +67,8 @@ std::array<FieldMatch, kFieldsPerTimer> CompareWithSheet(const HeldTimer& held, 
 std::string HeldFieldText(const HeldTimer& held, TimerField field) {
     const HeldPart& part = field == TimerField::Name ? held.name : held.settings;
     if (!part.known) return "not known";
-    switch (field) {
-        case TimerField::Name: return Trimmed(part.values.name);
-        case TimerField::StartTime: return FormatTimeText(part.values.startTime);
-        case TimerField::RepeatInterval: return FormatTimeText(part.values.repeatInterval);
-        case TimerField::SnoozeTime: return FormatTimeText(part.values.snoozeTime);
-        case TimerField::Priority: return std::to_string(part.values.priority);
-    }
-    return "";
+    const std::string text = TextsFromRecord(part.values)[field];
+    return field == TimerField::Name ? Trimmed(text) : text;
 }
 
 std::string DescribeSource(const SendSource& source) {

@@ -22,6 +22,9 @@ TimerFileContent Refuse(TimerFileErrorKind kind, int line) {
     return content;
 }
 
+
+}  // namespace
+
 // Numbers are taken from the end of the line so that a comma in a name stays
 // part of the name instead of pushing every number one field on.
 bool ParseTimerLine(std::string_view line, TimerRecord& record) {
@@ -39,8 +42,6 @@ bool ParseTimerLine(std::string_view line, TimerRecord& record) {
     record.priority = LenientAtoi(numbers[3]);
     return true;
 }
-
-}  // namespace
 
 std::string FormatTimerLine(const TimerRecord& record) {
     // Padded by hand rather than with "%-20s", which would stop at a NUL byte.

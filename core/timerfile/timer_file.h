@@ -24,6 +24,11 @@ inline constexpr std::size_t kLongestTimerLine = kTimerLineBufferSize - 1;
 // the priority as its low 16 bits unsigned (-1 is written 65535).
 std::string FormatTimerLine(const TimerRecord& record);
 
+// One line without its line end: the last four comma-separated fields are the
+// numbers, read leniently, and everything before them is the name, unchanged.
+// False when the line has fewer than four commas.
+bool ParseTimerLine(std::string_view line, TimerRecord& record);
+
 // The ten lines of a file, nothing after them, and nothing before them but a
 // byte order mark when Timer 1's name starts with one (a load skips one).
 std::string FormatTimerFile(const TimerRecords& records);
