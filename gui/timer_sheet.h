@@ -28,6 +28,7 @@ namespace cv {
 class BackgroundSend;
 class Prompts;
 class SerialLink;
+struct LinkTarget;
 struct SendReport;
 
 class TimerSheetDialog : public QDialog {
@@ -134,7 +135,7 @@ private:
     void UpdateTitle();
     QString DroppedFile(const QMimeData* data) const;
     // Adds the send's entry to the record of sends; what went wrong, if anything.
-    std::string RecordSend(const SendReport& report);
+    std::string RecordSend(const SendReport& report, const LinkTarget& target);
     bool TakeDrag(QEvent* event);
 
     Prompts& promptsRef;

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "core/device/background_send.h"
-#include "core/device/port_map.h"
 #include "core/device/serial_error.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
@@ -74,6 +73,7 @@ void TimerSheetDialog::OnSendTimers() {
         return;
     }
     sending = true;
+    const LinkTarget target{portNumber, {}, line.settings};
     SendReport report;
     {
         SendProgress progress(editArea, menuBar, cancelButton, statusBar);
@@ -92,7 +92,7 @@ void TimerSheetDialog::OnSendTimers() {
                 Qt::BlockingQueuedConnection);
             return record;
         };
-        BackgroundSend send(*link, LinkTarget{portNumber, {}, line.settings}, linkReset, readTimer, nullptr,
+        BackgroundSend send(*link, target, linkReset, readTimer, nullptr,
                             [&untilDone] { QMetaObject::invokeMethod(&untilDone, &QEventLoop::quit, Qt::QueuedConnection); });
         runningSend = &send;
         untilDone.exec();
@@ -102,7 +102,7 @@ void TimerSheetDialog::OnSendTimers() {
     sending = false;
     // Written before anything else happens, a close included: the unit has
     // what it has whether or not the window stays.
-    const std::string recordProblem = RecordSend(report);
+    const std::string recordProblem = RecordSend(report, target);
     emit sendFinished();
 
     if (closeAfterSend) {
@@ -133,16 +133,11 @@ void TimerSheetDialog::OnSendTimers() {
                                   detail.join(QStringLiteral("\n\n")), PromptMessage::Icon::Warning});
 }
 
-std::string TimerSheetDialog::RecordSend(const SendReport& report) {
-    SendFacts facts;
-    facts.report = report;
-    facts.records = records;  // each timer as it was read just before it went out
-    facts.portNumber = portNumber;
-    facts.devicePath = link->DevicePath();
-    facts.deviceName = DeviceHardwareName(facts.devicePath, portRoot);
-    facts.source = {sourceFile, HasUnsavedChanges()};
-    facts.settingsFolder = FolderOfFile(settingsPath);
-    return cv::RecordSend(facts).problem;
+std::string TimerSheetDialog::RecordSend(const SendReport& report, const LinkTarget& target) {
+    // records holds each timer as it was read just before it went out.
+    return cv::RecordSend(FactsOfSend(report, records, target, *link, {sourceFile, HasUnsavedChanges()},
+                                      FolderOfFile(settingsPath), portRoot))
+        .problem;
 }
 
 void TimerSheetDialog::CancelSend() {

@@ -106,15 +106,8 @@ int ParseOptions(int argc, char** argv, SendOptions& options) {
 // said on stderr, and the send's outcome stays as it was.
 void RecordThisSend(const SendReport& report, const TimerRecords& records, const LinkTarget& target,
                     const SerialLink& link, const std::string& path) {
-    SendFacts facts;
-    facts.report = report;
-    facts.records = records;
-    facts.portNumber = target.devicePath.empty() ? target.portNumber : 0;
-    facts.devicePath = link.DevicePath();
-    facts.deviceName = DeviceHardwareName(facts.devicePath);
-    facts.source.filePath = AbsolutePath(path);
-    facts.settingsFolder = StartFolder();
-    const SendLogWrite record = RecordSend(facts);
+    const SendLogWrite record =
+        RecordSend(FactsOfSend(report, records, target, link, SendSource{AbsolutePath(path), false}, StartFolder()));
     if (!record.problem.empty()) std::fprintf(stderr, "cvtimerctl: %s\n", record.problem.c_str());
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/device/port_map.h"
+#include "core/device/serial_link.h"
 #include "core/device/timer_messages.h"
 #include "core/platform/local_user.h"
 #include "core/record/record_text.h"
@@ -99,6 +100,19 @@ std::string DescribeWhatTheUnitTook(const SendReport& report) {
     if (firstUnsent < kTimerCount)
         text += " Timers " + std::to_string(firstUnsent) + " to 10 were not sent.";
     return text;
+}
+
+SendFacts FactsOfSend(const SendReport& report, const TimerRecords& records, const LinkTarget& target,
+                      const SerialLink& link, SendSource source, std::string settingsFolder, const std::string& root) {
+    SendFacts facts;
+    facts.report = report;
+    facts.records = records;
+    facts.portNumber = target.devicePath.empty() ? target.portNumber : 0;
+    facts.devicePath = link.DevicePath();
+    facts.deviceName = DeviceHardwareName(facts.devicePath, root);
+    facts.source = std::move(source);
+    facts.settingsFolder = std::move(settingsFolder);
+    return facts;
 }
 
 SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string user) {

@@ -63,6 +63,13 @@ struct SendFacts {
     std::string settingsFolder;  // the folder of CVTimerSystem.ini; the record lives beside it
 };
 
+// The facts of a send made to target through link: its port number (0 when
+// the target named a device), the device the link reached and that device's
+// name as the port map finds it under root.
+SendFacts FactsOfSend(const SendReport& report, const TimerRecords& records, const LinkTarget& target,
+                      const SerialLink& link, SendSource source, std::string settingsFolder,
+                      const std::string& root = "/");
+
 // "Timers Sent to Corvellan", or "Unable to Send Timers to Corvellan. Timer 3
 // was not sent: ...": what the user was told, in one line.
 std::string DescribeSendOutcome(const SendReport& report);
