@@ -81,7 +81,7 @@ void RecordSend(const cv::TimerSheetDialog& sheet, const cv::SendReport& report,
     facts.records = sheet.records;
     facts.portNumber = 1;
     facts.devicePath = "/dev/ttyUSB0";
-    facts.source.filePath = sheet.sourceFile;
+    facts.source.filePath = sheet.SourceFile();
     cv::AppendSendEntry(cv::SendLogPathIn(cv::FolderOfFile(sheet.settingsPath)), cv::MakeSendEntry(facts, when, user));
 }
 

@@ -1,6 +1,7 @@
 #include "gui/timer_app.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include "core/settings/port_setting.h"
 #include "gui/about_dialog.h"
@@ -69,7 +70,10 @@ void TimerApp::OnDayPlan() {
 DayPlanWindow* TimerApp::DayPlan() const { return dayPlan; }
 
 FileDialogRequest TimerApp::InDialogFolder(FileDialogRequest request) const {
-    request.folder = lastFileFolder.isEmpty() ? QString::fromStdString(work.folder) : lastFileFolder;
+    // Where the last file was loaded or saved, else where the program works.
+    const std::string lastFile = currentSheet ? currentSheet->SourceFile() : std::string();
+    request.folder = lastFile.empty() ? QString::fromStdString(work.folder)
+                                      : QFileInfo(QString::fromStdString(lastFile)).absolutePath();
     return request;
 }
 
@@ -93,8 +97,8 @@ void TimerApp::ReadSentToUnitAgain() {
 }
 
 void TimerApp::FillSentToUnit(const TimerSheetDialog& sheet) {
-    const PortLookup lookup = FindPortDevice(sheet.portNumber, ReadPortOverrides(sheet.settingsPath));
-    sentToUnit->ShowUnit(SendLogPathIn(FolderOfFile(sheet.settingsPath)), sheet.portNumber,
+    const PortLookup lookup = FindPortDevice(sheet.portNumber, ReadPortOverrides(sheet.settingsPath), sheet.PortRoot());
+    sentToUnit->ShowUnit(SendLogPathIn(work.folder), sheet.portNumber,
                          lookup.found ? DisplayDeviceName(lookup.device) : std::string());
     sentToUnit->CompareWith(sheet.TimersOnSheet());
 }

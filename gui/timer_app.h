@@ -77,7 +77,6 @@ private:
 
     Prompts& prompts;
     const WorkFolder work;
-    QString lastFileFolder;
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
     QPointer<SentToUnitWindow> sentToUnit;

@@ -102,11 +102,9 @@ bool TimerApp::OpenTimerFile(const QString& path) {
 void TimerApp::RememberFile(const QString& path) {
     TimerSheetDialog* sheet = currentSheet.get();
     const QFileInfo file(path);
-    sheet->SetFileName(file.fileName());
-    sheet->sourceFile = CorePath(file.absoluteFilePath());
-    lastFileFolder = file.absolutePath();
     // The list outlives this run and its current folder, so it holds full paths.
-    RememberRecentFile(sheet->settingsPath, CorePath(file.absoluteFilePath()));
+    sheet->SetSourceFile(CorePath(file.absoluteFilePath()));
+    RememberRecentFile(sheet->settingsPath, sheet->SourceFile());
     sheet->RefreshRecentFiles();
 }
 

@@ -59,7 +59,9 @@ public:
     // modified marker.
     bool HasUnsavedChanges() const { return isWindowModified(); }
     void RememberFieldsAsSaved();
-    void SetFileName(const QString& fileName);
+    // The timer file last loaded or saved, in full; its name goes in the title.
+    void SetSourceFile(std::string path);
+    const std::string& SourceFile() const { return sourceFile; }
     // Asked before the window closes (File > Exit, the close box); false keeps it open.
     void SetCloseCheck(std::function<bool()> check) { closeCheck = std::move(check); }
 
@@ -78,17 +80,17 @@ public:
     QMenu* CommPortMenu() const { return commPortMenu; }
     QStatusBar* StatusBar() const { return statusBar; }
     Prompts& prompts() const { return promptsRef; }
-    bool IsSending() const { return sending; }
+    bool IsSending() const { return runningSend != nullptr; }
 
     // The link sends go through (the process-wide one unless a test sets another).
     void SetLink(SerialLink& serialLink) { link = &serialLink; }
     // Where the Comm Port menu looks for devices ("/" unless a test sets a tree).
     void SetPortRoot(std::string root) { portRoot = std::move(root); }
+    const std::string& PortRoot() const { return portRoot; }
 
     TimerRecords records{};
     std::uint16_t portNumber = 1;
     const std::string settingsPath;
-    std::string sourceFile;  // the timer file last loaded or saved, in full; "" before any
     bool linkReset = false;  // a different port was chosen since the link opened
 
 signals:
@@ -141,11 +143,10 @@ private:
     Prompts& promptsRef;
     SerialLink* link;
     std::string portRoot = "/";
-    bool sending = false;
     BackgroundSend* runningSend = nullptr;  // while a send runs
     bool closeAfterSend = false;
     std::array<ColumnTexts, kTimerCount> savedTexts{};
-    QString fileName;
+    std::string sourceFile;  // "" before any file was loaded or saved
     QString shownReading;  // the field reading the status bar shows, if any
     std::function<bool()> closeCheck;
 

@@ -5,6 +5,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
@@ -110,19 +111,19 @@ void TimerSheetDialog::RememberFieldsAsSaved() {
     setWindowModified(false);
 }
 
-void TimerSheetDialog::SetFileName(const QString& name) {
-    fileName = name;
+void TimerSheetDialog::SetSourceFile(std::string path) {
+    sourceFile = std::move(path);
     UpdateTitle();
 }
 
 void TimerSheetDialog::UpdateTitle() {
     QString title = QStringLiteral("Corvellan Timers");
-    if (!fileName.isEmpty()) title += QStringLiteral(" - ") + fileName;
+    if (!sourceFile.empty()) title += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(sourceFile)).fileName();
     setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 QString TimerSheetDialog::DroppedFile(const QMimeData* data) const {
-    if (sending || !data || !data->hasUrls() || data->urls().size() != 1) return QString();
+    if (IsSending() || !data || !data->hasUrls() || data->urls().size() != 1) return QString();
     const QUrl url = data->urls().constFirst();
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }

@@ -61,7 +61,7 @@ private:
 }  // namespace
 
 void TimerSheetDialog::OnSendTimers() {
-    if (sending) return;
+    if (IsSending()) return;
     std::array<std::string, kTimerCount> names;
     for (int index = 0; index < kTimerCount; ++index) names[static_cast<std::size_t>(index)] = ColumnOnSheet(index).name;
     std::optional<std::string> refusal = FindUnsendableName(names);
@@ -72,7 +72,6 @@ void TimerSheetDialog::OnSendTimers() {
                                       QString::fromStdString(*refusal), PromptMessage::Icon::Warning});
         return;
     }
-    sending = true;
     const LinkTarget target{portNumber, {}, line.settings};
     SendReport report;
     {
@@ -99,7 +98,6 @@ void TimerSheetDialog::OnSendTimers() {
         runningSend = nullptr;
         report = send.Report();
     }
-    sending = false;
     // Written before anything else happens, a close included: the unit has
     // what it has whether or not the window stays.
     const std::string recordProblem = RecordSend(report, target);
@@ -147,7 +145,7 @@ void TimerSheetDialog::CancelSend() {
 void TimerSheetDialog::closeEvent(QCloseEvent* event) {
     // Closing mid-send stops the send first; the window closes once the link
     // is quiet again.
-    if (sending) {
+    if (IsSending()) {
         closeAfterSend = true;
         CancelSend();
         event->ignore();
