@@ -29,5 +29,6 @@ std::unique_ptr<PaperPrinter> NewPaperPrinter(const QString& documentName, const
 
 }  // namespace cv
 
-// The print code's one entry point, looked up by this name when it is loaded.
+// The print code's one entry point, looked up by its name when it is loaded.
 extern "C" cv::PaperPrinter* cvtimer_new_paper_printer(const QString& documentName, const QPageSize& size);
+inline constexpr const char* kPaperPrinterEntry = "cvtimer_new_paper_printer";

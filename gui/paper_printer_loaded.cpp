@@ -11,13 +11,13 @@
 namespace cv {
 
 std::unique_ptr<PaperPrinter> NewPaperPrinter(const QString& documentName, const QPageSize& size, QString& problem) {
-    using Entry = PaperPrinter* (*)(const QString&, const QPageSize&);
+    using Entry = decltype(&cvtimer_new_paper_printer);
     static Entry entry = nullptr;
     if (!entry) {
         // The library stays loaded once loaded; QLibrary never unloads by itself.
         const QString folder = QCoreApplication::applicationDirPath();
         QLibrary module(QDir::cleanPath(folder + QStringLiteral("/" CVTIMER_PRINT_MODULE)));
-        entry = reinterpret_cast<Entry>(module.resolve("cvtimer_new_paper_printer"));
+        entry = reinterpret_cast<Entry>(module.resolve(kPaperPrinterEntry));
         if (!entry) {
             problem = module.errorString();
             return nullptr;

@@ -91,7 +91,7 @@ void TimerSheetDialog::OnSendTimers() {
                 Qt::BlockingQueuedConnection);
             return record;
         };
-        BackgroundSend send(*link, target, linkReset, readTimer, nullptr,
+        BackgroundSend send(*link, target, linkReset, readTimer,
                             [&untilDone] { QMetaObject::invokeMethod(&untilDone, &QEventLoop::quit, Qt::QueuedConnection); });
         runningSend = &send;
         untilDone.exec();

@@ -5,8 +5,8 @@
 namespace cv {
 
 BackgroundSend::BackgroundSend(SerialLink& link, LinkTarget target, bool& resetPending, ReadTimer readTimer,
-                               TransferObserver* observer, std::function<void()> finished)
-    : observer_(observer), finished_(std::move(finished)) {
+                               std::function<void()> finished)
+    : finished_(std::move(finished)) {
     thread_ = std::thread([this, &link, target = std::move(target), &resetPending, readTimer = std::move(readTimer)] {
         Run(link, target, resetPending, readTimer);
     });
@@ -26,18 +26,6 @@ void BackgroundSend::Run(SerialLink& link, const LinkTarget& target, bool& reset
     report_ = SendTimers(link, target, resetPending, readTimer, &stopCheck_);
     canceller_.Unbind();
     if (finished_) finished_();
-}
-
-void BackgroundSend::StopCheck::TimerStarted(int timerIndex) {
-    if (send_.observer_) send_.observer_->TimerStarted(timerIndex);
-}
-
-void BackgroundSend::StopCheck::MessageSent(std::string_view message) {
-    if (send_.observer_) send_.observer_->MessageSent(message);
-}
-
-bool BackgroundSend::StopCheck::KeepGoing() {
-    return !send_.cancelled_ && (!send_.observer_ || send_.observer_->KeepGoing());
 }
 
 }  // namespace cv

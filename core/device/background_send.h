@@ -16,13 +16,12 @@ class BackgroundSend {
 public:
     using ReadTimer = std::function<TimerRecord(int timerIndex)>;
 
-    // Starts SendTimers at once. readTimer and observer run on the send's
-    // thread (readTimer may hand its work to the caller's thread and wait for
-    // it); finished runs there last, once Report() is ready. The link,
-    // resetPending and the observer must outlive the send and be left alone
-    // meanwhile.
+    // Starts SendTimers at once. readTimer runs on the send's thread (it may
+    // hand its work to the caller's thread and wait for it); finished runs
+    // there last, once Report() is ready. The link and resetPending must
+    // outlive the send and be left alone meanwhile.
     BackgroundSend(SerialLink& link, LinkTarget target, bool& resetPending, ReadTimer readTimer,
-                   TransferObserver* observer, std::function<void()> finished);
+                   std::function<void()> finished);
     // Waits for the send to end.
     ~BackgroundSend();
     BackgroundSend(const BackgroundSend&) = delete;
@@ -38,22 +37,19 @@ public:
 private:
     class StopCheck : public TransferObserver {
     public:
-        StopCheck(BackgroundSend& send) : send_(send) {}
-        void TimerStarted(int timerIndex) override;
-        void MessageSent(std::string_view message) override;
-        bool KeepGoing() override;
+        explicit StopCheck(const std::atomic<bool>& cancelled) : cancelled_(cancelled) {}
+        bool KeepGoing() override { return !cancelled_; }
 
     private:
-        BackgroundSend& send_;
+        const std::atomic<bool>& cancelled_;
     };
 
     void Run(SerialLink& link, const LinkTarget& target, bool& resetPending, const ReadTimer& readTimer);
 
-    TransferObserver* observer_;
     std::function<void()> finished_;
     std::atomic<bool> cancelled_{false};
     BlockingCallCanceller canceller_;
-    StopCheck stopCheck_{*this};
+    StopCheck stopCheck_{cancelled_};
     SendReport report_;
     std::thread thread_;
 };

@@ -310,7 +310,7 @@ TEST_F(PlayedDriver, CancelCutsShortAnOpenThatHangs) {
     SendReport report;
     {
         BackgroundSend send(link, {kPort, "", {}}, resetPending,
-                            [](int index) { return RecordFromTexts(DefaultColumnTexts(index)); }, nullptr, [&] {
+                            [](int index) { return RecordFromTexts(DefaultColumnTexts(index)); }, [&] {
                                 const std::lock_guard<std::mutex> lock(mutex);
                                 finished = true;
                                 changed.notify_all();
