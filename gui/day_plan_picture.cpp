@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/timers/clock_text.h"
+#include "gui/latin1_text.h"
 #include "gui/paper_text.h"
 
 namespace cv {
@@ -20,9 +21,6 @@ const QColor kClashBand(255, 205, 200);
 const QColor kClashTick(178, 34, 24);
 const QColor kQuiet(110, 110, 110);
 
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "6 AM", "12 PM": an axis needs no minutes and no leading zero.
 QString HourLabel(int hour) {

@@ -11,6 +11,7 @@
 
 #include "core/timers/clock_text.h"
 #include "gui/day_plan_picture.h"
+#include "gui/latin1_text.h"
 #include "gui/window_placement.h"
 
 namespace cv {
@@ -57,12 +58,6 @@ protected:
 private:
     DayPlanPicture picture;
 };
-
-namespace {
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 DayPlanWindow::DayPlanWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Day Plan"));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/latin1_text.h"
 #include "gui/window_placement.h"
 
 namespace cv {
@@ -17,9 +18,6 @@ constexpr int kSentColumn = kFieldsPerTimer;
 constexpr int kSendsShown = 20;
 constexpr int kMatchRole = Qt::UserRole;
 
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QTableWidget* MakeTable(QWidget* parent, const QStringList& columns) {
     auto* table = new QTableWidget(parent);

@@ -11,6 +11,7 @@
 #include "core/timers/day_plan.h"
 #include "core/timers/time_text.h"
 #include "gui/day_plan_picture.h"
+#include "gui/latin1_text.h"
 #include "gui/paper_text.h"
 
 namespace cv {
@@ -20,9 +21,6 @@ namespace {
 constexpr qreal kMargin = 36;  // points; printers add their own on top
 const QColor kRule(150, 150, 150);
 
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Sizes in the painter's units, which are points here.
 QFont PageFont(const QPainter& painter, int size, bool bold = false) {

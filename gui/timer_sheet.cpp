@@ -11,15 +11,9 @@
 #include <QVBoxLayout>
 
 #include "core/device/serial_link.h"
+#include "gui/latin1_text.h"
 
 namespace cv {
-
-namespace {
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
-}  // namespace
 
 TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),

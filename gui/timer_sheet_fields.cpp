@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "core/timers/field_reading.h"
+#include "gui/latin1_text.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -21,9 +22,6 @@ namespace {
 // Warm enough to catch the eye, light enough to keep the text readable.
 const QColor kMarkedBase(255, 222, 150);
 
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) {
     return ReadFieldText(timerIndex, field, edit->text().toLatin1().toStdString());
