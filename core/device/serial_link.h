@@ -61,8 +61,9 @@ public:
     // True as soon as input is waiting; false after `timeout` (TimedOut) or on failure.
     bool WaitForInput(std::chrono::milliseconds timeout);
 
-    // Drops bytes already received and not yet read.
-    void DiscardInput();
+    // Drops bytes already received and not yet read. False when the link is
+    // closed, or closes because the device failed (LastError says why).
+    bool DiscardInput();
 
     bool IsOpen() const { return port_ != nullptr; }
     // The device of the open link, or of the last attempt to open one.

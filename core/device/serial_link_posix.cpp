@@ -261,11 +261,13 @@ bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
     return waiting > 0 || Fail(SerialErrorKind::Vanished, "end of file");
 }
 
-void SerialLink::DiscardInput() {
-    if (IsOpen() && ::tcflush(port_->fd, TCIFLUSH) != 0) {
+bool SerialLink::DiscardInput() {
+    if (!IsOpen()) return false;
+    if (::tcflush(port_->fd, TCIFLUSH) != 0) {
         const Problem problem = FromErrno(errno);
-        Fail(problem.kind, problem.text);
+        return Fail(problem.kind, problem.text);
     }
+    return true;
 }
 
 }  // namespace cv

@@ -126,9 +126,10 @@ std::optional<Problem> SetTimeouts(ComPort& port, DWORD readWait, std::chrono::m
     return std::nullopt;
 }
 
-// Received bytes not yet read; nothing when the port does not say.
-std::optional<Problem> QueryWaiting(const ComPort& port, std::optional<int>& waiting) {
-    waiting.reset();
+// Received bytes not yet read, the one held back by a wait included. A port
+// that does not say counts only that one, so a wait goes on to its timed read.
+std::optional<Problem> QueryWaiting(const ComPort& port, int& waiting) {
+    waiting = port.hasLookAhead ? 1 : 0;
     DWORD errors = 0;
     COMSTAT status{};
     if (!Calls().clearCommError(port.handle, &errors, &status)) {
@@ -136,7 +137,7 @@ std::optional<Problem> QueryWaiting(const ComPort& port, std::optional<int>& wai
         if (IsUnsupportedQuery(code)) return std::nullopt;
         return FromError(code);
     }
-    waiting = static_cast<int>(std::min<DWORD>(status.cbInQue, 1 << 30)) + (port.hasLookAhead ? 1 : 0);
+    waiting += static_cast<int>(std::min<DWORD>(status.cbInQue, 1 << 30));
     return std::nullopt;
 }
 
@@ -223,9 +224,9 @@ int SerialLink::Write(const void* data, int count) {
 
 int SerialLink::BytesWaiting() {
     if (!IsOpen()) return 0;
-    std::optional<int> waiting;
+    int waiting = 0;
     if (const std::optional<Problem> problem = QueryWaiting(*port_, waiting)) return Fail(problem->kind, problem->text);
-    return waiting.value_or(port_->hasLookAhead ? 1 : 0);
+    return waiting;
 }
 
 int SerialLink::Read(void* buffer, int count) {
@@ -257,9 +258,9 @@ bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
     Port& port = *port_;
     for (;;) {
-        std::optional<int> waiting;
+        int waiting = 0;
         if (const std::optional<Problem> problem = QueryWaiting(port, waiting)) return Fail(problem->kind, problem->text);
-        if (waiting.value_or(port.hasLookAhead ? 1 : 0) > 0) return true;
+        if (waiting > 0) return true;
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return Fail(SerialErrorKind::TimedOut, "timed out");
         if (const std::optional<Problem> problem = SetTimeouts(port, Milliseconds(std::min(left, kReadSlice)), writeTimeout_))
@@ -276,13 +277,14 @@ bool SerialLink::WaitForInput(std::chrono::milliseconds timeout) {
     }
 }
 
-void SerialLink::DiscardInput() {
-    if (!IsOpen()) return;
+bool SerialLink::DiscardInput() {
+    if (!IsOpen()) return false;
     port_->hasLookAhead = false;
     if (!Calls().purgeComm(port_->handle, PURGE_RXCLEAR)) {
         const Problem problem = FromLastError();
-        Fail(problem.kind, problem.text);
+        return Fail(problem.kind, problem.text);
     }
+    return true;
 }
 
 }  // namespace cv

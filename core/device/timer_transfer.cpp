@@ -60,9 +60,8 @@ std::string DescribeAck(const AckResult& ack, const std::string& message) {
 
 AckResult SendAndAwaitAck(SerialLink& link, std::string_view message, char ack, TransferObserver* observer,
                           std::chrono::milliseconds timeout) {
-    link.DiscardInput();
     // A device that went away shows first here; its reason must not give way to "not open".
-    if (!link.IsOpen()) return Interrupted(AckOutcome::Vanished, link, observer);
+    if (!link.DiscardInput()) return Interrupted(AckOutcome::Vanished, link, observer);
     const int length = static_cast<int>(message.size());
     // From here on the message is out, or may be in part, whatever follows.
     const auto written = [](AckResult result) {

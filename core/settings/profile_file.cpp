@@ -170,21 +170,6 @@ bool SameProfileName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string GetProfileString(const std::string& path, std::string_view section,
-                             std::string_view key, std::string_view defaultValue) {
-    const WholeFile file = ReadSettingsText(path);
-    std::string_view result = defaultValue;
-    if (file.Ok()) {
-        const std::vector<ProfileLine> lines = SplitLines(file.text);
-        if (const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section))) {
-            if (const std::optional<std::size_t> found = FindKey(lines, *header, TrimBlanks(key))) {
-                result = Unquoted(lines[*found].value);
-            }
-        }
-    }
-    return std::string(result.substr(0, kProfileValueLimit));
-}
-
 std::optional<ProfileEntry> FindProfileEntry(const std::string& path, std::string_view section,
                                              std::string_view key) {
     const WholeFile file = ReadSettingsText(path);
@@ -196,6 +181,13 @@ std::optional<ProfileEntry> FindProfileEntry(const std::string& path, std::strin
     if (!found) return std::nullopt;
     const ProfileLine& line = lines[*found];
     return ProfileEntry{std::string(Unquoted(line.value)), LineNumberAt(file.text, line.begin)};
+}
+
+std::string GetProfileString(const std::string& path, std::string_view section,
+                             std::string_view key, std::string_view defaultValue) {
+    const std::optional<ProfileEntry> entry = FindProfileEntry(path, section, key);
+    const std::string_view value = entry ? std::string_view(entry->value) : defaultValue;
+    return std::string(value.substr(0, kProfileValueLimit));
 }
 
 std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::string& path,
