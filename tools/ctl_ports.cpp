@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/device/port_map.h"
 #include "core/device/port_menu.h"
 #include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
@@ -42,7 +43,7 @@ std::vector<std::string> PortRow(const MenuPort& port, bool selected) {
     const std::string marker = selected ? "*" : " ";
     const std::string name = "Port " + std::to_string(port.number);
     if (!port.lookup.found) return {marker, name, "-", "", "no device", ""};
-    return {marker, name, port.lookup.device, port.lookup.fromSettings ? "(from settings)" : "",
+    return {marker, name, DisplayDeviceName(port.lookup.device), port.lookup.fromSettings ? "(from settings)" : "",
             port.present ? "present" : "missing", port.name};
 }
 
