@@ -85,9 +85,9 @@ windows: deps
 	set -x; cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl \
 	  -DCVTIMER_QT_WINDOWS=$$qt \
-	  -DCVTIMER_SIGN_PFX=$(if $(WINDOWS_SIGN_PFX),$(abspath $(WINDOWS_SIGN_PFX))) \
-	  -DCVTIMER_SIGN_PASSWORD_FILE=$(if $(WINDOWS_SIGN_PASSWORD_FILE),$(abspath $(WINDOWS_SIGN_PASSWORD_FILE))) \
-	  -DCVTIMER_SIGN_TIMESTAMP_URL=$(WINDOWS_SIGN_TIMESTAMP_URL)
+	  "-DCVTIMER_SIGN_PFX=$(if $(WINDOWS_SIGN_PFX),$(abspath $(WINDOWS_SIGN_PFX)))" \
+	  "-DCVTIMER_SIGN_PASSWORD_FILE=$(if $(WINDOWS_SIGN_PASSWORD_FILE),$(abspath $(WINDOWS_SIGN_PASSWORD_FILE)))" \
+	  "-DCVTIMER_SIGN_TIMESTAMP_URL=$(WINDOWS_SIGN_TIMESTAMP_URL)"
 	cmake --build $(WINDOWS_BUILD)
 
 # The Windows tests under Wine, on a virtual display for the real window; the

@@ -16,6 +16,15 @@
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
+# wine_reg ARGS...: `wine reg ARGS...` without its chatter; a failure says
+# what could not be done.
+wine_reg() {
+  wine reg "$@" </dev/null >/dev/null 2>&1 || {
+    echo "wine-prefix: could not do 'reg $*' in $WINEPREFIX" >&2
+    return 1
+  }
+}
+
 wine_session_stop() {
   "$wineserver" -k >/dev/null 2>&1 || true
   "$wineserver" -w >/dev/null 2>&1 || true
@@ -44,14 +53,12 @@ wine_prefix_start() {
   # Windows' own core fonts stand in as Debian's metric-compatible Liberation fonts.
   local font
   for font in "Arial=Liberation Sans" "Courier New=Liberation Mono" "Times New Roman=Liberation Serif"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${font%%=*}" /d "${font#*=}" /f \
-      </dev/null >/dev/null 2>&1
+    wine_reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${font%%=*}" /d "${font#*=}" /f
   done
   # Fonts for Qt's offscreen platform, which the window tests use: it reads
   # them from a folder, not from Windows. Wine passes no QT_ variables from
   # Linux, so the prefix's own environment carries it.
-  wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f \
-    </dev/null >/dev/null 2>&1
+  wine_reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f
 }
 
 # Ports linked into dosdevices/ open, but Windows programs do not find them
@@ -64,7 +71,7 @@ wine_prefix_add_ports() {
     printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n'
     for port in "$@"; do printf '"COM%d"="%s/no-unit-com%d"\n' "$port" "$WINEPREFIX" "$port"; done
   } >"$reg"
-  wine reg import "$reg" </dev/null >/dev/null 2>&1
+  wine_reg import "$reg"
   wine_session_stop
   wine_session_start
 }
@@ -88,5 +95,5 @@ wine_prefix_add_usb_adapter() {
       "$description" "$description" "$port" "$manufacturer"
     printf '\n[%s\\Device Parameters]\n"PortName"="COM%d"\n' "$key" "$port"
   } >"$reg"
-  wine reg import "$reg" </dev/null >/dev/null 2>&1
+  wine_reg import "$reg"
 }
