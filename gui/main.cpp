@@ -7,6 +7,7 @@
 #include "gui/shown_probe.h"
 #include "gui/timer_app.h"
 #include "core/device/port_map.h"
+#include "core/settings/folder_paths.h"
 #include "core/settings/port_setting.h"
 #include "core/settings/work_folder.h"
 #include "core/device/serial_link.h"

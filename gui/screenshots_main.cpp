@@ -17,7 +17,7 @@
 #include "gui/prompts.h"
 #include "gui/sent_to_unit_window.h"
 #include "core/record/send_log.h"
-#include "core/settings/port_setting.h"
+#include "core/settings/folder_paths.h"
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/timer_table.h"
 #include "gui/timer_app.h"

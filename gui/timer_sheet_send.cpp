@@ -16,7 +16,7 @@
 #include "core/device/serial_link.h"
 #include "core/device/timer_transfer.h"
 #include "core/record/send_log.h"
-#include "core/settings/port_setting.h"
+#include "core/settings/folder_paths.h"
 #include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
 #include "gui/prompts.h"

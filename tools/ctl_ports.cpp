@@ -9,6 +9,7 @@
 
 #include "core/device/port_map.h"
 #include "core/device/port_menu.h"
+#include "core/settings/folder_paths.h"
 #include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
 #include "tools/ctl_commands.h"

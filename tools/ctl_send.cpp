@@ -11,6 +11,7 @@
 
 #include "core/device/port_map.h"
 #include "core/platform/blocking_call.h"
+#include "core/settings/folder_paths.h"
 #include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
 #include "core/device/serial_error.h"

@@ -10,6 +10,7 @@
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
 #include "core/record/unit_holdings.h"
+#include "core/settings/folder_paths.h"
 #include "core/settings/port_setting.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"

@@ -3,7 +3,7 @@
 #include "core/platform/file_append.h"
 #include "core/platform/local_user.h"
 #include "core/platform/whole_file.h"
-#include "core/settings/port_setting.h"
+#include "core/settings/folder_paths.h"
 
 namespace cv {
 

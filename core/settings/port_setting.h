@@ -11,12 +11,6 @@ namespace cv {
 
 inline constexpr const char* kSettingsFileName = "CVTimerSystem.ini";
 
-// The file called name inside folder, joined with the system's separator.
-std::string FileInFolder(const std::string& folder, const std::string& name);
-
-// The folder that holds the file at path ("." when path names no folder).
-std::string FolderOfFile(const std::string& path);
-
 // The settings file inside folder.
 std::string SettingsPathIn(const std::string& folder);
 
@@ -37,14 +31,5 @@ bool WritePortNumber(const std::string& settingsPath, std::uint16_t portNumber);
 // Keys "COM<n>" (any case, n from 1 to 65535) of [Ports] with a non-empty
 // value; anything else in the section is ignored.
 PortOverrides ReadPortOverrides(const std::string& settingsPath);
-
-// The working directory as it was at the first call. The program asks once at
-// start-up, so file dialogs that change the directory later do not move the
-// settings file.
-std::string StartFolder();
-
-// path as a full path, a relative one taken from StartFolder(); in the
-// system's own form ("C:\Kitchen\lunch.csv" on Windows).
-std::string AbsolutePath(const std::string& path);
 
 }  // namespace cv

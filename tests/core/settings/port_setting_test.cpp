@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/folder_paths.h"
 #include "tests/temp_folder.h"
 #include "tests/test_platform.h"
 
