@@ -1,7 +1,8 @@
 // The record of sends: any bytes read as a record never crash the reader and
 // never give an acknowledgement that is not written out in a whole,
-// well-formed entry; an entry the writer makes reads back exactly, also when
-// it is appended after whatever the file held (a torn entry, garbage).
+// well-formed entry, and a byte order mark in front changes nothing; an entry
+// the writer makes reads back exactly, also when it is appended after
+// whatever the file held (a torn entry, garbage).
 //
 // Input: the record's text. The same bytes, read from the start, also give
 // the facts of a send for the writer: the report, the port, the texts, the
@@ -104,6 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(plain.find(TimerPart(entry)) != std::string::npos);
         const cv::SendLogContent again = cv::ParseSendLog(cv::FormatSendEntry(entry));
         FUZZ_CHECK(again.entries.size() == 1 && again.entries[0] == entry);
+    }
+    // A byte order mark that an editor put before the record loses nothing.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (!bytes.starts_with(kByteOrderMark)) {
+        const cv::SendLogContent marked = cv::ParseSendLog(std::string(kByteOrderMark) + std::string(bytes));
+        FUZZ_CHECK(marked.entries == read.entries && marked.damaged == read.damaged);
     }
     const cv::UnitHoldings held = cv::DeriveUnitHoldings(read.entries, {1, ""});
     FUZZ_CHECK(held.sends <= static_cast<int>(read.entries.size()));

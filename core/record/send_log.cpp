@@ -1,6 +1,7 @@
 #include "core/record/send_log.h"
 
 #include "core/platform/file_append.h"
+#include "core/platform/file_lock.h"
 #include "core/platform/local_user.h"
 #include "core/platform/whole_file.h"
 #include "core/settings/folder_paths.h"
@@ -36,8 +37,20 @@ std::string Shorten(const std::string& logPath, std::size_t limit) {
 
 std::string SendLogPathIn(const std::string& folder) { return FileInFolder(folder, kSendLogFileName); }
 
-SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit) {
+SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit,
+                             std::chrono::milliseconds lockWait) {
     SendLogWrite result;
+    const std::string lockPath = FileInFolder(FolderOfFile(logPath), kSendLogLockName);
+    const FileLock lock = FileLock::Take(lockPath, lockWait);
+    if (!lock.Held()) {
+        result.problem =
+            lock.Busy() ? "This send could not be added to the record of sends, " + logPath +
+                              ": another CV Timer window or cvtimerctl kept it locked for as long as this send "
+                              "could wait, and may have stopped responding."
+                        : "This send could not be added to the record of sends, " + logPath + ": its lock file, " +
+                              lockPath + ", cannot be opened: " + lock.SystemText() + ".";
+        return result;
+    }
     const FileAppendResult appended = AppendToFile(logPath, FormatSendEntry(entry));
     if (!appended.Ok()) {
         result.problem = "This send could not be added to the record of sends, " + logPath + ": " +

@@ -2,8 +2,12 @@
 // The record of sends, CVTimerSends.log beside the settings file: one entry
 // per send, appended and never rewritten, except that once it passes 1 MiB
 // the oldest entries are dropped, keeping the newest half, through the same
-// crash-safe replacement the timer files use.
+// crash-safe replacement the timer files use. Two windows, or a window and a
+// scheduled cvtimerctl, may record sends in one folder at once: each append
+// and trim holds the lock on .CVTimerSends.lock beside the record, so that a
+// trim never replaces the file without an entry appended meanwhile.
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 
@@ -13,7 +17,11 @@
 namespace cv {
 
 inline constexpr const char* kSendLogFileName = "CVTimerSends.log";
+inline constexpr const char* kSendLogLockName = ".CVTimerSends.lock";
 inline constexpr std::size_t kSendLogLimit = 1024 * 1024;
+// An append and a trim take milliseconds; a lock held longer than this belongs
+// to a program that hangs, and the send must not wait on it.
+inline constexpr std::chrono::milliseconds kSendLogLockWait{5000};
 
 // The record of sends inside folder.
 std::string SendLogPathIn(const std::string& folder);
@@ -23,10 +31,13 @@ struct SendLogWrite {
     std::string problem;   // a sentence for the user when something failed; may come with written
 };
 
-// Appends the entry. When the file then holds more than `limit` bytes, the
-// oldest entries are dropped so that the newest ones within half the limit
-// remain; a failure to shorten it leaves it whole and says so in `problem`.
-SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit = kSendLogLimit);
+// Appends the entry under the record's lock. When the file then holds more
+// than `limit` bytes, the oldest entries are dropped, still under the lock,
+// so that the newest ones within half the limit remain; a failure to shorten
+// it leaves it whole and says so in `problem`. A lock not had within
+// `lockWait` leaves the record as it is, and `problem` says why.
+SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry, std::size_t limit = kSendLogLimit,
+                             std::chrono::milliseconds lockWait = kSendLogLockWait);
 
 // What every send does when it is over, from the window and from cvtimerctl
 // alike: the entry, stamped with the local time and the user's login name,

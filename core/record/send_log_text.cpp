@@ -39,10 +39,13 @@ std::string TimerLine(int index, const TimerInSend& timer) {
            ", name " + std::string(FateText(timer.name)) + "\n";
 }
 
-// The lines of text without their line ends (LF or CRLF).
+// The lines of text without their line ends (LF or CRLF). A UTF-8 byte order
+// mark at the start, which some editors add when they save, is no part of
+// the first line.
 std::vector<std::string_view> SplitLines(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::vector<std::string_view> lines;
-    std::size_t pos = 0;
+    std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos) end = text.size();

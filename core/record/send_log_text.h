@@ -46,7 +46,8 @@ struct SendLogContent {
 };
 
 // Every whole, well-formed entry of text. LF and CRLF line ends are both
-// read; anything between entries is passed over.
+// read; a byte order mark at the start and anything between entries are
+// passed over.
 SendLogContent ParseSendLog(std::string_view text);
 
 }  // namespace cv

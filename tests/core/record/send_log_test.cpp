@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/platform/file_lock.h"
 #include "core/record/send_log.h"
 #include "tests/core/record/record_fixtures.h"
 #include "tests/temp_folder.h"
@@ -84,6 +85,36 @@ TEST(SendLogText, AnEntryCutShortOrDamagedIsLeftOutWhole) {
     ASSERT_EQ(read.entries.size(), 2u);
     EXPECT_EQ(read.entries[0].user, "anna");
     EXPECT_EQ(read.entries[1].user, "cara");
+}
+
+TEST(SendLog, ARecordSavedWithAByteOrderMarkKeepsItsFirstEntry) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    const std::vector<SendEntry> entries = ThreeEntries();
+    WriteBytes(path, "\xEF\xBB\xBF" + FormatSendEntry(entries[0]));
+    ASSERT_TRUE(AppendSendEntry(path, entries[1]).written);
+    const SendLogRead read = ReadSendLog(path);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.content.entries, std::vector<SendEntry>(entries.begin(), entries.begin() + 2));
+    EXPECT_EQ(read.content.damaged, 0);
+}
+
+TEST(SendLog, ALockHeldElsewhereLeavesTheRecordAsItIsAndSaysSo) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    const std::vector<SendEntry> entries = ThreeEntries();
+    ASSERT_TRUE(AppendSendEntry(path, entries[0]).written);
+    {
+        const FileLock held = FileLock::Take(folder.File(kSendLogLockName), std::chrono::milliseconds(0));
+        ASSERT_TRUE(held.Held()) << held.SystemText();
+        const SendLogWrite write = AppendSendEntry(path, entries[1], kSendLogLimit, std::chrono::milliseconds(50));
+        EXPECT_FALSE(write.written);
+        EXPECT_EQ(write.problem, "This send could not be added to the record of sends, " + path +
+                                     ": another CV Timer window or cvtimerctl kept it locked for as long as this send "
+                                     "could wait, and may have stopped responding.");
+    }
+    ASSERT_TRUE(AppendSendEntry(path, entries[2]).written);
+    EXPECT_EQ(ReadBytes(path), FormatSendEntry(entries[0]) + FormatSendEntry(entries[2]));
 }
 
 TEST(SendLog, AnAppendAfterATornEntryStartsOnALineOfItsOwn) {
