@@ -33,6 +33,10 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t limit);
 // no writer reads as empty, a device gives what it has at once.
 WholeFile ReadFileStart(const std::string& path, std::size_t count);
 
+// The last `count` bytes of a regular file, or all of it when it holds no
+// more: the newest part of a file that grows at its end.
+WholeFile ReadFileEnd(const std::string& path, std::size_t count);
+
 struct FileReplaceResult {
     enum class Stage {
         None,    // replaced

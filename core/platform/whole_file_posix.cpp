@@ -175,24 +175,33 @@ int ReadUpTo(int fd, std::size_t count, std::string& text) {
     return 0;
 }
 
-}  // namespace
-
-WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
+// Reads at most `count` bytes of the regular file at path: its first ones,
+// or with `last` its last ones. 0 or errno.
+int ReadRegularFile(const std::string& path, std::size_t count, bool last, std::string& text) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return Unread(errno);
+    if (fd < 0) return errno;
     struct stat info {};
     int err = 0;
     if (::fstat(fd, &info) != 0) {
         err = errno;
     } else if (!S_ISREG(info.st_mode)) {
         err = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    } else if (last && static_cast<std::uint64_t>(info.st_size) > count &&
+               ::lseek(fd, info.st_size - static_cast<off_t>(count), SEEK_SET) < 0) {
+        err = errno;
     }
+    if (err == 0) err = ReadUpTo(fd, count, text);
+    ::close(fd);
+    return err;
+}
+
+}  // namespace
+
+WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     WholeFile file;
     // One byte past the limit tells a file that is too large from one that just fits.
     const std::size_t most = limit == SIZE_MAX ? limit : limit + 1;
-    if (err == 0) err = ReadUpTo(fd, most, file.text);
-    ::close(fd);
-    if (err != 0) return Unread(err);
+    if (const int err = ReadRegularFile(path, most, false, file.text)) return Unread(err);
     if (file.text.size() > limit) {
         file.text.clear();
         file.status = WholeFile::Status::TooLarge;
@@ -210,6 +219,13 @@ WholeFile ReadFileStart(const std::string& path, std::size_t count) {
     const int err = ReadUpTo(fd, count, file.text);
     ::close(fd);
     if (err != 0) return Unread(err);
+    file.status = WholeFile::Status::Read;
+    return file;
+}
+
+WholeFile ReadFileEnd(const std::string& path, std::size_t count) {
+    WholeFile file;
+    if (const int err = ReadRegularFile(path, count, true, file.text)) return Unread(err);
     file.status = WholeFile::Status::Read;
     return file;
 }

@@ -192,17 +192,32 @@ DWORD ReadUpTo(HANDLE file, std::size_t count, std::string& text) {
     return 0;
 }
 
-}  // namespace
-
-WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
+// At most `count` bytes of the regular file at path: its first ones, or with
+// `last` its last ones.
+WholeFile ReadRegularFile(const std::string& path, std::size_t count, bool last) {
     HANDLE opened = INVALID_HANDLE_VALUE;
     WholeFile file = OpenForReading(path, opened);
     if (!file.Ok()) return file;
     Handle handle(opened);
+    LARGE_INTEGER size {};
+    if (last) {
+        if (!::GetFileSizeEx(handle.Get(), &size)) return Unread(::GetLastError());
+        if (static_cast<ULONGLONG>(size.QuadPart) > count) {
+            LARGE_INTEGER from {};
+            from.QuadPart = size.QuadPart - static_cast<LONGLONG>(count);
+            if (!::SetFilePointerEx(handle.Get(), from, nullptr, FILE_BEGIN)) return Unread(::GetLastError());
+        }
+    }
+    if (const DWORD code = ReadUpTo(handle.Get(), count, file.text)) return Unread(code);
+    return file;
+}
+
+}  // namespace
+
+WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     // One byte past the limit tells a file that is too large from one that just fits.
-    const std::size_t most = limit == SIZE_MAX ? limit : limit + 1;
-    if (const DWORD code = ReadUpTo(handle.Get(), most, file.text)) return Unread(code);
-    if (file.text.size() > limit) {
+    WholeFile file = ReadRegularFile(path, limit == SIZE_MAX ? limit : limit + 1, false);
+    if (file.Ok() && file.text.size() > limit) {
         file.text.clear();
         file.status = WholeFile::Status::TooLarge;
         file.systemText = "larger than " + std::to_string(limit) + " bytes";
@@ -210,14 +225,9 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     return file;
 }
 
-WholeFile ReadFileStart(const std::string& path, std::size_t count) {
-    HANDLE opened = INVALID_HANDLE_VALUE;
-    WholeFile file = OpenForReading(path, opened);
-    if (!file.Ok()) return file;
-    Handle handle(opened);
-    if (const DWORD code = ReadUpTo(handle.Get(), count, file.text)) return Unread(code);
-    return file;
-}
+WholeFile ReadFileStart(const std::string& path, std::size_t count) { return ReadRegularFile(path, count, false); }
+
+WholeFile ReadFileEnd(const std::string& path, std::size_t count) { return ReadRegularFile(path, count, true); }
 
 FileReplaceResult ReplaceFileSafely(const std::string& path, std::string_view bytes) {
     Target target;

@@ -10,8 +10,9 @@ namespace cv {
 
 namespace {
 
-// Far more than the record ever holds when it can be shortened; a file
-// beyond it is not read whole.
+// Far more than the record ever holds when it can be shortened; of a record
+// that could not be, only the newest part this long is read (a part that
+// begins inside an entry is passed over up to the next one).
 constexpr std::size_t kReadLimit = 16 * kSendLogLimit;
 
 std::string InMiB(std::size_t bytes) {
@@ -20,7 +21,7 @@ std::string InMiB(std::size_t bytes) {
 }
 
 std::string Shorten(const std::string& logPath, std::size_t limit) {
-    const WholeFile file = ReadWholeFile(logPath, kReadLimit);
+    const WholeFile file = ReadFileEnd(logPath, kReadLimit);
     std::string why;
     if (file.Ok()) {
         const FileReplaceResult replaced = ReplaceFileSafely(logPath, std::string_view(file.text).substr(NewestEntriesFrom(file.text, limit / 2)));
@@ -68,14 +69,11 @@ SendLogWrite RecordSend(const SendFacts& facts) {
 
 SendLogRead ReadSendLog(const std::string& logPath) {
     SendLogRead result;
-    const WholeFile file = ReadWholeFile(logPath, kReadLimit);
+    const WholeFile file = ReadFileEnd(logPath, kReadLimit);
     switch (file.status) {
         case WholeFile::Status::Read: result.content = ParseSendLog(file.text); break;
         case WholeFile::Status::Missing: break;
         case WholeFile::Status::TooLarge:
-            result.problem = "The record of sends, " + logPath + ", is larger than " + InMiB(kReadLimit) +
-                             ", far larger than it ever grows, so it was not read.";
-            return result;
         case WholeFile::Status::Failed:
             result.problem = "The record of sends, " + logPath + ", cannot be read: " + file.systemText + ".";
             return result;

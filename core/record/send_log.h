@@ -51,7 +51,9 @@ struct SendLogRead {
     SendLogContent content;
 };
 
-// The record's entries; a missing file is a record of no sends.
+// The record's entries; a missing file is a record of no sends. Of a record
+// that has grown far past its limit (one that could not be shortened), the
+// newest 16 MiB are read.
 SendLogRead ReadSendLog(const std::string& logPath);
 
 }  // namespace cv

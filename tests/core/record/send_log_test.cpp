@@ -155,6 +155,24 @@ TEST(SendLog, PastItsLimitTheNewestEntriesWithinHalfOfItAreKept) {
     EXPECT_EQ(read.content.damaged, 0);
 }
 
+TEST(SendLog, ARecordGrownFarPastItsLimitIsReadAndShortenedFromItsNewestPart) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    const std::vector<SendEntry> entries = ThreeEntries();
+    // As one that could not be shortened for long: 17 MiB, the oldest entry first.
+    std::string filler;
+    for (std::size_t i = 0; i < 17 * kSendLogLimit / 128; ++i) filler += std::string(127, '#') + "\n";
+    WriteBytes(path, FormatSendEntry(entries[0]) + filler + FormatSendEntry(entries[1]));
+    SendLogRead read = ReadSendLog(path);
+    ASSERT_TRUE(read.ok) << read.problem;
+    EXPECT_EQ(read.content.entries, std::vector<SendEntry>{entries[1]});
+
+    const SendLogWrite write = AppendSendEntry(path, entries[2]);
+    EXPECT_TRUE(write.written);
+    EXPECT_EQ(write.problem, "");
+    EXPECT_EQ(ReadBytes(path), FormatSendEntry(entries[1]) + FormatSendEntry(entries[2]));
+}
+
 TEST(SendLog, ARecordThatCannotBeWrittenOrReadSaysWhy) {
     TempFolder folder;
     const std::string missing = SendLogPathIn(folder.File("gone"));
