@@ -1,8 +1,8 @@
 // The record of sends: any bytes read as a record never crash the reader and
 // never give an acknowledgement that is not written out in a whole,
 // well-formed entry, and a byte order mark in front changes nothing; an entry
-// the writer makes reads back exactly, also when it is appended after
-// whatever the file held (a torn entry, garbage).
+// the writer makes holds no control character and reads back exactly, also
+// when it is appended after whatever the file held (a torn entry, garbage).
 //
 // Input: the record's text. The same bytes, read from the start, also give
 // the facts of a send for the writer: the report, the port, the texts, the
@@ -119,6 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ByteReader in(bytes);
     const cv::SendEntry entry = MakeEntry(in);
     const std::string written = cv::FormatSendEntry(entry);
+    // No control character goes in but the line ends: none below U+0020,
+    // U+007F, nor U+0080 to U+009F (C2 80 to C2 9F).
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(written[i]);
+        FUZZ_CHECK(byte == '\n' || (byte >= 0x20 && byte != 0x7F));
+        FUZZ_CHECK(!(byte == 0xC2 && i + 1 < written.size() && static_cast<unsigned char>(written[i + 1]) <= 0x9F));
+    }
     const cv::SendLogContent alone = cv::ParseSendLog(written);
     FUZZ_CHECK(alone.damaged == 0 && alone.entries.size() == 1 && alone.entries[0] == entry);
     const bool endsALine = bytes.empty() || bytes.back() == '\n';

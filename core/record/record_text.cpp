@@ -40,6 +40,12 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
 
 bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
 
+// U+0080 to U+009F: C2 80 to C2 9F.
+bool IsWideControl(std::string_view text, std::size_t i, std::size_t length) {
+    return length == 2 && static_cast<unsigned char>(text[i]) == 0xC2 &&
+           static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+}
+
 }  // namespace
 
 std::string Utf8FromLatin1(std::string_view latin1) {
@@ -83,12 +89,24 @@ std::string CleanRecordText(std::string_view text) {
         if (length == 0 || (length == 1 && IsControl(static_cast<unsigned char>(text[i])))) {
             clean += kReplacement;
             ++i;
+        } else if (IsWideControl(text, i, length)) {
+            clean += kReplacement;
+            i += length;
         } else {
             clean.append(text, i, length);
             i += length;
         }
     }
     return clean;
+}
+
+bool IsRecordLineText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0 || (length == 1 && IsControl(static_cast<unsigned char>(text[i])))) return false;
+        i += length;
+    }
+    return true;
 }
 
 }  // namespace cv

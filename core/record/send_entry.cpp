@@ -47,7 +47,7 @@ std::string NameFieldAsSent(const TimerRecord& record) {
     std::string name = NameOnLine(record);
     for (char& c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) c = '?';
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) c = '?';
     }
     return name;
 }

@@ -82,13 +82,13 @@ std::string DescribeSendOutcome(const SendReport& report);
 std::string DescribeWhatTheUnitTook(const SendReport& report);
 
 // The entry for a send, each message's fate read from its report; texts are
-// made fit for the record (CleanRecordText), a name's control characters
-// (which no send lets through) become "?".
+// made fit for the record (CleanRecordText), a name as NameFieldAsSent.
 SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string user);
 
 // The 20 characters of the name message that carry the name: its first 19
-// characters, blank-padded; a control character (which no send lets through)
-// as "?".
+// characters, blank-padded; a control character as "?": one below 0x20 or
+// 0x7F, which no send lets through, and one of 0x80 to 0x9F, which would
+// break the record's line in some editors.
 std::string NameFieldAsSent(const TimerRecord& record);
 
 // "2025-03-14 14:02:33 +01:00" for local time `local` that lies `utcOffsetSeconds`

@@ -64,8 +64,6 @@ bool IsEntryHeader(std::string_view line) {
     return IsTimeStamp(line.substr(kHeaderStart.size(), line.size() - kHeaderStart.size() - kHeaderEnd.size()));
 }
 
-bool IsClean(std::string_view value) { return CleanRecordText(value) == value; }
-
 // "Key: value" or "Key:" with a key of letters and blanks.
 bool SplitKeyLine(std::string_view line, std::string_view& key, std::string_view& value) {
     const std::size_t colon = line.find(':');
@@ -78,7 +76,7 @@ bool SplitKeyLine(std::string_view line, std::string_view& key, std::string_view
     if (value.empty()) return true;
     if (value.front() != ' ') return false;
     value.remove_prefix(1);
-    return IsClean(value);
+    return IsRecordLineText(value);
 }
 
 // A timer's values as FormatTimerLine writes them, with a name of exactly the
@@ -102,10 +100,11 @@ std::optional<SendEntry> ParseEntry(const std::vector<std::string_view>& lines, 
     entry.when = header.substr(kHeaderStart.size(), header.size() - kHeaderStart.size() - kHeaderEnd.size());
     ++at;
     bool haveUser = false, haveTimers = false, haveOutcome = false, havePort = false;
-    std::string_view timers;
+    std::string timers;
     for (; at < lines.size() && !lines[at].starts_with("Timer "); ++at) {
-        std::string_view key, value;
-        if (!SplitKeyLine(lines[at], key, value)) return std::nullopt;
+        std::string_view key, written;
+        if (!SplitKeyLine(lines[at], key, written)) return std::nullopt;
+        const std::string value = CleanRecordText(written);
         bool* seen = nullptr;  // keys that may come once; a key not known here (a later version's) is passed over
         if (key == "User") {
             entry.user = value;

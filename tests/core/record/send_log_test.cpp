@@ -64,6 +64,22 @@ TEST(SendLogText, WrittenEntriesReadBackExactly) {
     }
 }
 
+TEST(SendLogText, ControlCharactersOfWindows1252FilesAreNotWrittenRawYetOldRecordsRead) {
+    TimerRecords timers = DefaultTimers();
+    timers[0].name = "Lunch\x85Prep";  // "Lunch…Prep" saved in Windows-1252, read as Latin-1
+    const SendEntry entry = MakeSendEntry(Facts(AllSent(), timers, "/k/caf\xC2\x85.csv"), "2025-03-14 06:00:00 +01:00", "anna");
+    const std::string text = FormatSendEntry(entry);
+    EXPECT_EQ(text.find("\xC2\x85"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nLunch?Prep          ,"), std::string::npos);
+    EXPECT_NE(text.find("\nFile: /k/caf\xEF\xBF\xBD.csv\n"), std::string::npos);
+
+    std::string older = text;  // as the version before wrote it
+    older.replace(older.find("caf\xEF\xBF\xBD"), 6, "caf\xC2\x85");
+    const SendLogContent read = ParseSendLog(older);
+    EXPECT_EQ(read.damaged, 0);
+    EXPECT_EQ(read.entries, std::vector<SendEntry>{entry});
+}
+
 TEST(SendLogText, AnEntryCutShortOrDamagedIsLeftOutWhole) {
     const std::vector<SendEntry> entries = ThreeEntries();
     const std::string whole = Text(entries);
