@@ -15,12 +15,9 @@ std::string Utf8FromLatin1(std::string_view latin1);
 // character beyond Latin-1.
 std::optional<std::string> Latin1FromUtf8(std::string_view utf8);
 
-// A value as the record can hold it on one line: UTF-8 kept, while a control
-// character and any byte that is not part of valid UTF-8 become U+FFFD, the
-// replacement character. Control characters are those below U+0020, U+007F
-// and U+0080 to U+009F (U+0085 is a line break to some editors; a file
-// written in Windows-1252 and read as Latin-1 brings such characters in).
-// Unchanged when there is nothing to replace.
+// A value as the record can hold it on one line (CleanUtf8Line): UTF-8 kept,
+// every control character and every byte that is not part of valid UTF-8
+// made U+FFFD.
 std::string CleanRecordText(std::string_view text);
 
 // Whether a record's line may hold text: valid UTF-8 without a control

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/platform/utf8_text.h"
 #include "core/settings/profile_file.h"
 
 namespace cv {
@@ -48,9 +49,29 @@ std::string ReadChoice(const std::string& path, const char* key, const char* wha
             return {};
         }
     }
-    return path + ", line " + std::to_string(entry->line) + ": \"" + key + "=" + entry->value + "\" is not " + what +
+    return path + ", line " + std::to_string(entry->line) + ": \"" + key + "=" + QuotableText(entry->value) +
+           "\" is not " + what +
            " CV Timer knows. Write " + key + "=" + ChoiceList(choices) + ", or remove the line for " + whenRemoved +
            ". Nothing is sent until then.";
+}
+
+// A key the program does not know ("Partiy", "Stop Bits", "DataBits") is
+// named like a value it does not know, and holds back sends the same way: the
+// site asked for a line the program would not give it, and a unit behind a
+// converter framed otherwise takes garbled names, or no name at all, at 8N1.
+// A key left empty asks for nothing.
+std::string ReadUnknownKeys(const std::string& path) {
+    for (const ProfileKey& key : GetProfileKeys(path, kSection)) {
+        if (key.value.empty()) continue;
+        bool known = false;
+        for (const char* name : {"PortNo", "Parity", "StopBits", "FlowControl"}) known = known || SameProfileName(key.name, name);
+        if (known) continue;
+        return path + ", line " + std::to_string(key.line) + ": \"" + QuotableText(key.name + "=" + key.value) +
+               "\" is not a line setting CV Timer knows. [SerialComm] takes PortNo, Parity, StopBits and "
+               "FlowControl: correct the name, or remove the line for 8 data bits, no parity, 1 stop bit and no "
+               "flow control. Nothing is sent until then.";
+    }
+    return {};
 }
 
 }  // namespace
@@ -62,7 +83,8 @@ LineSettingsReading ReadLineSettings(const std::string& settingsPath) {
          {ReadChoice(settingsPath, "Parity", "a parity", "no parity", kParities, line.parity),
           ReadChoice(settingsPath, "StopBits", "a number of stop bits", "1 stop bit", kStopBits, line.stopBits),
           ReadChoice(settingsPath, "FlowControl", "a flow control", "no flow control", kFlowControls,
-                     line.flowControl)}) {
+                     line.flowControl),
+          ReadUnknownKeys(settingsPath)}) {
         if (reading.problem.empty()) reading.problem = std::move(problem);
     }
     return reading;

@@ -19,9 +19,11 @@ struct LineSettingsReading {
     std::string problem;    // empty, or a sentence naming the file, the line and what to write
 };
 
-// A value the program does not know is not guessed at: the reading carries a
-// problem, and nothing should be sent until the line is mended. A settings
-// file that cannot be read gives the defaults and no problem here.
+// A value the program does not know, or a key in [SerialComm] it does not
+// know, is not guessed at: the reading carries a problem, quoting what the
+// file says cleaned of control characters and cut short, and nothing should
+// be sent until the line is mended. A settings file that cannot be read gives
+// the defaults and no problem here.
 LineSettingsReading ReadLineSettings(const std::string& settingsPath);
 
 }  // namespace cv

@@ -151,14 +151,17 @@ std::string EditedText(const std::string& text, std::string_view section, std::s
 
 WholeFile ReadSettingsText(const std::string& path) { return ReadWholeFile(path, kProfileFileLimit); }
 
-// 1 for the first line; CRLF, LF and CR each end one line.
-int LineNumberAt(std::string_view text, std::size_t offset) {
-    int line = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
+// The line ends in text[from, to); CRLF, LF and CR each end one line.
+int LineEndsBetween(std::string_view text, std::size_t from, std::size_t to) {
+    int ends = 0;
+    for (std::size_t i = from; i < to && i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++ends;
     }
-    return line;
+    return ends;
 }
+
+// 1 for the first line.
+int LineNumberAt(std::string_view text, std::size_t offset) { return 1 + LineEndsBetween(text, 0, offset); }
 
 }  // namespace
 
@@ -190,27 +193,38 @@ std::string GetProfileString(const std::string& path, std::string_view section,
     return std::string(value.substr(0, kProfileValueLimit));
 }
 
-std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::string& path,
-                                                                   std::string_view section) {
-    std::vector<std::pair<std::string, std::string>> pairs;
+std::vector<ProfileKey> GetProfileKeys(const std::string& path, std::string_view section) {
+    std::vector<ProfileKey> keys;
     const WholeFile file = ReadSettingsText(path);
-    if (!file.Ok()) return pairs;
+    if (!file.Ok()) return keys;
     const std::vector<ProfileLine> lines = SplitLines(file.text);
     const std::optional<std::size_t> header = FindSection(lines, TrimBlanks(section));
-    if (!header) return pairs;
+    if (!header) return keys;
     const std::size_t end = SectionEnd(lines, *header);
     // First of duplicates only, as a lookup by name would find it. Remembered
-    // by name rather than looked up again, which would take quadratic time
-    // over a section of many thousand keys.
+    // by name rather than looked up again, and lines counted on from the last
+    // key, either of which would take quadratic time over a section of many
+    // thousand keys.
     std::unordered_set<std::string> seen;
+    std::size_t countedTo = 0;
+    int lineNumber = 1;
     for (std::size_t i = *header + 1; i < end; ++i) {
         const ProfileLine& line = lines[i];
         if (line.kind != LineKind::Key || line.name.empty()) continue;
         std::string folded(line.name);
         for (char& c : folded) c = LowerAscii(c);
         if (!seen.insert(std::move(folded)).second) continue;
-        pairs.emplace_back(std::string(line.name), std::string(Unquoted(line.value)));
+        lineNumber += LineEndsBetween(file.text, countedTo, line.begin);
+        countedTo = line.begin;
+        keys.push_back({std::string(line.name), std::string(Unquoted(line.value)), lineNumber});
     }
+    return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> GetProfileSection(const std::string& path,
+                                                                   std::string_view section) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (ProfileKey& key : GetProfileKeys(path, section)) pairs.emplace_back(std::move(key.name), std::move(key.value));
     return pairs;
 }
 

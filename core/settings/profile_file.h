@@ -43,6 +43,15 @@ struct ProfileEntry {
 std::optional<ProfileEntry> FindProfileEntry(const std::string& path, std::string_view section,
                                              std::string_view key);
 
+// Every key of a section as GetProfileSection lists them, each with the
+// number of its line (1 for the first), so a message can point at it.
+struct ProfileKey {
+    std::string name;
+    std::string value;
+    int line = 0;
+};
+std::vector<ProfileKey> GetProfileKeys(const std::string& path, std::string_view section);
+
 // All key=value pairs of a section, in file order, first of duplicates only.
 // Values are trimmed and unquoted like GetProfileString's but never cut: they
 // may be device paths, and a cut path names a different device.

@@ -34,5 +34,21 @@ TEST(ReadLineSettings, AnUnknownValueIsNamedWithItsFileAndLine) {
     EXPECT_EQ(reading.settings, LineSettings{});
 }
 
+TEST(ReadLineSettings, AnUnknownKeyIsNamedAndAQuotedValueIsCleanedAndCutShort) {
+    TempFolder folder;
+    const std::string path = SettingsPathIn(folder.Path());
+    WriteBytes(path, "[SerialComm]\nPortNo=3\nDataBits=\n Partiy = Even\n[Ports]\nCOM1=/dev/ttyUSB0\n");
+    EXPECT_EQ(ReadLineSettings(path).problem,
+              path + ", line 4: \"Partiy=Even\" is not a line setting CV Timer knows. [SerialComm] takes PortNo, "
+                     "Parity, StopBits and FlowControl: correct the name, or remove the line for 8 data bits, no "
+                     "parity, 1 stop bit and no flow control. Nothing is sent until then.");
+
+    WriteBytes(path, "[SerialComm]\nParity=\x1B[31mEven" + std::string(1, '\0') + "x" + std::string(60, 'y') + "\n");
+    const std::string problem = ReadLineSettings(path).problem;
+    EXPECT_NE(problem.find("\"Parity=\xEF\xBF\xBD[31mEven\xEF\xBF\xBDx" + std::string(29, 'y') + "...\" is not a parity"),
+              std::string::npos)
+        << problem;
+}
+
 }  // namespace
 }  // namespace cv
