@@ -13,13 +13,19 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 export CCACHE_MAXSIZE ?= 2G
 LAUNCHER = -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
+# Reproducible builds: every date the build writes into what it makes is the
+# commit's (reproducible-builds.org's SOURCE_DATE_EPOCH), never the clock's. The
+# corresponding-source archive, which has no git, carries it in a file.
+export SOURCE_DATE_EPOCH ?= $(shell cat SOURCE_DATE_EPOCH 2>/dev/null || git log -1 --format=%ct)
+# TESTS=OFF builds what ships and nothing else (the reproducibility check's second build).
+TESTS ?= ON
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) -DCVTIMER_TESTS=$(TESTS)
 # -O1 with line tables only: the sanitizers' usual setting, and half the build time of -O2 -g.
 ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" $(LAUNCHER)
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
-        clean package test-package package-windows test-package-windows
+        clean package test-package package-windows test-package-windows check-reproducible release
 
 all: build
 
@@ -42,6 +48,7 @@ test: build
 	$(MAKE) test-windows
 	$(MAKE) test-package
 	$(MAKE) test-package-windows
+	$(MAKE) check-reproducible
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(ASAN_CMAKE_FLAGS) -DCVTIMER_SANITIZE=ON
@@ -76,15 +83,15 @@ WINDOWS_SIGN_TIMESTAMP_URL ?=
 # keep finding the old one it remembers.
 windows: deps
 	scripts/build-qt-windows >/dev/null
-	@qt=$$(scripts/build-qt-windows --prefix); \
+	@qt=$$(scripts/build-qt-windows --prefix); qt_source=$$(scripts/build-qt-windows --source) || exit 1; \
 	if [ -f $(WINDOWS_BUILD)/CMakeCache.txt ] && \
 	   ! grep -qxF "CVTIMER_QT_WINDOWS:PATH=$$qt" $(WINDOWS_BUILD)/CMakeCache.txt; then \
 	  echo "windows: Qt for Windows is now $$qt; configuring afresh"; \
 	  rm -rf $(WINDOWS_BUILD)/CMakeCache.txt $(WINDOWS_BUILD)/CMakeFiles; \
 	fi; \
-	set -x; cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) \
+	set -x; cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DCVTIMER_TESTS=$(TESTS) \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCVTIMER_LINUX_CTL=$(CURDIR)/$(BUILD)/bin/cvtimerctl \
-	  -DCVTIMER_QT_WINDOWS=$$qt \
+	  -DCVTIMER_QT_WINDOWS=$$qt -DCVTIMER_QT_WINDOWS_SOURCE=$$qt_source \
 	  "-DCVTIMER_SIGN_PFX=$(if $(WINDOWS_SIGN_PFX),$(abspath $(WINDOWS_SIGN_PFX)))" \
 	  "-DCVTIMER_SIGN_PASSWORD_FILE=$(if $(WINDOWS_SIGN_PASSWORD_FILE),$(abspath $(WINDOWS_SIGN_PASSWORD_FILE)))" \
 	  "-DCVTIMER_SIGN_TIMESTAMP_URL=$(WINDOWS_SIGN_TIMESTAMP_URL)"
@@ -104,13 +111,26 @@ package-windows: windows
 test-package-windows: package-windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/check-windows-package $(WINDOWS_BUILD)
 
-# The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, and its checks.
+# The Debian package, $(BUILD)/cvtimer_<version>_<arch>.deb, its bill of
+# materials (.deb.spdx.json beside it), and its checks.
 package: build
-	rm -f $(BUILD)/cvtimer_*.deb
+	rm -f $(BUILD)/cvtimer_*.deb*
 	cmake --build $(BUILD) --target package
+	deb=$$(ls $(BUILD)/cvtimer_*.deb) && scripts/spdx-bom --artifact $$deb --output $$deb.spdx.json
 
 test-package: package
 	scripts/check-package $(BUILD)/cvtimer_*.deb
+
+# The same artifacts built once more in another folder, by another user, at
+# another time, in another time zone, umask and locale: byte for byte the same.
+check-reproducible: package package-windows
+	scripts/check-reproducible $(BUILD) $(WINDOWS_BUILD)
+
+# Everything a release publishes, in dist/: the .deb, the .msi and the .zip,
+# each with its bill of materials, the corresponding source of the Windows
+# programs, the release notes and SHA256SUMS. Signed as package-windows signs.
+release: package package-windows
+	scripts/make-release $(BUILD) $(WINDOWS_BUILD) dist
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots

@@ -9,12 +9,16 @@
 # 1. The product code is the name-based (SHA-1) UUID of the version in the
 #    upgrade code's namespace: the same for every build of one version, and
 #    another for every other version.
-# 2. wixl builds the package in the staging folder.
+# 2. wixl builds the package in a copy of the staging folder whose files are
+#    all dated SOURCE_DATE_EPOCH, in UTC: the cabinet records each file's date.
 # 3. Each program's row in the File table gets the version and language of
 #    its version resource, which wixl leaves empty (Windows Installer would
 #    treat it as a data file), and loses its MsiFileHash row, which is for
 #    unversioned files only.
-# 4. With a certificate the package is signed, last, since any later change
+# 4. msi_summary.py dates the package SOURCE_DATE_EPOCH and gives it a package
+#    code made from its content, where wixl writes the time and a random code:
+#    the same files give the same package, byte for byte.
+# 5. With a certificate the package is signed, last, since any later change
 #    would break the signature; without, one line says that it is not.
 include(${CMAKE_CURRENT_LIST_DIR}/sign.cmake)
 
@@ -26,6 +30,10 @@ endforeach()
 find_program(wixl wixl REQUIRED)
 find_program(msibuild msibuild REQUIRED)
 find_program(wrestool wrestool REQUIRED)
+find_program(python3 python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  message(FATAL_ERROR "build_msi.cmake needs SOURCE_DATE_EPOCH in the environment (make sets it from the commit)")
+endif()
 
 # cv_run(WHAT COMMAND...): runs the command, stops with its output if it fails.
 function(cv_run what)
@@ -77,15 +85,24 @@ file(READ "${WXS}" wxs)
 if(NOT wxs MATCHES "UpgradeCode=\"([0-9A-Fa-f-]+)\"")
   message(FATAL_ERROR "${WXS} names no UpgradeCode")
 endif()
-string(UUID product_code NAMESPACE ${CMAKE_MATCH_1} NAME "${VERSION}" TYPE SHA1 UPPER)
+set(upgrade_code ${CMAKE_MATCH_1})
+string(UUID product_code NAMESPACE ${upgrade_code} NAME "${VERSION}" TYPE SHA1 UPPER)
 
 get_filename_component(OUTPUT "${OUTPUT}" ABSOLUTE)
 get_filename_component(name "${OUTPUT}" NAME)
 set(unsigned "${OUTPUT}.unsigned")
+set(dated "${OUTPUT}.stage")
 file(REMOVE "${OUTPUT}" "${unsigned}")
-execute_process(COMMAND ${wixl} --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
+file(REMOVE_RECURSE "${dated}")
+file(GLOB staged "${STAGE}/*")
+file(COPY ${staged} DESTINATION "${dated}")
+file(GLOB staged "${dated}/*")
+cv_run("dating the staged files" touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" ${staged})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+                        ${wixl} --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
                         --output "${unsigned}" "${WXS}"
-                WORKING_DIRECTORY "${STAGE}" RESULT_VARIABLE status OUTPUT_VARIABLE said ERROR_VARIABLE said)
+                WORKING_DIRECTORY "${dated}" RESULT_VARIABLE status OUTPUT_VARIABLE said ERROR_VARIABLE said)
+file(REMOVE_RECURSE "${dated}")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "wixl could not build ${name}:\n${said}")
 endif()
@@ -99,6 +116,9 @@ foreach(program IN LISTS programs)
     -q "UPDATE `File` SET `Version` = '${version}', `Language` = '1033' WHERE `File` = '${program}'"
     -q "DELETE FROM `MsiFileHash` WHERE `File_` = '${program}'")
 endforeach()
+
+cv_run("dating the package and giving it a package code" ${python3} "${CMAKE_CURRENT_LIST_DIR}/msi_summary.py"
+  "${unsigned}" "${upgrade_code}")
 
 if(SIGN_PFX)
   cv_sign("${unsigned}")
