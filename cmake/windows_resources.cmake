@@ -16,4 +16,8 @@ function(cv_add_version_info target description)
   # does not see them.
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}.rc PROPERTIES
     OBJECT_DEPENDS "${CVTIMER_ICON};${CVTIMER_MANIFEST}")
+  # The link map names every archive member that went into the program: the
+  # third-party notices are made from it (scripts/third-party-notices).
+  target_link_options(${target} PRIVATE "LINKER:-Map=${CMAKE_BINARY_DIR}/maps/${target}.map")
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/maps)
 endfunction()

@@ -1,7 +1,9 @@
 #include "gui/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -43,11 +45,26 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     why->setWordWrap(true);
     grid->addWidget(why, 6, 1);
 
-    grid->setRowMinimumHeight(7, gap / 2);
+    // The Windows programs carry other people's code; its notices lie beside
+    // them (the Linux package's come with Debian's own packages).
+    const QString notices = QCoreApplication::applicationDirPath() + QStringLiteral("/THIRD-PARTY-NOTICES.txt");
+    if (QFileInfo::exists(notices)) {
+        grid->setRowMinimumHeight(7, gap / 2);
+        auto* where = new QLabel(
+            QStringLiteral("The licences of the other software that CV Timer contains are in %1.")
+                .arg(QDir::toNativeSeparators(notices)),
+            this);
+        where->setObjectName(QStringLiteral("noticesFile"));
+        where->setWordWrap(true);
+        where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(where, 8, 1);
+    }
+
+    grid->setRowMinimumHeight(9, gap / 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    grid->addWidget(buttons, 8, 0, 1, 2);
+    grid->addWidget(buttons, 10, 0, 1, 2);
 }
 
 }  // namespace cv
