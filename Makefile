@@ -16,7 +16,11 @@ LAUNCHER = -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccac
 # Reproducible builds: every date the build writes into what it makes is the
 # commit's (reproducible-builds.org's SOURCE_DATE_EPOCH), never the clock's. The
 # corresponding-source archive, which has no git, carries it in a file.
-export SOURCE_DATE_EPOCH ?= $(shell cat SOURCE_DATE_EPOCH 2>/dev/null || git log -1 --format=%ct)
+# Taken once, when make starts, so that every step of one build has the same date.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(shell cat SOURCE_DATE_EPOCH 2>/dev/null || git log -1 --format=%ct)
+endif
+export SOURCE_DATE_EPOCH
 # TESTS=OFF builds what ships and nothing else (the reproducibility check's second build).
 TESTS ?= ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) -DCVTIMER_TESTS=$(TESTS)
