@@ -123,7 +123,8 @@ test-package-windows: package-windows
 # materials (.deb.spdx.json beside it), and its checks.
 package: build
 	rm -f $(BUILD)/cvtimer_*.deb*
-	cmake --build $(BUILD) --target package
+	# CPack gives the package's own members (debian-binary, the two tarballs) the modes the umask leaves.
+	umask 022 && cmake --build $(BUILD) --target package
 	deb=$$(ls $(BUILD)/cvtimer_*.deb) && scripts/spdx-bom --artifact $$deb --output $$deb.spdx.json
 
 test-package: package
