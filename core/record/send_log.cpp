@@ -44,12 +44,11 @@ SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry,
     const std::string lockPath = FileInFolder(FolderOfFile(logPath), kSendLogLockName);
     const FileLock lock = FileLock::Take(lockPath, lockWait);
     if (!lock.Held()) {
-        result.problem =
-            lock.Busy() ? "This send could not be added to the record of sends, " + logPath +
-                              ": another CV Timer window or cvtimerctl kept it locked for as long as this send "
-                              "could wait, and may have stopped responding."
-                        : "This send could not be added to the record of sends, " + logPath + ": its lock file, " +
-                              lockPath + ", cannot be opened: " + lock.SystemText() + ".";
+        // A lock file that cannot be made says what a write would: the folder refuses.
+        result.problem = "This send could not be added to the record of sends, " + logPath + ": " +
+                         (lock.Busy() ? "another CV Timer window or cvtimerctl kept it locked for as long as this "
+                                        "send could wait, and may have stopped responding."
+                                      : lock.SystemText() + ".");
         return result;
     }
     const FileAppendResult appended = AppendToFile(logPath, FormatSendEntry(entry));
