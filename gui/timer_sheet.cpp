@@ -102,6 +102,12 @@ TimerRecords TimerSheetDialog::TimersOnSheet() const {
     return timers;
 }
 
+std::array<std::string, kTimerCount> TimerSheetDialog::NamesOnSheet() const {
+    std::array<std::string, kTimerCount> names;
+    for (int t = 0; t < kTimerCount; ++t) names[static_cast<std::size_t>(t)] = Field(t, TimerField::Name)->text().toStdString();
+    return names;
+}
+
 void TimerSheetDialog::ReadTimerFromSheet(int timerIndex) {
     if (timerIndex < 0 || timerIndex >= kTimerCount) return;
     records[timerIndex] = RecordFromTexts(ColumnOnSheet(timerIndex));

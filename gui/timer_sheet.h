@@ -71,6 +71,8 @@ public:
 
     // The ten timers as the fields read now, leaving records as they are.
     TimerRecords TimersOnSheet() const;
+    // The ten names as typed, in UTF-8, characters the unit cannot show kept.
+    std::array<std::string, kTimerCount> NamesOnSheet() const;
     ColumnTexts ColumnOnSheet(int timerIndex) const;
     QLineEdit* Field(int timerIndex, TimerField field) const;
     // The Comm Port item of a port, or nullptr when the menu does not offer it now.
