@@ -102,8 +102,18 @@ bool TimerApp::OpenTimerFile(const QString& path) {
     }
     sheet->records = content.records;
     sheet->ShowTimersOnSheet();
+    sheet->ShowNames(content.shownNames);
     sheet->RememberFieldsAsSaved();
     RememberFile(path);
+    const std::string conversion = DescribeTimerFileConversion(content, CorePath(path));
+    if (!conversion.empty()) {
+        QString note = QString::fromStdString(conversion);
+        if (FindForeignName(content.shownNames, NameUse::Save)) {
+            note += QStringLiteral(" Its field is marked: change the name before saving or sending the timers.");
+        }
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Timer File Converted"), note,
+                                    PromptMessage::Icon::Information});
+    }
     return true;
 }
 

@@ -126,6 +126,16 @@ void TimerSheetDialog::ShowTimersOnSheet() {
     for (int t = 0; t < kTimerCount; ++t) ShowColumn(t, TextsFromRecord(records[t]));
 }
 
+void TimerSheetDialog::ShowNames(const std::array<std::string, kTimerCount>& names) {
+    for (int t = 0; t < kTimerCount; ++t) {
+        QLineEdit* edit = Field(t, TimerField::Name);
+        const QString name = QString::fromStdString(names[static_cast<std::size_t>(t)]);
+        if (edit->text() == name) continue;
+        edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(name.size())));
+        edit->setText(name);
+    }
+}
+
 void TimerSheetDialog::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape in a field would close the window and throw away every
     // unsaved edit; the window closes only through File > Exit or its close box.

@@ -43,6 +43,9 @@ public:
     void ReadTimerFromSheet(int timerIndex);
     // Shows all ten records in the fields, times in their formatted form.
     void ShowTimersOnSheet();
+    // Puts these names (UTF-8) into the name fields: a loaded file's names as
+    // written, which the records hold only as the unit takes them.
+    void ShowNames(const std::array<std::string, kTimerCount>& names);
 
     // Port choice: read from the settings file at start, marked in the Comm
     // Port menu, written back at start and at every choice.

@@ -84,6 +84,23 @@ TEST_F(TimerFileMenuTest, TypographicPunctuationIsSavedPlainAndAnotherCharacterI
     EXPECT_NE(ReadBytes(FolderPath("t.csv")).find("\nChef's Check        ,0390,"), std::string::npos);
 }
 
+TEST_F(TimerFileMenuTest, AFileFromAnotherEditorLoadsConvertedAndSaysSoOnce) {
+    std::string file = "\xEF\xBB\xBF" + kDefaultFile;
+    file.replace(file.find("Hands Washing"), 13, "Caf\xC3\xA9 Check");
+    file.replace(file.find("Labor Check"), 11, "\xC5\x92ufs");
+    WriteBytes(FolderPath("notepad.csv"), file);
+    Load(FolderPath("notepad.csv"));
+    EXPECT_EQ(Text(0, TimerField::Name).trimmed(), QStringLiteral("Caf\u00E9 Check"));
+    EXPECT_EQ(Text(6, TimerField::Name).trimmed(), QStringLiteral("\u0152ufs"));
+    EXPECT_FALSE(sheet->HasUnsavedChanges());
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Timer File Converted"});
+    EXPECT_TRUE(prompts.shown[0].detail.contains("is in UTF-8")) << prompts.shown[0].detail.toStdString();
+    EXPECT_TRUE(prompts.shown[0].detail.endsWith("Timer 7's name holds \"\u0152\" (U+0152), which a Corvellan unit "
+                                                 "cannot show. Its field is marked: change the name before saving or "
+                                                 "sending the timers."))
+        << prompts.shown[0].detail.toStdString();
+}
+
 TEST_F(TimerFileMenuTest, LoadsUnpaddedAndLongLines) {
     std::string file = kDefaultFile;
     file.replace(0, file.find('\n'), "Labor Check,1,2,3,4");
