@@ -10,7 +10,8 @@
 #include "core/timers/day_plan.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_timer_file.h"
-#include "tools/unit_messages.h"
+#include "core/timers/utf8_text.h"
+#include "tools/ctl_options.h"
 
 namespace cv {
 
@@ -30,7 +31,7 @@ constexpr const char* kUsage =
 
 std::vector<std::string> NamesOf(const TimerRecords& timers, const std::vector<int>& indexes) {
     std::vector<std::string> names;
-    for (int index : indexes) names.push_back(EscapeForDisplay(PlanName(timers, index)));
+    for (int index : indexes) names.push_back(TerminalText(Utf8FromLatin1(PlanName(timers, index))));
     return names;
 }
 
@@ -52,10 +53,10 @@ void PrintPlan(const TimerRecords& timers) {
 }  // namespace
 
 int RunPlan(int argc, char** argv) {
-    TimerRecords timers;
-    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, timers))
+    TimerFileContent content;
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, content))
         return *exitStatus;
-    PrintPlan(timers);
+    PrintPlan(content.records);
     return 0;
 }
 
