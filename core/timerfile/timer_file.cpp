@@ -78,13 +78,13 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
     for (int index = 0; index < kTimerCount; ++index) {
         const TimerRecord& record = records[index];
         std::string reason;
+        // A load takes such a byte for the Windows-1252 character it stands for there.
         const auto control = std::find_if(record.name.begin(), record.name.end(), [](char c) {
-            return static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) <= 0x9F;
+            return Windows1252Character(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c);
         });
         if (record.name.find('\n') != std::string::npos) {
             reason = "its name holds a line break";
         } else if (control != record.name.end()) {
-            // A load takes such a byte for the Windows-1252 character it stands for there.
             char code[8];
             std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*control));
             reason = FillPlaceholders("its name holds a control character (%1)", {code});

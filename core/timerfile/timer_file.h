@@ -38,7 +38,8 @@ std::string FormatTimerFile(const TimerRecords& records);
 // The first timer whose line, as FormatTimerLine writes it, would make
 // ParseTimerFile refuse the file or read it differently: a name too long for
 // a line with that timer's numbers, or a name holding a line feed or a
-// control character 0x80-0x9F (which a load takes for Windows-1252). The
+// control character 0x80-0x9F that a load would take for the Windows-1252
+// character at that place (Windows1252Character). The
 // error is UnsaveableName with the timer's number as its line; nullopt when
 // all ten can be saved. Names whose bytes all happen to form UTF-8 ("Ã©")
 // are saved, and read back as UTF-8 (DetectTimerFileEncoding).

@@ -13,8 +13,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Bytes 0x80-0x9F as Windows-1252 means them; the five it leaves undefined
-// stay the control characters they are in Latin-1, as Windows converts them.
+// Bytes 0x80-0x9F as Windows-1252 means them.
 constexpr char32_t kWindows1252[32] = {
     U'\u20AC', U'\u0081', U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',
     U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', U'\u008D', U'\u017D', U'\u008F',
@@ -31,14 +30,15 @@ std::u32string CodePointsOf(std::string_view line, TimerFileEncoding encoding) {
     if (encoding == TimerFileEncoding::Utf8) return CodePointsFromUtf8(line);
     std::u32string characters;
     characters.reserve(line.size());
-    for (const char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
-        characters += InControlRange(c) ? kWindows1252[byte - 0x80] : char32_t{byte};
-    }
+    for (const char c : line) characters += Windows1252Character(static_cast<unsigned char>(c));
     return characters;
 }
 
 }  // namespace
+
+char32_t Windows1252Character(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kWindows1252[byte - 0x80] : char32_t{byte};
+}
 
 TimerFileEncoding DetectTimerFileEncoding(std::string_view lines, bool afterMark) {
     const bool ownMark = afterMark && lines.starts_with(kByteOrderMark);

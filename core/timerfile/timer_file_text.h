@@ -28,6 +28,12 @@ enum class TimerFileEncoding {
 // byte for byte. afterMark: the lines came after a byte order mark.
 TimerFileEncoding DetectTimerFileEncoding(std::string_view lines, bool afterMark);
 
+// The character a byte stands for in Windows-1252: the Latin-1 one but for
+// 0x80-0x9F, where Windows-1252 has quotes, dashes and letters; the five it
+// leaves undefined stay the control characters they are in Latin-1, as
+// Windows converts them.
+char32_t Windows1252Character(unsigned char byte);
+
 // One line of a file in UTF-8 or Windows-1252 as the unit takes it, each
 // typographic character in its plain form and any other character beyond
 // Latin-1 as "?" (unit_text.h).
