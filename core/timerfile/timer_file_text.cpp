@@ -81,8 +81,9 @@ std::string DescribeTimerFileConversion(const TimerFileContent& content, const s
     for (int index = 0; index < kTimerCount; ++index) {
         const UnitText name = UnitTextFromUtf8(content.shownNames[static_cast<std::size_t>(index)]);
         if (name.foreign.empty()) continue;
-        note += " " + FillPlaceholders("Timer %1's name holds %2, which a Corvellan unit cannot show.",
-                                       {std::to_string(index + 1), DescribeCharacter(name.foreign.front().character)});
+        note += ' ';
+        note += FillPlaceholders("Timer %1's name holds %2, which a Corvellan unit cannot show.",
+                                 {std::to_string(index + 1), DescribeCharacter(name.foreign.front().character)});
         break;
     }
     return note;
