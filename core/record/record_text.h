@@ -1,23 +1,19 @@
 #pragma once
 // The record of sends is UTF-8 text; timer names are single-byte Latin-1 in
-// the program. These move text between the two and keep a value on its line.
+// the program (utf8_text.h moves them between the two). This keeps a value on
+// its line.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/timers/utf8_text.h"
+
 namespace cv {
 
-// Every byte as the Latin-1 character it stands for.
-std::string Utf8FromLatin1(std::string_view latin1);
-
-// Back to single bytes; nullopt when the text is not UTF-8 or holds a
-// character beyond Latin-1.
-std::optional<std::string> Latin1FromUtf8(std::string_view utf8);
-
 // A value as the record can hold it on one line (CleanUtf8Line): UTF-8 kept,
-// every control character and every byte that is not part of valid UTF-8
-// made U+FFFD.
+// every control character (U+0080 to U+009F among them) and every byte that
+// is not part of valid UTF-8 made U+FFFD. Unchanged when there is nothing to
+// replace.
 std::string CleanRecordText(std::string_view text);
 
 // Whether a record's line may hold text: valid UTF-8 without a control

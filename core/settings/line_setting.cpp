@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "core/platform/utf8_text.h"
 #include "core/settings/profile_file.h"
+#include "core/timers/utf8_text.h"
 
 namespace cv {
 

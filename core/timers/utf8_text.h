@@ -1,9 +1,9 @@
 #pragma once
-// UTF-8 text from outside (a file, a device, a user's typing) made safe to
-// put on one line of a record or into a message: nothing in it can break the
-// line, move a terminal's cursor or cut a sentence short.
+// UTF-8, the encoding of texts for people and of today's editors, beside the
+// single-byte Latin-1 in which the program holds timer names.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +13,21 @@ namespace cv {
 // (overlong forms, surrogates and values above U+10FFFF included).
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 
+// True when every byte belongs to a valid sequence.
+bool IsUtf8(std::string_view text);
+
+void AppendUtf8(std::string& text, char32_t character);
+
+// Each byte that is no part of a valid sequence becomes U+FFFD.
+std::u32string CodePointsFromUtf8(std::string_view text);
+
+// Every byte as the Latin-1 character it stands for.
+std::string Utf8FromLatin1(std::string_view latin1);
+
+// Back to single bytes; nullopt when the text is not UTF-8 or holds a
+// character beyond Latin-1.
+std::optional<std::string> Latin1FromUtf8(std::string_view utf8);
+
 // Whether the valid sequence of `length` bytes at text[i] is a control
 // character: below U+0020, U+007F, or U+0080 to U+009F (U+0085 is a line
 // break to some editors; a file written in Windows-1252 and read as Latin-1
@@ -20,8 +35,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 bool IsControlCharacter(std::string_view text, std::size_t i, std::size_t length);
 
 // text with every control character and every byte that is not part of
-// valid UTF-8 replaced by U+FFFD, the replacement character. Unchanged when
-// there is nothing to replace.
+// valid UTF-8 replaced by U+FFFD, the replacement character: safe on one line
+// of a record or in a message. Unchanged when there is nothing to replace.
 std::string CleanUtf8Line(std::string_view text);
 
 // CleanUtf8Line(text), cut after `most` characters with "..." in place of the
