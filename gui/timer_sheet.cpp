@@ -6,7 +6,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
+#include <QWindow>
+#include <algorithm>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -34,7 +39,9 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     blocks->addWidget(BuildBlock(5));
     blocks->addSpacing(fontMetrics().height() / 2);
 
-    sendButton = new QPushButton(QStringLiteral("Send Timers"), editArea);
+    // Out of the tab order, as on the printed sheet's template; Alt+S and
+    // File > Send Timers (Ctrl+Enter) reach it from the keyboard.
+    sendButton = new QPushButton(QStringLiteral("&Send Timers"), editArea);
     sendButton->setObjectName(QStringLiteral("sendTimers"));
     sendButton->setAutoDefault(false);
     sendButton->setFocusPolicy(Qt::ClickFocus);
@@ -124,9 +131,13 @@ void TimerSheetDialog::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape in a field would close the window and throw away every
     // unsaved edit; the window closes only through File > Exit or its close box.
     switch (event->key()) {
+        case Qt::Key_Escape:
+            // During a send the focus is on Cancel, and Esc cancels.
+            if (IsSending()) CancelSend();
+            event->accept();
+            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Escape:
             event->accept();
             return;
         default:
@@ -139,7 +150,56 @@ bool TimerSheetDialog::event(QEvent* event) {
         statusBar->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    // A palette changed to dark or to High Contrast gets marks chosen for it.
+    if (event->type() == QEvent::PaletteChange && statusBar) RefreshMarks();
     return QDialog::event(event);
+}
+
+void TimerSheetDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!watchingScreen && windowHandle()) {
+        watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { FitToScreen(); });
+    }
+    FitToScreen();
+}
+
+void TimerSheetDialog::FitToScreen() {
+    if (const QScreen* shownOn = screen()) FitToScreen(shownOn->availableGeometry());
+}
+
+void TimerSheetDialog::FitToScreen(const QRect& available) {
+    // The frame the window manager adds, or an estimate while it is not known.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty()) {
+        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        frame = QSize(2 * edge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * edge);
+    }
+    const QSize room = available.size() - frame;
+    if (!scroller) {
+        const QSize natural = layout()->totalSizeHint();
+        if (natural.width() <= room.width() && natural.height() <= room.height()) return;
+        // Made only now: most screens hold the whole sheet, and a start that
+        // needs no scrolling pays nothing for it.
+        naturalSize = natural;
+        scroller = new QScrollArea(this);
+        scroller->setObjectName(QStringLiteral("sheetScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        // The fields take the focus, not the area they scroll in.
+        scroller->setFocusPolicy(Qt::NoFocus);
+        scroller->setWidgetResizable(true);
+        delete layout()->replaceWidget(editArea, scroller);
+        scroller->setWidget(editArea);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    }
+    setFixedSize(naturalSize.boundedTo(room));
+    // Back within the screen, title bar first, should the window stand out of it.
+    const QRect placed = frameGeometry();
+    if (!available.contains(placed)) {
+        const int left = std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width() + 1));
+        const int top = std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height() + 1));
+        move(left, top);
+    }
 }
 
 }  // namespace cv

@@ -3,6 +3,7 @@
 // menu, and the "Send Timers" button.
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -20,6 +21,7 @@ class QMenu;
 class QMimeData;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class QVBoxLayout;
 
@@ -76,11 +78,20 @@ public:
     // The Comm Port item of a port, or nullptr when the menu does not offer it now.
     QAction* PortAction(int portNumber) const;
     QPushButton* SendButton() const { return sendButton; }
+    QAction* SendAction() const { return sendAction; }
     QPushButton* CancelButton() const { return cancelButton; }
     QMenu* CommPortMenu() const { return commPortMenu; }
     QStatusBar* StatusBar() const { return statusBar; }
     Prompts& prompts() const { return promptsRef; }
     bool IsSending() const { return runningSend != nullptr; }
+
+    // Keeps the window within the available area of its screen (a large font or
+    // a screen scaled to 200 %), the fields scrolling where they do not fit.
+    void FitToScreen();
+    // The same for a screen whose available area is `available`.
+    void FitToScreen(const QRect& available);
+    // Where the fields scroll, once the screen was found too small for them.
+    QScrollArea* Scroller() const { return scroller; }
 
     // The link sends go through (the process-wide one unless a test sets another).
     void SetLink(SerialLink& serialLink) { link = &serialLink; }
@@ -114,6 +125,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,9 +143,21 @@ private:
     // The items above Port 12 for those of `numbers`.
     void ShowPortItems(const std::vector<int>& numbers);
     QAction* AddPortAction(int number);
+    // A port item's words, with '&' written "&&", and its key among the others.
+    void SetPortText(QAction* port, const QString& text);
+    void MarkPortMnemonics();
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);
     void ShowFieldReading(int timerIndex, TimerField field);
+    // The field's tint, corner mark, tip and description for how it reads; a
+    // focused field that turns doubtful says so to a screen reader.
+    void MarkField(int timerIndex, TimerField field);
+    // Marks again in the colours of a changed palette.
+    void RefreshMarks();
+    // The focus goes to Cancel for the send's length and comes back after.
+    void BeginSendProgress();
+    void EndSendProgress();
+    void ShowSendProgress(int timerIndex);
     void UpdateTitle();
     QString DroppedFile(const QMimeData* data) const;
     // Adds the send's entry to the record of sends; what went wrong, if anything.
@@ -160,7 +184,12 @@ private:
     QWidget* editArea = nullptr;
     QPushButton* sendButton = nullptr;
     QPushButton* cancelButton = nullptr;
+    QAction* sendAction = nullptr;
     QStatusBar* statusBar = nullptr;
+    QScrollArea* scroller = nullptr;  // made when the fields first need to scroll
+    QSize naturalSize;                // the window's size with nothing scrolled away
+    bool watchingScreen = false;
+    QPointer<QWidget> focusBeforeSend;
 };
 
 }  // namespace cv

@@ -8,10 +8,18 @@
 
 #include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
+#include "gui/accessibility.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
+
+namespace {
+
+// A port item's words, without the key that reaches it.
+const char* const kPlainTextProperty = "plainText";
+
+}  // namespace
 
 void TimerSheetDialog::LoadPortSetting() {
     portNumber = ReadPortNumber(settingsPath);
@@ -47,7 +55,8 @@ void TimerSheetDialog::ApplyPortSelection() {
 }
 
 QAction* TimerSheetDialog::AddPortAction(int number) {
-    QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(number));
+    QAction* port = commPortMenu->addAction(QString());
+    SetPortText(port, QStringLiteral("Port %1").arg(number));
     port->setData(number);
     port->setCheckable(true);
     port->setChecked(number == portNumber);
@@ -72,6 +81,26 @@ void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
         if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
         morePortItems.push_back(AddPortAction(number));
     }
+    MarkPortMnemonics();
+}
+
+void TimerSheetDialog::SetPortText(QAction* port, const QString& text) {
+    port->setProperty(kPlainTextProperty, text);
+    port->setText(text);
+}
+
+void TimerSheetDialog::MarkPortMnemonics() {
+    // Each port by a key of its own in the open menu: Port 1 to Port 9 by their
+    // digit, Port 10 by 0, and the rest by a letter left over.
+    QList<QAction*> ports;
+    QStringList texts;
+    for (QAction* item : commPortMenu->actions()) {
+        if (item->isSeparator()) continue;
+        ports << item;
+        texts << item->property(kPlainTextProperty).toString();
+    }
+    const QStringList marked = WithMnemonics(texts);
+    for (qsizetype i = 0; i < ports.size(); ++i) ports[i]->setText(marked[i]);
 }
 
 void TimerSheetDialog::RefreshPortMenu() {
@@ -89,11 +118,12 @@ void TimerSheetDialog::RefreshPortMenu() {
             QString name = QString::fromStdString(port.name);
             text += QStringLiteral(" \u2013 ") + name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         }
-        item->setText(text);
+        SetPortText(item, text);
         const QString tip = QString::fromStdString(DescribeMenuPort(port));
         item->setToolTip(tip);
         item->setStatusTip(tip);
     }
+    MarkPortMnemonics();
 }
 
 }  // namespace cv

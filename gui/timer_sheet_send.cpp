@@ -2,8 +2,10 @@
 // thread of their own, while the window shows how far it got, keeps painting
 // and offers to cancel, also while a slow port opens.
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 #include "core/settings/folder_paths.h"
 #include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
+#include "gui/accessibility.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
@@ -31,32 +34,6 @@ const QString kCaption = QStringLiteral("Serial Communications");
 QString SendingText(int timerIndex) {
     return QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount);
 }
-
-// While a send runs: inputs locked, progress in the status bar, Cancel shown.
-class SendProgress {
-public:
-    SendProgress(QWidget* editArea, QWidget* menuBar, QPushButton* cancel, QStatusBar* status)
-        : editArea(editArea), menuBar(menuBar), cancel(cancel), status(status) {
-        editArea->setEnabled(false);
-        menuBar->setEnabled(false);
-        cancel->setVisible(true);
-        cancel->setEnabled(true);
-        // Timer 1's turn starts with opening the port.
-        status->showMessage(SendingText(0));
-    }
-    ~SendProgress() {
-        editArea->setEnabled(true);
-        menuBar->setEnabled(true);
-        cancel->setVisible(false);
-        status->clearMessage();
-    }
-
-private:
-    QWidget* editArea;
-    QWidget* menuBar;
-    QPushButton* cancel;
-    QStatusBar* status;
-};
 
 }  // namespace
 
@@ -75,7 +52,11 @@ void TimerSheetDialog::OnSendTimers() {
     const LinkTarget target{portNumber, {}, line.settings};
     SendReport report;
     {
-        SendProgress progress(editArea, menuBar, cancelButton, statusBar);
+        struct Progress {
+            TimerSheetDialog* sheet;
+            ~Progress() { sheet->EndSendProgress(); }
+        } progress{this};
+        BeginSendProgress();
         QEventLoop untilDone;
         // Each timer is read from its fields here, on the window's thread, just
         // before it goes out: a timer after a failing one is never read.
@@ -84,7 +65,7 @@ void TimerSheetDialog::OnSendTimers() {
             QMetaObject::invokeMethod(
                 this,
                 [this, index, &record] {
-                    statusBar->showMessage(SendingText(index));
+                    ShowSendProgress(index);
                     ReadTimerFromSheet(index);
                     record = records[static_cast<std::size_t>(index)];
                 },
@@ -129,6 +110,40 @@ void TimerSheetDialog::OnSendTimers() {
     if (!recordNote.isEmpty()) detail << recordNote;
     promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
                                   detail.join(QStringLiteral("\n\n")), PromptMessage::Icon::Warning});
+}
+
+void TimerSheetDialog::BeginSendProgress() {
+    // The focus goes to Cancel, so that Space or Esc stops the send at once and a
+    // screen reader hears how far it got there; inputs are locked meanwhile.
+    focusBeforeSend = QApplication::focusWidget();
+    cancelButton->setVisible(true);
+    cancelButton->setEnabled(true);
+    cancelButton->setFocus(Qt::OtherFocusReason);
+    editArea->setEnabled(false);
+    menuBar->setEnabled(false);
+    sendAction->setEnabled(false);
+    // Timer 1's turn starts with opening the port.
+    ShowSendProgress(0);
+}
+
+void TimerSheetDialog::ShowSendProgress(int timerIndex) {
+    const QString progress = SendingText(timerIndex);
+    statusBar->showMessage(progress);
+    if (cancelButton->accessibleDescription() != progress) Announce(*cancelButton, progress);
+}
+
+void TimerSheetDialog::EndSendProgress() {
+    editArea->setEnabled(true);
+    menuBar->setEnabled(true);
+    sendAction->setEnabled(true);
+    if (focusBeforeSend && focusBeforeSend->window() == this && focusBeforeSend->isEnabled()) {
+        focusBeforeSend->setFocus(Qt::OtherFocusReason);
+    } else {
+        Field(0, TimerField::StartTime)->setFocus(Qt::OtherFocusReason);
+    }
+    cancelButton->setVisible(false);
+    cancelButton->setAccessibleDescription(QString());
+    statusBar->clearMessage();
 }
 
 std::string TimerSheetDialog::RecordSend(const SendReport& report, const LinkTarget& target) {
