@@ -112,12 +112,16 @@ package: build
 test-package: package
 	scripts/check-package $(BUILD)/cvtimer_*.deb
 
+# At 100 %, then on a 1366x768 laptop at 150 % and a 1600x900 one at 200 %.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/150 --screen 1366x768@144
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/200 --screen 1600x900@192
 
-# The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/.
+# The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/,
+# on a 1600x900 display at 100 %, 150 % and 200 %.
 screenshots-windows: windows
-	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshots-windows $(WINDOWS_BUILD)
+	xvfb-run -a -s "-screen 0 1600x900x24" scripts/screenshots-windows $(WINDOWS_BUILD)
 
 # The start-up figures once offscreen and once on X11 (a virtual display).
 bench: build

@@ -104,7 +104,8 @@ DayPlanWindow::DayPlanWindow(QWidget* parent)
     byTime->addWidget(reminders);
     lists->addLayout(byTime, 1);
     layout->addLayout(lists);
-    setFocusProxy(reminders);
+    // The reminders by time say all the picture does: the focus starts there.
+    setTabOrder(reminders, list);
 }
 
 void DayPlanWindow::ShowPlan(const TimerRecords& timers) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "gui/palette_colours.h"
+#include "gui/sheet_field.h"
 
 namespace cv {
 
@@ -12,7 +13,7 @@ FocusRing::FocusRing() { setObjectName(QStringLiteral("focusRing")); }
 
 void FocusRing::Follow(QWidget* widget) {
     const bool drawsItsOwn = !widget || widget->isWindow() || qobject_cast<QMenu*>(widget) ||
-                             qobject_cast<QMenuBar*>(widget);
+                             qobject_cast<QMenuBar*>(widget) || qobject_cast<SheetField*>(widget);
     setWidget(drawsItsOwn ? nullptr : widget);
     if (drawsItsOwn) hide();
 }
@@ -20,7 +21,7 @@ void FocusRing::Follow(QWidget* widget) {
 void FocusRing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // QFocusFrame keeps a margin of two pixels around the widget; the ring fills it.
-    painter.setPen(QPen(MarkColoursFor(palette()).focusRing, 2));
+    painter.setPen(QPen(FocusRingColour(palette()), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

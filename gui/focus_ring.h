@@ -13,7 +13,7 @@ public:
     FocusRing();
 
     // Moves the ring to `widget`, or hides it for a widget that draws its own
-    // (menus) or for none.
+    // (menus, the sheet's fields) or for none.
     void Follow(QWidget* widget);
 
 protected:

@@ -29,10 +29,12 @@ std::vector<int> Cuts(const QString& text, QAccessible::TextBoundaryType boundar
         // Every answer lies further on than the one before, and -1 is past the
         // end, so this loop ends: Qt's own one waits for an answer beyond the end.
         for (int at = finder.toNextBoundary(); at > 0 && at < length; at = finder.toNextBoundary()) {
-            // A word's pieces are the words and what lies between them.
-            const bool wordEdge = finder.boundaryReasons() &
-                                  (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem);
-            if (boundary != QAccessible::WordBoundary || wordEdge) cuts.push_back(at);
+            // A word runs from where it starts to where the next one starts,
+            // blanks and punctuation after it included, as AT-SPI's
+            // WORD_START has it and Orca's word navigation expects: it
+            // reads "Hands " and then "Washing".
+            const bool wordStart = finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem;
+            if (boundary != QAccessible::WordBoundary || wordStart) cuts.push_back(at);
         }
     }
     if (length > 0) cuts.push_back(length);

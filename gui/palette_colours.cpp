@@ -75,7 +75,6 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 MarkColours MarkColoursFor(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Active, QPalette::Base);
     const QColor text = palette.color(QPalette::Active, QPalette::Text);
-    const QColor window = palette.color(QPalette::Active, QPalette::Window);
     MarkColours c;
     c.canvas = base;
     c.ink = text;
@@ -91,11 +90,18 @@ MarkColours MarkColoursFor(const QPalette& palette) {
     c.differsGround = Tinted(base, kRedTint, text, 0.25);
     c.notKnown = Distinct(Flatten(palette.color(QPalette::Active, QPalette::PlaceholderText), base), {base},
                           kTextContrast);
-    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
-    c.focusRing = LeastContrast(highlight, {window, base}) >= kMarkContrast
-                      ? highlight
-                      : palette.color(QPalette::Active, QPalette::WindowText);
+    c.focusRing = FocusRingColour(palette);
     return c;
+}
+
+QColor FocusRingColour(const QPalette& palette) {
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor around[] = {palette.color(QPalette::Active, QPalette::Window),
+                             palette.color(QPalette::Active, QPalette::Base)};
+    for (const QColor& ground : around) {
+        if (ContrastRatio(highlight, ground) < kMarkContrast) return palette.color(QPalette::Active, QPalette::WindowText);
+    }
+    return highlight;
 }
 
 MarkColours PaperColours() {

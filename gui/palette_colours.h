@@ -41,6 +41,8 @@ struct MarkColours {
 
 // Chosen for palette's active colours.
 MarkColours MarkColoursFor(const QPalette& palette);
+// Only the focus ring's, which is drawn far more often than the others.
+QColor FocusRingColour(const QPalette& palette);
 // For paper: dark on white.
 MarkColours PaperColours();
 

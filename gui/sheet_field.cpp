@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "gui/palette_colours.h"
+
 namespace cv {
 
 SheetField::SheetField(QWidget* parent) : QLineEdit(parent) {}
@@ -30,6 +32,12 @@ void SheetField::keyPressEvent(QKeyEvent* event) {
 
 void SheetField::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
+    if (!doubtMark.isValid() && !hasFocus()) return;
+    QPainter painter(this);
+    if (hasFocus()) {
+        painter.setPen(QPen(FocusRingColour(palette()), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     if (!doubtMark.isValid()) return;
     // A triangle in the top left corner, as spreadsheets flag a doubtful cell.
     const qreal side = fontMetrics().height() * 0.5;
@@ -39,7 +47,6 @@ void SheetField::paintEvent(QPaintEvent* event) {
     corner.lineTo(inside.left() + side, inside.top());
     corner.lineTo(inside.left(), inside.top() + side);
     corner.closeSubpath();
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(corner, doubtMark);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // One of the sheet's fifty fields: a line edit that marks a text which cannot
 // be what was meant with a corner triangle besides its tint (so the mark does
-// not rest on colour alone), and in which Alt with a letter is left to the
-// menus and the button: it never types the letter.
+// not rest on colour alone), draws the focus ring inside its own border (the
+// window's first paint then needs no ring of its own), and in which Alt with
+// a letter is left to the menus and the button: it never types the letter.
 
 #include <QColor>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 namespace cv {
 
 class SheetField : public QLineEdit {
+    Q_OBJECT
+
 public:
     explicit SheetField(QWidget* parent);
 

@@ -3,6 +3,7 @@
 // menu, and the "Send Timers" button.
 
 #include <QDialog>
+#include <QHash>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -143,7 +144,8 @@ private:
     // The items above Port 12 for those of `numbers`.
     void ShowPortItems(const std::vector<int>& numbers);
     QAction* AddPortAction(int number);
-    // A port item's words, with '&' written "&&", and its key among the others.
+    // A port item's words, with '&' written "&&"; MarkPortMnemonics() shows them
+    // with each item's key among the others.
     void SetPortText(QAction* port, const QString& text);
     void MarkPortMnemonics();
     void WatchFields();
@@ -177,6 +179,7 @@ private:
     std::array<std::array<QLineEdit*, kFieldsPerTimer>, kTimerCount> fields{};
     std::array<QAction*, kPortMenuCount> portActions{};
     std::vector<QAction*> morePortItems;  // below Port 12: a separator, then Port 13 and up
+    QHash<QAction*, QString> portWords;
     QActionGroup* portGroup = nullptr;
     QMenuBar* menuBar = nullptr;
     QMenu* commPortMenu = nullptr;

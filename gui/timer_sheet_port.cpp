@@ -14,13 +14,6 @@
 
 namespace cv {
 
-namespace {
-
-// A port item's words, without the key that reaches it.
-const char* const kPlainTextProperty = "plainText";
-
-}  // namespace
-
 void TimerSheetDialog::LoadPortSetting() {
     portNumber = ReadPortNumber(settingsPath);
     // Said once at start: otherwise every port choice would be lost unexplained.
@@ -74,6 +67,7 @@ QAction* TimerSheetDialog::PortAction(int number) const {
 }
 
 void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
+    for (QAction* item : morePortItems) portWords.remove(item);
     qDeleteAll(morePortItems);
     morePortItems.clear();
     for (int number : numbers) {
@@ -84,10 +78,7 @@ void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
     MarkPortMnemonics();
 }
 
-void TimerSheetDialog::SetPortText(QAction* port, const QString& text) {
-    port->setProperty(kPlainTextProperty, text);
-    port->setText(text);
-}
+void TimerSheetDialog::SetPortText(QAction* port, const QString& text) { portWords[port] = text; }
 
 void TimerSheetDialog::MarkPortMnemonics() {
     // Each port by a key of its own in the open menu: Port 1 to Port 9 by their
@@ -97,10 +88,12 @@ void TimerSheetDialog::MarkPortMnemonics() {
     for (QAction* item : commPortMenu->actions()) {
         if (item->isSeparator()) continue;
         ports << item;
-        texts << item->property(kPlainTextProperty).toString();
+        texts << portWords.value(item);
     }
     const QStringList marked = WithMnemonics(texts);
-    for (qsizetype i = 0; i < ports.size(); ++i) ports[i]->setText(marked[i]);
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        if (ports[i]->text() != marked[i]) ports[i]->setText(marked[i]);
+    }
 }
 
 void TimerSheetDialog::RefreshPortMenu() {
