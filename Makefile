@@ -19,7 +19,7 @@ ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
-        clean package test-package package-windows test-package-windows
+        clean package test-package package-windows test-package-windows check-screen-reader
 
 all: build
 
@@ -37,6 +37,7 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
+	$(MAKE) check-screen-reader
 	$(MAKE) test-asan
 	$(MAKE) test-trust
 	$(MAKE) test-windows
@@ -48,6 +49,11 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The window through Debian's Orca on a virtual display, and at 200 % on a
+# 1600x900 one (about 15 s; scripts/check-screen-reader says what it checks).
+check-screen-reader: build
+	scripts/check-screen-reader $(BUILD)
 
 # The file, permission and device tests again as user nobody (when run as
 # root), then every checked-in fuzz input run again and each target fuzzed briefly.

@@ -53,9 +53,27 @@ void SetAccessibleRole(QWidget& widget, QAccessible::Role role) {
     widget.setProperty(kRoleProperty, static_cast<int>(role));
 }
 
-void Announce(QWidget& control, const QString& text) {
-    control.setAccessibleDescription(text);
-    NoticeToScreenReader(static_cast<std::uintptr_t>(control.window()->effectiveWinId()), text.toStdString());
+void Announce(QWidget& within, const QString& text) {
+    // Qt 6.4 tells AT-SPI of a changed name or description without the new
+    // text (Orca logs "bad content sent to speak()" and says nothing), but Orca
+    // says a notification as it is shown: a widget of that role, of no size,
+    // named with the text and shown afresh. One per window: when they come
+    // faster than Orca speaks, it says the newest and passes over the rest.
+    QWidget* window = within.window();
+    const QString name = QStringLiteral("cvAnnouncement");
+    auto* notice = window->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QWidget(window);
+        notice->setObjectName(name);
+        SetAccessibleRole(*notice, QAccessible::Notification);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setFixedSize(0, 0);
+    }
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
+    NoticeToScreenReader(static_cast<std::uintptr_t>(window->effectiveWinId()), text.toStdString());
 }
 
 QStringList WithMnemonics(const QStringList& texts) {

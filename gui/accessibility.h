@@ -6,8 +6,8 @@
 //    reader through LineEditAccessible (line_edit_accessible.h), widgets given a
 //    role by SetAccessibleRole() get it, and a focus ring (focus_ring.h) is
 //    drawn around whatever has the keyboard focus.
-//  - Announce(): says a changing state (a send's progress, a field that turned
-//    doubtful) through the control that has the focus.
+//  - Announce(): says what changed (a send's progress, a field that turned
+//    doubtful) to a screen reader, wherever its focus is.
 //  - SecondaryWindow (secondary_window.h): a window beside the sheet, with its
 //    title and role, closed by Esc and Ctrl+W.
 //  - MarkColoursFor() (palette_colours.h): the program's own colours, chosen per
@@ -28,10 +28,10 @@ void InstallAccessibility();
 // ours, which would otherwise be a "filler". Set before the widget is shown.
 void SetAccessibleRole(QWidget& widget, QAccessible::Role role);
 
-// Says text to a screen reader on behalf of control, which has the focus: its
-// description becomes text (Orca presents a description change of the focused
-// control), and on Windows UI Automation is asked to say it.
-void Announce(QWidget& control, const QString& text);
+// Says text to a screen reader on behalf of the window `within` lies in: a
+// notification there that Orca speaks as it appears, and on Windows UI
+// Automation's notification event.
+void Announce(QWidget& within, const QString& text);
 
 // texts (with '&' written "&&"), each with an '&' before a character that no
 // text before it has taken, where one is left: the digits of its first number

@@ -49,17 +49,9 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     blocks->addWidget(sendButton, 0, Qt::AlignHCenter);
     outer->addWidget(editArea);
 
-    // The status bar shows port tips and a send's progress, with its Cancel
-    // button; its height is kept so the window does not jump during a send.
+    // The status bar shows port tips, field readings and a send's progress.
     statusBar = new QStatusBar(this);
     statusBar->setSizeGripEnabled(false);
-    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), statusBar);
-    cancelButton->setObjectName(QStringLiteral("cancelSend"));
-    cancelButton->setAutoDefault(false);
-    cancelButton->setVisible(false);
-    connect(cancelButton, &QPushButton::clicked, this, &TimerSheetDialog::CancelSend);
-    statusBar->addPermanentWidget(cancelButton);
-    statusBar->setMinimumHeight(cancelButton->sizeHint().height() + 2);
     outer->addWidget(statusBar);
 
     for (int t = 0; t < kTimerCount; ++t) {

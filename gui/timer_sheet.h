@@ -30,6 +30,7 @@ namespace cv {
 
 class BackgroundSend;
 class Prompts;
+class SendProgressDialog;
 class SerialLink;
 struct LinkTarget;
 struct SendReport;
@@ -80,7 +81,9 @@ public:
     QAction* PortAction(int portNumber) const;
     QPushButton* SendButton() const { return sendButton; }
     QAction* SendAction() const { return sendAction; }
-    QPushButton* CancelButton() const { return cancelButton; }
+    // The send's Cancel button, in the window that shows its progress; nullptr
+    // before the first send.
+    QPushButton* CancelButton() const;
     QMenu* CommPortMenu() const { return commPortMenu; }
     QStatusBar* StatusBar() const { return statusBar; }
     Prompts& prompts() const { return promptsRef; }
@@ -156,7 +159,8 @@ private:
     void MarkField(int timerIndex, TimerField field);
     // Marks again in the colours of a changed palette.
     void RefreshMarks();
-    // The focus goes to Cancel for the send's length and comes back after.
+    // The progress window, its Cancel button in focus, for the send's length;
+    // the focus comes back after.
     void BeginSendProgress();
     void EndSendProgress();
     void ShowSendProgress(int timerIndex);
@@ -186,7 +190,7 @@ private:
     QMenu* recentMenu = nullptr;
     QWidget* editArea = nullptr;
     QPushButton* sendButton = nullptr;
-    QPushButton* cancelButton = nullptr;
+    SendProgressDialog* sendProgress = nullptr;  // made at the first send
     QAction* sendAction = nullptr;
     QStatusBar* statusBar = nullptr;
     QScrollArea* scroller = nullptr;  // made when the fields first need to scroll

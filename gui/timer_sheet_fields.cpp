@@ -79,14 +79,8 @@ void TimerSheetDialog::MarkField(int timerIndex, TimerField field) {
         edit->setPalette(QPalette());
         edit->SetDoubtMark(QColor());
     }
-    if (!edit->hasFocus()) return;
-    // Typing on in a doubtful field is not announced again and again; the
-    // description goes back to the tip when the doubt or the focus goes.
-    if (reading.Doubtful() && !wasDoubtful) {
-        Announce(*edit, SaidOf(reading));
-    } else if (!reading.Doubtful()) {
-        edit->setAccessibleDescription(QString());
-    }
+    // Said once as the field turns doubtful, not again at every key typed on.
+    if (edit->hasFocus() && reading.Doubtful() && !wasDoubtful) Announce(*edit, SaidOf(reading));
 }
 
 void TimerSheetDialog::RefreshMarks() {
@@ -129,7 +123,6 @@ bool TimerSheetDialog::eventFilter(QObject* watched, QEvent* event) {
             // Leave alone whatever else the status bar has come to say.
             if (!shownReading.isEmpty() && statusBar->currentMessage() == shownReading) statusBar->clearMessage();
             shownReading.clear();
-            static_cast<QWidget*>(watched)->setAccessibleDescription(QString());
             break;
         case QEvent::DragEnter:
         case QEvent::DragMove:

@@ -21,8 +21,8 @@
 #include "core/settings/folder_paths.h"
 #include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
-#include "gui/accessibility.h"
 #include "gui/prompts.h"
+#include "gui/send_progress_dialog.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -113,38 +113,34 @@ void TimerSheetDialog::OnSendTimers() {
 }
 
 void TimerSheetDialog::BeginSendProgress() {
-    // The focus goes to Cancel, so that Space or Esc stops the send at once and a
-    // screen reader hears how far it got there; inputs are locked meanwhile.
     focusBeforeSend = QApplication::focusWidget();
-    cancelButton->setVisible(true);
-    cancelButton->setEnabled(true);
-    cancelButton->setFocus(Qt::OtherFocusReason);
-    editArea->setEnabled(false);
-    menuBar->setEnabled(false);
+    if (!sendProgress) sendProgress = new SendProgressDialog(this, [this] { CancelSend(); });
     sendAction->setEnabled(false);
     // Timer 1's turn starts with opening the port.
     ShowSendProgress(0);
+    sendProgress->open();
+    sendProgress->CancelButton()->setFocus(Qt::OtherFocusReason);
 }
 
 void TimerSheetDialog::ShowSendProgress(int timerIndex) {
     const QString progress = SendingText(timerIndex);
     statusBar->showMessage(progress);
-    if (cancelButton->accessibleDescription() != progress) Announce(*cancelButton, progress);
+    sendProgress->ShowProgress(progress);
 }
 
 void TimerSheetDialog::EndSendProgress() {
-    editArea->setEnabled(true);
-    menuBar->setEnabled(true);
+    sendProgress->accept();
+    activateWindow();
     sendAction->setEnabled(true);
     if (focusBeforeSend && focusBeforeSend->window() == this && focusBeforeSend->isEnabled()) {
         focusBeforeSend->setFocus(Qt::OtherFocusReason);
     } else {
         Field(0, TimerField::StartTime)->setFocus(Qt::OtherFocusReason);
     }
-    cancelButton->setVisible(false);
-    cancelButton->setAccessibleDescription(QString());
     statusBar->clearMessage();
 }
+
+QPushButton* TimerSheetDialog::CancelButton() const { return sendProgress ? sendProgress->CancelButton() : nullptr; }
 
 std::string TimerSheetDialog::RecordSend(const SendReport& report, const LinkTarget& target) {
     // records holds each timer as it was read just before it went out.
