@@ -19,7 +19,7 @@ ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
-        clean package test-package package-windows test-package-windows check-screen-reader
+        clean package test-package package-windows test-package-windows check-screen-reader probe-uia-wine
 
 all: build
 
@@ -100,6 +100,10 @@ windows: deps
 # simulated units they talk to run on Linux.
 test-windows: build windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
+
+# What Wine's UI Automation reads of cvtimer.exe's fields (see the script).
+probe-uia-wine: windows
+	xvfb-run -a -s "-screen 0 1600x900x24" scripts/probe-uia-wine $(WINDOWS_BUILD)
 
 # The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip,
 # and their checks: installed, run, upgraded and removed again under Wine, on a

@@ -136,6 +136,23 @@ TEST_F(AccessibilityTest, EveryFieldAnswersEveryBoundaryAtEveryOffset) {
             EXPECT_EQ(end - start, length) << "one run, or the last letter goes unread";
         }
     }
+    // The other text a screen reader reaches by offset: the day plan's clashes.
+    app.OnDayPlan();
+    QAccessibleTextInterface* clashes =
+        QAccessible::queryAccessibleInterface(app.DayPlan()->findChild<QPlainTextEdit*>("planClashes"))->textInterface();
+    ASSERT_NE(clashes, nullptr);
+    for (QAccessible::TextBoundaryType boundary : boundaries) {
+        for (int offset = 0; offset <= clashes->characterCount(); ++offset) {
+            watchdog.At("the day plan's clashes, boundary " + std::to_string(boundary) + ", offset " +
+                        std::to_string(offset));
+            int start = 0;
+            int end = 0;
+            clashes->textBeforeOffset(offset, boundary, &start, &end);
+            clashes->textAtOffset(offset, boundary, &start, &end);
+            clashes->textAfterOffset(offset, boundary, &start, &end);
+        }
+    }
+
     int start = 0;
     int end = 0;
     QAccessibleTextInterface* name = QAccessible::queryAccessibleInterface(sheet->Field(0, TimerField::Name))->textInterface();

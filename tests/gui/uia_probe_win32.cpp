@@ -1,0 +1,183 @@
+// Reads the timer sheet the way a Windows screen reader does, through UI
+// Automation: every edit field under the window titled "Corvellan Timers",
+// with its name and value, one "name = value" line each, then a count.
+// Tried in two ways, each said as it goes: the IUIAutomation client object
+// (what Narrator and NVDA use) and the flat node functions of
+// uiautomationcore.dll underneath it.
+//
+//   uia_probe.exe        exit 0 when the 50 fields were read, 1 otherwise
+
+#include <windows.h>
+#include <oleauto.h>
+#include <uiautomationcoreapi.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Numbers from UIAutomationClient.h, which MinGW-w64's headers do not have.
+constexpr PROPERTYID kNameProperty = 30005;
+constexpr PROPERTYID kControlTypeProperty = 30003;
+constexpr PROPERTYID kValueProperty = 30045;
+constexpr int kEditControl = 50004;
+constexpr int kTreeScopeDescendants = 4;
+
+const CLSID kCUIAutomation = {0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
+const IID kIUIAutomation = {0x30cbe57d, 0xd9d0, 0x452a, {0xab, 0x13, 0x7a, 0xc5, 0xac, 0x48, 0x25, 0xee}};
+
+// The interfaces' methods in their order in the vtable; those not called are
+// placeholders that keep the slots.
+struct IUIAutomationCondition : IUnknown {};
+struct IUIAutomationElement;
+struct IUIAutomationElementArray : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE get_Length(int* length) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetElement(int index, IUIAutomationElement** element) = 0;
+};
+struct IUIAutomationElement : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE SetFocus() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** id) = 0;
+    virtual HRESULT STDMETHODCALLTYPE FindFirst(int scope, IUIAutomationCondition* condition,
+                                                IUIAutomationElement** found) = 0;
+    virtual HRESULT STDMETHODCALLTYPE FindAll(int scope, IUIAutomationCondition* condition,
+                                              IUIAutomationElementArray** found) = 0;
+    virtual HRESULT STDMETHODCALLTYPE FindFirstBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE FindAllBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE BuildUpdatedCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValue(PROPERTYID id, VARIANT* value) = 0;
+};
+struct IUIAutomation : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE CompareElements() = 0;
+    virtual HRESULT STDMETHODCALLTYPE CompareRuntimeIds() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRootElement(IUIAutomationElement** root) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ElementFromHandle(UIA_HWND window, IUIAutomationElement** element) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ElementFromPoint() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetFocusedElement() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRootElementBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE ElementFromHandleBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE ElementFromPointBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetFocusedElementBuildCache() = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateTreeWalker() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ControlViewWalker() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ContentViewWalker() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_RawViewWalker() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_RawViewCondition() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ControlViewCondition() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ContentViewCondition() = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateCacheRequest() = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateTrueCondition(IUIAutomationCondition** condition) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateFalseCondition() = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreatePropertyCondition(PROPERTYID id, VARIANT value,
+                                                              IUIAutomationCondition** condition) = 0;
+};
+
+std::string Utf8(BSTR text) {
+    if (!text) return {};
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    if (size > 1) ::WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::string Text(const VARIANT& value) { return value.vt == VT_BSTR ? Utf8(value.bstrVal) : "(not a text)"; }
+
+// Through IUIAutomation; the number of fields read, or -1 when it went no further.
+int ReadWithClientObject(HWND window) {
+    IUIAutomation* automation = nullptr;
+    HRESULT result = ::CoCreateInstance(kCUIAutomation, nullptr, CLSCTX_INPROC_SERVER, kIUIAutomation,
+                                        reinterpret_cast<void**>(&automation));
+    std::printf("IUIAutomation: CoCreateInstance(CUIAutomation) = 0x%08lx\n", static_cast<unsigned long>(result));
+    if (FAILED(result) || !automation) return -1;
+    IUIAutomationElement* sheet = nullptr;
+    result = automation->ElementFromHandle(window, &sheet);
+    std::printf("IUIAutomation: ElementFromHandle = 0x%08lx\n", static_cast<unsigned long>(result));
+    int read = -1;
+    if (SUCCEEDED(result) && sheet) {
+        VARIANT name;
+        ::VariantInit(&name);
+        result = sheet->GetCurrentPropertyValue(kNameProperty, &name);
+        std::printf("IUIAutomation: the window's name = 0x%08lx \"%s\"\n", static_cast<unsigned long>(result),
+                    Text(name).c_str());
+        ::VariantClear(&name);
+        VARIANT edit;
+        ::VariantInit(&edit);
+        edit.vt = VT_I4;
+        edit.lVal = kEditControl;
+        IUIAutomationCondition* edits = nullptr;
+        result = automation->CreatePropertyCondition(kControlTypeProperty, edit, &edits);
+        std::printf("IUIAutomation: CreatePropertyCondition(edit) = 0x%08lx\n", static_cast<unsigned long>(result));
+        IUIAutomationElementArray* found = nullptr;
+        if (SUCCEEDED(result) && edits) {
+            result = sheet->FindAll(kTreeScopeDescendants, edits, &found);
+            std::printf("IUIAutomation: FindAll(descendants, edit) = 0x%08lx\n", static_cast<unsigned long>(result));
+            edits->Release();
+        }
+        if (SUCCEEDED(result) && found) {
+            int length = 0;
+            found->get_Length(&length);
+            read = 0;
+            for (int i = 0; i < length; ++i) {
+                IUIAutomationElement* field = nullptr;
+                if (FAILED(found->GetElement(i, &field)) || !field) continue;
+                VARIANT fieldName;
+                VARIANT value;
+                ::VariantInit(&fieldName);
+                ::VariantInit(&value);
+                field->GetCurrentPropertyValue(kNameProperty, &fieldName);
+                field->GetCurrentPropertyValue(kValueProperty, &value);
+                std::printf("%s = %s\n", Text(fieldName).c_str(), Text(value).c_str());
+                if (fieldName.vt == VT_BSTR && value.vt == VT_BSTR) ++read;
+                ::VariantClear(&fieldName);
+                ::VariantClear(&value);
+                field->Release();
+            }
+            found->Release();
+        }
+        sheet->Release();
+    }
+    automation->Release();
+    return read;
+}
+
+// Through the node functions: the window's node, its name, and its first child.
+void ReadWithNodes(HWND window) {
+    HUIANODE node = nullptr;
+    using NodeFromHandle = HRESULT(WINAPI*)(HWND, HUIANODE*);
+    using GetPropertyValue = HRESULT(WINAPI*)(HUIANODE, PROPERTYID, VARIANT*);
+    HMODULE core = ::LoadLibraryW(L"uiautomationcore.dll");
+    auto nodeFromHandle = reinterpret_cast<NodeFromHandle>(::GetProcAddress(core, "UiaNodeFromHandle"));
+    auto getPropertyValue = reinterpret_cast<GetPropertyValue>(::GetProcAddress(core, "UiaGetPropertyValue"));
+    std::printf("nodes: UiaNodeFromHandle %s, UiaGetPropertyValue %s, UiaRaiseNotificationEvent %s\n",
+                nodeFromHandle ? "present" : "missing", getPropertyValue ? "present" : "missing",
+                ::GetProcAddress(core, "UiaRaiseNotificationEvent") ? "present" : "missing");
+    if (!nodeFromHandle || !getPropertyValue) return;
+    const HRESULT result = nodeFromHandle(window, &node);
+    std::printf("nodes: UiaNodeFromHandle = 0x%08lx\n", static_cast<unsigned long>(result));
+    if (FAILED(result) || !node) return;
+    VARIANT name;
+    ::VariantInit(&name);
+    const HRESULT named = getPropertyValue(node, kNameProperty, &name);
+    std::printf("nodes: the window's name = 0x%08lx \"%s\"\n", static_cast<unsigned long>(named), Text(name).c_str());
+    ::VariantClear(&name);
+}
+
+}  // namespace
+
+int main() {
+    HWND window = nullptr;
+    for (int tries = 0; tries < 300 && !window; ++tries) {
+        window = ::FindWindowW(nullptr, L"Corvellan Timers");
+        if (!window) ::Sleep(100);
+    }
+    if (!window) {
+        std::printf("no window titled \"Corvellan Timers\"\n");
+        return 1;
+    }
+    ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    const int read = ReadWithClientObject(window);
+    ReadWithNodes(window);
+    ::CoUninitialize();
+    std::printf("fields read with names and values: %d of 50\n", read < 0 ? 0 : read);
+    std::fflush(stdout);
+    return read == 50 ? 0 : 1;
+}
