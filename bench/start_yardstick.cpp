@@ -1,7 +1,7 @@
 // The yardstick for CV Timer's start-up: a plain Qt Widgets dialog with the
 // timer sheet's widgets, default texts and size, and nothing else: no
 // settings file, no icon, no port list, no printing. It prints its size
-// ("size: 908x459") and, with CVTIMER_EXIT_WHEN_SHOWN set, ends at its first
+// ("size: 908x451") and, with CVTIMER_EXIT_WHEN_SHOWN set, ends at its first
 // paint through the same probe as cvtimer.
 
 #include <QAction>
@@ -118,10 +118,6 @@ int main(int argc, char* argv[]) {
 
     auto* status = new QStatusBar(&sheet);
     status->setSizeGripEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel Sending"), status);
-    cancel->setVisible(false);
-    status->addPermanentWidget(cancel);
-    status->setMinimumHeight(cancel->sizeHint().height() + 2);
     outer->addWidget(status);
 
     sheet.show();

@@ -123,13 +123,9 @@ void TimerSheetDialog::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape in a field would close the window and throw away every
     // unsaved edit; the window closes only through File > Exit or its close box.
     switch (event->key()) {
-        case Qt::Key_Escape:
-            // During a send the focus is on Cancel, and Esc cancels.
-            if (IsSending()) CancelSend();
-            event->accept();
-            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_Escape:
             event->accept();
             return;
         default:
@@ -188,9 +184,9 @@ void TimerSheetDialog::FitToScreen(const QRect& available) {
     // Back within the screen, title bar first, should the window stand out of it.
     const QRect placed = frameGeometry();
     if (!available.contains(placed)) {
-        const int left = std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width() + 1));
-        const int top = std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height() + 1));
-        move(left, top);
+        const int right = std::max(available.left(), available.right() - placed.width() + 1);
+        const int bottom = std::max(available.top(), available.bottom() - placed.height() + 1);
+        move(std::clamp(placed.left(), available.left(), right), std::clamp(placed.top(), available.top(), bottom));
     }
 }
 

@@ -154,8 +154,8 @@ private:
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);
     void ShowFieldReading(int timerIndex, TimerField field);
-    // The field's tint, corner mark, tip and description for how it reads; a
-    // focused field that turns doubtful says so to a screen reader.
+    // The field's tint, corner mark and tip for how it reads; a focused field
+    // that turns doubtful says so to a screen reader.
     void MarkField(int timerIndex, TimerField field);
     // Marks again in the colours of a changed palette.
     void RefreshMarks();
