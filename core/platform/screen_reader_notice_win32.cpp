@@ -2,7 +2,7 @@
 
 #include <windows.h>
 #include <oleauto.h>
-#include <uiautomationcoreapi.h>
+#include <uiautomationcore.h>
 
 #include "core/platform/wide_text.h"
 

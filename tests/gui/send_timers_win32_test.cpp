@@ -76,11 +76,12 @@ TEST_F(SendTimersWindowsTest, EscOnCancelStopsTheWaitForASilentUnit) {
     bool focusOnCancel = false;
     QApplication::setActiveWindow(sheet);
     sheet->Field(0, TimerField::Name)->setFocus();
-    // Runs from inside the send, once it waits for the unit.
+    // Runs from inside the send, once it waits for the unit (a second per
+    // answer) and the progress window has come up with Cancel in focus.
     QMetaObject::invokeMethod(sheet, [&] {
+        focusOnCancel = QTest::qWaitFor([&] { return QApplication::focusWidget() == sheet->CancelButton(); }, 5000);
         progress = sheet->CancelButton()->accessibleDescription();
-        focusOnCancel = QApplication::focusWidget() == sheet->CancelButton();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(sheet->CancelButton(), Qt::Key_Escape);
     }, Qt::QueuedConnection);
     const QString detail = SendTo("CVTIMER_SILENT_UNIT_PORT");
     EXPECT_EQ(progress, "Sending Timer 1 of 10");

@@ -9,12 +9,17 @@
 
 #include <windows.h>
 #include <oleauto.h>
-#include <uiautomationcoreapi.h>
+#include <uiautomationcore.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
+
+// uiautomationcoreapi.h is for C only (a parameter is called "new"); what it
+// would give: a node handle, and a window handle as UI Automation takes it.
+using HUIANODE = void*;
+using UIA_HWND = void*;
 
 // Numbers from UIAutomationClient.h, which MinGW-w64's headers do not have.
 constexpr PROPERTYID kNameProperty = 30005;
