@@ -25,16 +25,20 @@ struct UiaCalls {
     ClientsAreListening listening = nullptr;
 };
 
+template <typename Function>
+Function Lookup(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
+}
+
 // Looked up, not linked: Windows before 1709 lacks the notification event, and
 // the program must start there all the same.
 const UiaCalls& Calls() {
     static const UiaCalls calls = [] {
         UiaCalls found;
         if (HMODULE core = ::LoadLibraryW(L"uiautomationcore.dll")) {
-            found.hostProvider =
-                reinterpret_cast<HostProviderFromHwnd>(::GetProcAddress(core, "UiaHostProviderFromHwnd"));
-            found.raise = reinterpret_cast<RaiseNotificationEvent>(::GetProcAddress(core, "UiaRaiseNotificationEvent"));
-            found.listening = reinterpret_cast<ClientsAreListening>(::GetProcAddress(core, "UiaClientsAreListening"));
+            found.hostProvider = Lookup<HostProviderFromHwnd>(core, "UiaHostProviderFromHwnd");
+            found.raise = Lookup<RaiseNotificationEvent>(core, "UiaRaiseNotificationEvent");
+            found.listening = Lookup<ClientsAreListening>(core, "UiaClientsAreListening");
         }
         return found;
     }();

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,8 @@ using HUIANODE = void*;
 using UIA_HWND = void*;
 
 // Numbers from UIAutomationClient.h, which MinGW-w64's headers do not have.
+constexpr PROPERTYID kFrameworkIdProperty = 30024;
+constexpr PROPERTYID kProviderDescriptionProperty = 30107;
 constexpr PROPERTYID kNameProperty = 30005;
 constexpr PROPERTYID kControlTypeProperty = 30003;
 constexpr PROPERTYID kValueProperty = 30045;
@@ -75,6 +78,13 @@ struct IUIAutomation : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE CreatePropertyCondition(PROPERTYID id, VARIANT value,
                                                               IUIAutomationCondition** condition) = 0;
 };
+
+// A function of uiautomationcore.dll looked up by name (Windows versions and
+// Wine differ in what they have), or nullptr.
+template <typename Function>
+Function Lookup(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
+}
 
 std::string Utf8(BSTR text) {
     if (!text) return {};
@@ -144,31 +154,126 @@ int ReadWithClientObject(HWND window) {
     return read;
 }
 
-// Through the node functions: the window's node, its name, and its first child.
-void ReadWithNodes(HWND window) {
+// The node functions' structures, from UIAutomationCoreApi.h.
+struct UiaCondition {
+    int conditionType;  // 0 true, 2 property
+};
+struct UiaPropertyCondition {
+    int conditionType;
+    PROPERTYID propertyId;
+    VARIANT value;
+    int flags;
+};
+struct UiaCacheRequest {
+    UiaCondition* viewCondition;
+    int scope;  // 1: the element itself
+    PROPERTYID* properties;
+    int propertyCount;
+    int* patterns;
+    int patternCount;
+    int elementMode;  // 1: full
+};
+struct UiaFindParams {
+    int maxDepth;
+    BOOL findFirst;
+    BOOL excludeRoot;
+    UiaCondition* findCondition;
+};
+
+// The fields found under node by UiaFind, with their names and values; the
+// number read, or -1.
+int FindWithNodes(HMODULE core, HUIANODE node) {
+    using Find = HRESULT(WINAPI*)(HUIANODE, UiaFindParams*, UiaCacheRequest*, SAFEARRAY**, SAFEARRAY**, SAFEARRAY**);
+    auto find = Lookup<Find>(core, "UiaFind");
+    if (!find) return -1;
+    UiaCondition everything{0};
+    UiaPropertyCondition edits{2, kControlTypeProperty, {}, 0};
+    ::VariantInit(&edits.value);
+    edits.value.vt = VT_I4;
+    edits.value.lVal = kEditControl;
+    PROPERTYID wanted[] = {kNameProperty, kValueProperty};
+    UiaCacheRequest request{&everything, 1, wanted, 2, nullptr, 0, 1};
+    UiaFindParams params{-1, FALSE, TRUE, reinterpret_cast<UiaCondition*>(&edits)};
+    SAFEARRAY* data = nullptr;
+    SAFEARRAY* offsets = nullptr;
+    SAFEARRAY* structures = nullptr;
+    std::printf("nodes: UiaFind(descendants, edit) asked\n");
+    const HRESULT result = find(node, &params, &request, &data, &offsets, &structures);
+    std::printf("nodes: UiaFind(descendants, edit) = 0x%08lx\n", static_cast<unsigned long>(result));
+    if (FAILED(result) || !data) return -1;
+    LONG low = 0;
+    LONG high = -1;
+    ::SafeArrayGetLBound(data, 1, &low);
+    ::SafeArrayGetUBound(data, 1, &high);
+    int read = 0;
+    for (LONG element = low; element <= high; ++element) {
+        std::string texts[2];
+        for (LONG column = 1; column <= 2; ++column) {
+            LONG at[2] = {element, column};
+            VARIANT value;
+            ::VariantInit(&value);
+            if (SUCCEEDED(::SafeArrayGetElement(data, at, &value))) texts[column - 1] = Text(value);
+            ::VariantClear(&value);
+        }
+        std::printf("%s = %s\n", texts[0].c_str(), texts[1].c_str());
+        ++read;
+    }
+    ::SafeArrayDestroy(data);
+    if (offsets) ::SafeArrayDestroy(offsets);
+    if (structures) ::SafeArrayDestroy(structures);
+    return read;
+}
+
+// Through the node functions: the window's node, whose provider answers for it
+// (Qt's says "Qt"), and the fields under it.
+int ReadWithNodes(HWND window) {
     HUIANODE node = nullptr;
     using NodeFromHandle = HRESULT(WINAPI*)(HWND, HUIANODE*);
     using GetPropertyValue = HRESULT(WINAPI*)(HUIANODE, PROPERTYID, VARIANT*);
     HMODULE core = ::LoadLibraryW(L"uiautomationcore.dll");
-    auto nodeFromHandle = reinterpret_cast<NodeFromHandle>(::GetProcAddress(core, "UiaNodeFromHandle"));
-    auto getPropertyValue = reinterpret_cast<GetPropertyValue>(::GetProcAddress(core, "UiaGetPropertyValue"));
+    auto nodeFromHandle = Lookup<NodeFromHandle>(core, "UiaNodeFromHandle");
+    auto getPropertyValue = Lookup<GetPropertyValue>(core, "UiaGetPropertyValue");
     std::printf("nodes: UiaNodeFromHandle %s, UiaGetPropertyValue %s, UiaRaiseNotificationEvent %s\n",
                 nodeFromHandle ? "present" : "missing", getPropertyValue ? "present" : "missing",
                 ::GetProcAddress(core, "UiaRaiseNotificationEvent") ? "present" : "missing");
-    if (!nodeFromHandle || !getPropertyValue) return;
+    if (!nodeFromHandle || !getPropertyValue) return -1;
     const HRESULT result = nodeFromHandle(window, &node);
     std::printf("nodes: UiaNodeFromHandle = 0x%08lx\n", static_cast<unsigned long>(result));
-    if (FAILED(result) || !node) return;
-    VARIANT name;
-    ::VariantInit(&name);
-    const HRESULT named = getPropertyValue(node, kNameProperty, &name);
-    std::printf("nodes: the window's name = 0x%08lx \"%s\"\n", static_cast<unsigned long>(named), Text(name).c_str());
-    ::VariantClear(&name);
+    if (FAILED(result) || !node) return -1;
+    const std::pair<PROPERTYID, const char*> asked[] = {{kNameProperty, "name"},
+                                                         {kFrameworkIdProperty, "framework"},
+                                                         {kProviderDescriptionProperty, "providers"}};
+    for (const auto& [property, what] : asked) {
+        VARIANT value;
+        ::VariantInit(&value);
+        const HRESULT answered = getPropertyValue(node, property, &value);
+        std::printf("nodes: the window's %s = 0x%08lx \"%s\"\n", what, static_cast<unsigned long>(answered),
+                    Text(value).c_str());
+        ::VariantClear(&value);
+    }
+    // The window's first child, the step every walk through the tree takes.
+    using Navigate = HRESULT(WINAPI*)(HUIANODE, int, UiaCondition*, UiaCacheRequest*, SAFEARRAY**, BSTR*);
+    if (auto navigate = Lookup<Navigate>(core, "UiaNavigate")) {
+        UiaCondition everything{0};
+        PROPERTYID wanted[] = {kNameProperty};
+        UiaCacheRequest request{&everything, 1, wanted, 1, nullptr, 0, 1};
+        SAFEARRAY* data = nullptr;
+        BSTR tree = nullptr;
+        std::printf("nodes: UiaNavigate(first child) asked\n");
+        const HRESULT result = navigate(node, 2, &everything, &request, &data, &tree);
+        std::printf("nodes: UiaNavigate(first child) = 0x%08lx, %s\n", static_cast<unsigned long>(result),
+                    data ? "a child" : "no child");
+        if (data) ::SafeArrayDestroy(data);
+        ::SysFreeString(tree);
+    }
+    return FindWithNodes(core, node);
 }
 
 }  // namespace
 
 int main() {
+    // Each line as it comes: a call that never returns still leaves the ones before it.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     HWND window = nullptr;
     for (int tries = 0; tries < 300 && !window; ++tries) {
         window = ::FindWindowW(nullptr, L"Corvellan Timers");
@@ -179,9 +284,10 @@ int main() {
         return 1;
     }
     ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    const int read = ReadWithClientObject(window);
-    ReadWithNodes(window);
+    const int byClient = ReadWithClientObject(window);
+    const int byNodes = ReadWithNodes(window);
     ::CoUninitialize();
+    const int read = byClient > byNodes ? byClient : byNodes;
     std::printf("fields read with names and values: %d of 50\n", read < 0 ? 0 : read);
     std::fflush(stdout);
     return read == 50 ? 0 : 1;
