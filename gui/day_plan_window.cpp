@@ -106,6 +106,7 @@ DayPlanWindow::DayPlanWindow(QWidget* parent)
     layout->addLayout(lists);
     // The reminders by time say all the picture does: the focus starts there.
     setTabOrder(reminders, list);
+    reminders->setFocus();
 }
 
 void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
