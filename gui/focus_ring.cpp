@@ -13,7 +13,7 @@ FocusRing::FocusRing() { setObjectName(QStringLiteral("focusRing")); }
 
 void FocusRing::Follow(QWidget* widget) {
     const bool drawsItsOwn = !widget || widget->isWindow() || qobject_cast<QMenu*>(widget) ||
-                             qobject_cast<QMenuBar*>(widget) || qobject_cast<SheetField*>(widget);
+                             qobject_cast<QMenuBar*>(widget) || dynamic_cast<SheetField*>(widget);
     setWidget(drawsItsOwn ? nullptr : widget);
     if (drawsItsOwn) hide();
 }

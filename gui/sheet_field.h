@@ -11,8 +11,6 @@
 namespace cv {
 
 class SheetField : public QLineEdit {
-    Q_OBJECT
-
 public:
     explicit SheetField(QWidget* parent);
 
