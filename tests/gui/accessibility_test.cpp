@@ -292,6 +292,8 @@ TEST_F(AccessibilityTest, OwnColoursKeepTheirContrastInALightAndADarkPalette) {
     const QPalette before = QApplication::palette();
     for (const QPalette& palette : {QApplication::style()->standardPalette(), DarkPalette()}) {
         QApplication::setPalette(palette);
+        // Windows take a new application palette from a posted event.
+        QCoreApplication::processEvents();
         const std::string which = palette.color(QPalette::Base).lightness() > 128 ? "light" : "dark";
         // A doubtful field: its text on its tint, its mark on the tint.
         sheet->Field(2, TimerField::StartTime)->setText("six");
@@ -328,6 +330,7 @@ TEST_F(AccessibilityTest, OwnColoursKeepTheirContrastInALightAndADarkPalette) {
         app.SentToUnit()->close();
     }
     QApplication::setPalette(before);
+    QCoreApplication::processEvents();
 }
 
 TEST_F(AccessibilityTest, OnAScreenTooSmallTheSheetScrollsToTheFieldInFocus) {
