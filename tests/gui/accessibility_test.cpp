@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -141,6 +142,8 @@ TEST_F(AccessibilityTest, EveryFieldAnswersEveryBoundaryAtEveryOffset) {
     QAccessibleTextInterface* clashes =
         QAccessible::queryAccessibleInterface(app.DayPlan()->findChild<QPlainTextEdit*>("planClashes"))->textInterface();
     ASSERT_NE(clashes, nullptr);
+    // Qt's own answer for the piece before the first one warns of a cursor at -1, once per question.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     for (QAccessible::TextBoundaryType boundary : boundaries) {
         for (int offset = 0; offset <= clashes->characterCount(); ++offset) {
             watchdog.At("the day plan's clashes, boundary " + std::to_string(boundary) + ", offset " +
@@ -152,6 +155,7 @@ TEST_F(AccessibilityTest, EveryFieldAnswersEveryBoundaryAtEveryOffset) {
             clashes->textAfterOffset(offset, boundary, &start, &end);
         }
     }
+    QLoggingCategory::setFilterRules(QString());
 
     int start = 0;
     int end = 0;
