@@ -14,7 +14,6 @@
 
 #include "core/timers/field_reading.h"
 #include "gui/accessibility.h"
-#include "gui/latin1_text.h"
 #include "gui/palette_colours.h"
 #include "gui/sheet_field.h"
 #include "gui/timer_sheet.h"
@@ -24,15 +23,15 @@ namespace cv {
 namespace {
 
 FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) {
-    return ReadFieldText(timerIndex, field, edit->text().toLatin1().toStdString());
+    return ReadFieldText(timerIndex, field, edit->text().toStdString());
 }
 
 // The reading and its doubts as one line, the way the status bar shows it.
 QString SaidOf(const FieldReading& reading) {
-    QString text = FromLatin1(reading.reading);
+    QString text = QString::fromStdString(reading.reading);
     for (const std::string& doubt : reading.doubts) {
         if (!text.isEmpty()) text += QStringLiteral(". ");
-        text += FromLatin1(doubt);
+        text += QString::fromStdString(doubt);
     }
     return text;
 }
@@ -64,8 +63,8 @@ void TimerSheetDialog::MarkField(int timerIndex, TimerField field) {
     auto* edit = static_cast<SheetField*>(Field(timerIndex, field));
     const FieldReading reading = ReadingOf(timerIndex, field, edit);
     QStringList tip;
-    if (!reading.reading.empty()) tip << FromLatin1(reading.reading);
-    for (const std::string& doubt : reading.doubts) tip << FromLatin1(doubt);
+    if (!reading.reading.empty()) tip << QString::fromStdString(reading.reading);
+    for (const std::string& doubt : reading.doubts) tip << QString::fromStdString(doubt);
     // A screen reader reads the tip as the field's description.
     edit->setToolTip(tip.join(QLatin1Char('\n')));
     const bool wasDoubtful = edit->HasDoubtMark();
