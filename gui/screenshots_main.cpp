@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,13 +17,16 @@
 #include "gui/day_plan_window.h"
 #include "gui/prompts.h"
 #include "gui/sent_to_unit_window.h"
+#include "core/device/port_map.h"
 #include "core/record/send_log.h"
 #include "core/settings/folder_paths.h"
+#include "core/settings/profile_file.h"
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/timer_table.h"
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
 #include "gui/timer_sheet.h"
+#include "gui/user_guide_window.h"
 #include "tools/fake_device_tree.h"
 
 namespace {
@@ -117,8 +121,18 @@ bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sh
     RecordSend(sheet, partial, "2026-03-14 10:55:03 +01:00", "ben");
 
     sheet.Field(1, cv::TimerField::SnoozeTime)->setText(QStringLiteral("10"));
+    // The same picture on every machine, for the guide that shows it: on Linux
+    // Port 1 would reach whatever serial port this machine has first, so it
+    // is tied to the adapter the record names; and the record's folder, a
+    // fresh temporary one, is shown as a supervisor's own.
+    if (cv::FindPortDevice(1, {}).device.starts_with("/dev/"))
+        cv::WriteProfileString(sheet.settingsPath, "Ports", "COM1", "/dev/ttyUSB0");
     app.OnSentToUnit();
     cv::SentToUnitWindow& window = *app.SentToUnit();
+    auto* note = window.findChild<QLabel*>(QStringLiteral("recordNote"));
+    const QString home = QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
+                                                                 : QStringLiteral("/home/ben");
+    note->setText(note->text().replace(QDir::toNativeSeparators(folder), home).replace(folder, home));
     window.resize(window.sizeHint());
     return Save(window, path);
 }
@@ -180,5 +194,10 @@ int main(int argc, char* argv[]) {
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
     ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
+    app.SentToUnit()->hide();
+
+    // Help > User Guide as it opens, at its contents.
+    app.OnUserGuide();
+    ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide.png")));
     return ok ? 0 : 1;
 }

@@ -69,6 +69,7 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent) : QWidget(parent, Qt::Window
     legend->setWordWrap(true);
     layout->addWidget(legend);
     recordNote = new QLabel(this);
+    recordNote->setObjectName(QStringLiteral("recordNote"));
     recordNote->setWordWrap(true);
     recordNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(recordNote);

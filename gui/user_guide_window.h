@@ -1,0 +1,62 @@
+#pragma once
+// Help > User Guide (F1): the supervisor's guide, docs/user-guide.md as built
+// into the program, in a window of its own beside the sheet. Its headings are
+// link targets, its links move within it, and a find field searches it.
+
+#include <QHash>
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QTextBrowser;
+
+namespace cv {
+
+class UserGuideWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Reads the guide from the program's resources; nothing is read at start.
+    explicit UserGuideWindow(QWidget* parent = nullptr);
+
+    // Opens the window beside `beside`, or brings it forward when it is open.
+    void ShowBeside(const QWidget& beside);
+
+    // Finds the find field's text after the selection (or before it), going
+    // round the end of the guide; false, and a note saying so, when it is nowhere.
+    bool FindNext(bool backward = false);
+
+    QTextBrowser* Text() const { return text; }
+    QLineEdit* FindField() const { return findField; }
+    QString FindNote() const;
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Names each heading as a link to it is written: GitHub's rule, so the
+    // same links work in the file as shown by a code forge.
+    void NameHeadings();
+    // A link to a heading scrolls to it, and Alt+Left back to where it was;
+    // a web address opens in the browser.
+    void FollowLink(const QUrl& link);
+    void GoBack();
+    // Narrows pictures wider than the text area to its width, keeping their shape.
+    void FitPictures();
+
+    QTextBrowser* text = nullptr;
+    QLineEdit* findField = nullptr;
+    QLabel* findNote = nullptr;
+    QHash<QString, QImage> pictures;  // each as it was built in
+    int fittedWidth = -1;
+    std::vector<int> cameFrom;  // where each link followed was read from
+};
+
+// The anchor of a heading as a code forge makes it: lower case, letters,
+// digits, "-" and "_" kept, spaces made "-", the rest dropped.
+QString HeadingAnchor(const QString& heading);
+
+}  // namespace cv
