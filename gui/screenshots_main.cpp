@@ -196,8 +196,10 @@ int main(int argc, char* argv[]) {
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
     app.SentToUnit()->hide();
 
-    // Help > User Guide as it opens, at its contents.
+    // Help > User Guide as it opens, at its contents, with the keys going to
+    // the text (activation is asked for and comes later; here it is now).
     app.OnUserGuide();
+    QApplication::setActiveWindow(app.UserGuide());
     ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide.png")));
     return ok ? 0 : 1;
 }

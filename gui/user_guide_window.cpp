@@ -1,6 +1,7 @@
 #include "gui/user_guide_window.h"
 
 #include <QDesktopServices>
+#include <QFocusFrame>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QImage>
@@ -89,8 +90,13 @@ UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     connect(text, &QTextBrowser::anchorClicked, this, &UserGuideWindow::FollowLink);
     text->setSource(QUrl(QString::fromLatin1(kGuideSource)), QTextDocument::MarkdownResource);
     text->document()->setUndoRedoEnabled(false);
-    NameHeadings();
+    PrepareText();
     layout->addWidget(text, 1);
+    // Reading the guide shows no text cursor, so a ring in the text colour
+    // shows where the keys go.
+    focusRing = new QFocusFrame(this);
+    focusRing->hide();
+    text->installEventFilter(this);
     setTabOrder(text, findField);
     setTabOrder(findField, previous);
     setTabOrder(previous, next);
@@ -125,9 +131,26 @@ UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     text->setFocus();
 }
 
-void UserGuideWindow::NameHeadings() {
+bool UserGuideWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        focusRing->setWidget(event->type() == QEvent::FocusIn ? text : nullptr);
+        focusRing->setVisible(event->type() == QEvent::FocusIn);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void UserGuideWindow::PrepareText() {
+    QTextDocument& document = *text->document();
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     QHash<QString, int> used;
-    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // Examples wrap rather than run off to the right of a narrow window.
+        if (block.blockFormat().nonBreakableLines()) {
+            QTextBlockFormat wrapping;
+            wrapping.setNonBreakableLines(false);
+            QTextCursor(block).mergeBlockFormat(wrapping);
+        }
         if (block.blockFormat().headingLevel() == 0 || block.length() <= 1) continue;
         QString anchor = HeadingAnchor(block.text());
         // A second heading of the same words is "...-1", as on a code forge.
@@ -140,6 +163,7 @@ void UserGuideWindow::NameHeadings() {
         named.setAnchorNames({anchor});
         heading.mergeCharFormat(named);
     }
+    edit.endEditBlock();
 }
 
 void UserGuideWindow::FollowLink(const QUrl& link) {
@@ -164,33 +188,37 @@ void UserGuideWindow::FitPictures() {
     const int room = text->viewport()->width() - 2 * static_cast<int>(std::ceil(document.documentMargin())) - 4;
     if (room <= 0 || room == fittedWidth) return;
     fittedWidth = room;
-    const qreal ratio = text->viewport()->devicePixelRatioF();
+    // Found first and changed after, in one edit: the layout is then made
+    // afresh once, below the pictures too.
+    std::vector<QTextFragment> found;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto part = block.begin(); !part.atEnd(); ++part) {
-            const QTextFragment fragment = part.fragment();
-            if (!fragment.charFormat().isImageFormat()) continue;
-            QTextImageFormat picture = fragment.charFormat().toImageFormat();
-            if (!pictures.contains(picture.name())) pictures.insert(picture.name(), Picture(document, picture.name()));
-            const QImage& natural = pictures[picture.name()];
-            if (natural.isNull()) continue;
-            // Narrowed smoothly here: the text's own drawing would drop pixels.
-            const int width = std::min(natural.width(), room);
-            const int height = width * natural.height() / natural.width();
-            QImage shown = width == natural.width()
-                               ? natural
-                               : natural.scaled(QSize(width, height) * ratio, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation);
-            if (width != natural.width()) shown.setDevicePixelRatio(ratio);
-            document.addResource(QTextDocument::ImageResource, document.baseUrl().resolved(QUrl(picture.name())),
-                                 shown);
-            picture.setWidth(width);
-            picture.setHeight(height);
-            QTextCursor at(&document);
-            at.setPosition(fragment.position());
-            at.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            at.setCharFormat(picture);
+            if (part.fragment().charFormat().isImageFormat()) found.push_back(part.fragment());
         }
     }
+    const qreal ratio = text->viewport()->devicePixelRatioF();
+    QTextCursor at(&document);
+    at.beginEditBlock();
+    for (const QTextFragment& fragment : found) {
+        QTextImageFormat picture = fragment.charFormat().toImageFormat();
+        if (!pictures.contains(picture.name())) pictures.insert(picture.name(), Picture(document, picture.name()));
+        const QImage& natural = pictures[picture.name()];
+        if (natural.isNull()) continue;
+        // Narrowed smoothly here: the text's own drawing would drop pixels.
+        const int width = std::min(natural.width(), room);
+        const int height = width * natural.height() / natural.width();
+        QImage shown = width == natural.width() ? natural
+                                                : natural.scaled(QSize(width, height) * ratio, Qt::IgnoreAspectRatio,
+                                                                 Qt::SmoothTransformation);
+        if (width != natural.width()) shown.setDevicePixelRatio(ratio);
+        document.addResource(QTextDocument::ImageResource, document.baseUrl().resolved(QUrl(picture.name())), shown);
+        picture.setWidth(width);
+        picture.setHeight(height);
+        at.setPosition(fragment.position());
+        at.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        at.setCharFormat(picture);
+    }
+    at.endEditBlock();
 }
 
 void UserGuideWindow::resizeEvent(QResizeEvent* event) {

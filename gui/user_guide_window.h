@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <vector>
 
+class QFocusFrame;
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
@@ -35,11 +36,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Names each heading as a link to it is written: GitHub's rule, so the
-    // same links work in the file as shown by a code forge.
-    void NameHeadings();
+    // Names each heading as a link to it is written, by the rule a code
+    // forge follows, so the same links work in the file shown there; and
+    // lets examples wrap.
+    void PrepareText();
     // A link to a heading scrolls to it, and Alt+Left back to where it was;
     // a web address opens in the browser.
     void FollowLink(const QUrl& link);
@@ -50,6 +53,7 @@ private:
     QTextBrowser* text = nullptr;
     QLineEdit* findField = nullptr;
     QLabel* findNote = nullptr;
+    QFocusFrame* focusRing = nullptr;
     QHash<QString, QImage> pictures;  // each as it was built in
     int fittedWidth = -1;
     std::vector<int> cameFrom;  // where each link followed was read from
