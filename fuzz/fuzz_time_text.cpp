@@ -1,10 +1,14 @@
 // The time text codec: every value survives its own text, letter case never
-// matters, and whatever is typed reads as a value that survives in turn.
+// matters, and whatever is typed reads as a value that survives in turn. A
+// time written another way ("18 h 30") means the same in any letter case, and
+// the "h:mm" the sheet advises instead reads as what it means.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/timers/time_forms.h"
 #include "core/timers/time_text.h"
 #include "fuzz/fuzz_check.h"
 
@@ -34,5 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(cv::ParseTimeText(WithCase(text, true)) == value);
     FUZZ_CHECK(cv::ParseTimeText(WithCase(text, false)) == value);
     FUZZ_CHECK(cv::ParseTimeText(cv::FormatTimeText(value)) == value);
+
+    const std::optional<cv::MinutesOfDay> meant = cv::MinutesMeantBy(text);
+    FUZZ_CHECK(cv::MinutesMeantBy(WithCase(text, true)) == meant);
+    if (meant) {
+        const std::string advised = std::to_string(*meant / 60) + ":" + std::to_string(*meant % 60 / 10) +
+                                    std::to_string(*meant % 10);
+        FUZZ_CHECK(cv::ParseTimeText(advised) == *meant);
+    }
     return 0;
 }

@@ -184,14 +184,19 @@ int main(int argc, char* argv[]) {
     ok = ok && SaveWithPortMenuOpen(sheet, out.filePath(QStringLiteral("comm-port-menu.png")));
     sheet.SetPortRoot("/");
 
-    // A start time typed as a word, a priority that is no digit and a name the
-    // unit cannot take, with the start time's field in focus so the status bar
-    // reads it out.
+    // A start time typed as a word, a priority that is no digit, names the
+    // unit cannot take or show and a time written the French way, with the
+    // start time's field in focus so the status bar reads it out; then the
+    // name that holds a character beyond Latin-1, in focus.
     sheet.Field(2, cv::TimerField::StartTime)->setText(QStringLiteral("six"));
     sheet.Field(4, cv::TimerField::Priority)->setText(QStringLiteral("x"));
     sheet.Field(6, cv::TimerField::Name)->setText(QStringLiteral("Fries {large}"));
+    sheet.Field(7, cv::TimerField::Name)->setText(QStringLiteral("\u0152ufs brouill\u00E9s"));
+    sheet.Field(8, cv::TimerField::StartTime)->setText(QStringLiteral("18 h 30"));
     sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
+    sheet.Field(7, cv::TimerField::Name)->setFocus();
+    ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked-name.png")));
     ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
     app.SentToUnit()->hide();

@@ -9,6 +9,7 @@
 
 #include "core/settings/recent_files.h"
 #include "core/timerfile/timer_file_io.h"
+#include "core/timers/unit_names.h"
 #include "gui/prompts.h"
 #include "gui/timer_app.h"
 #include "gui/timer_sheet.h"
@@ -37,6 +38,13 @@ std::string CorePath(const QString& path) { return QDir::toNativeSeparators(path
 bool TimerApp::SaveTimerFile() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return false;
+    // Asked before the file dialog: a name the unit cannot show would reach
+    // the file as "?".
+    if (const std::optional<std::string> refusal = FindForeignName(sheet->NamesOnSheet(), NameUse::Save)) {
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Save Timers"),
+                                    QString::fromStdString(*refusal), PromptMessage::Icon::Warning});
+        return false;
+    }
     const QString path = prompts.AskSavePath(sheet, InDialogFolder(kSaveRequest));
     if (path.isEmpty()) return false;
 
@@ -94,8 +102,18 @@ bool TimerApp::OpenTimerFile(const QString& path) {
     }
     sheet->records = content.records;
     sheet->ShowTimersOnSheet();
+    sheet->ShowNames(content.shownNames);
     sheet->RememberFieldsAsSaved();
     RememberFile(path);
+    const std::string conversion = DescribeTimerFileConversion(content, CorePath(path));
+    if (!conversion.empty()) {
+        QString note = QString::fromStdString(conversion);
+        if (FindForeignName(content.shownNames, NameUse::Save)) {
+            note += QStringLiteral(" Its field is marked: change the name before saving or sending the timers.");
+        }
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Timer File Converted"), note,
+                                    PromptMessage::Icon::Information});
+    }
     return true;
 }
 

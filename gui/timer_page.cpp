@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <vector>
 
 #include "core/timers/clock_text.h"
@@ -154,8 +155,16 @@ void PaintScaled(QPainter& painter, qreal unitsPerPoint, const QSizeF& pagePoint
 
 }  // namespace
 
-QPageSize LocalPageSize() {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+QPageSize LocalPageSize(const QLocale& locale) {
+    // The territories whose paper is Letter, as the Unicode CLDR lists them.
+    static constexpr QLocale::Territory kLetterTerritories[] = {
+        QLocale::Belize,     QLocale::Canada,    QLocale::Chile,       QLocale::Colombia, QLocale::CostaRica,
+        QLocale::Guatemala,  QLocale::Mexico,    QLocale::Nicaragua,   QLocale::Panama,   QLocale::Philippines,
+        QLocale::PuertoRico, QLocale::ElSalvador, QLocale::UnitedStates, QLocale::Venezuela,
+    };
+    const bool letter = std::find(std::begin(kLetterTerritories), std::end(kLetterTerritories), locale.territory()) !=
+                        std::end(kLetterTerritories);
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page) {

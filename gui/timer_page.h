@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QImage>
+#include <QLocale>
 #include <QPageSize>
 #include <QString>
 
@@ -22,8 +23,11 @@ struct TimerPage {
     TimerRecords timers;
 };
 
-// A4, or Letter where the locale measures in inches.
-QPageSize LocalPageSize();
+// The paper the locale's territory uses: Letter in the United States, Canada,
+// Mexico and the other countries of the Americas and the Philippines that
+// keep it, A4 everywhere else. The print dialog starts with it; what the user
+// picks there is what is printed on.
+QPageSize LocalPageSize(const QLocale& locale = QLocale());
 
 // Paints the page into area; the painter's units are points.
 void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page);

@@ -102,6 +102,12 @@ TimerRecords TimerSheetDialog::TimersOnSheet() const {
     return timers;
 }
 
+std::array<std::string, kTimerCount> TimerSheetDialog::NamesOnSheet() const {
+    std::array<std::string, kTimerCount> names;
+    for (int t = 0; t < kTimerCount; ++t) names[static_cast<std::size_t>(t)] = Field(t, TimerField::Name)->text().toStdString();
+    return names;
+}
+
 void TimerSheetDialog::ReadTimerFromSheet(int timerIndex) {
     if (timerIndex < 0 || timerIndex >= kTimerCount) return;
     records[timerIndex] = RecordFromTexts(ColumnOnSheet(timerIndex));
@@ -118,6 +124,16 @@ void TimerSheetDialog::ShowColumn(int timerIndex, const ColumnTexts& texts) {
 
 void TimerSheetDialog::ShowTimersOnSheet() {
     for (int t = 0; t < kTimerCount; ++t) ShowColumn(t, TextsFromRecord(records[t]));
+}
+
+void TimerSheetDialog::ShowNames(const std::array<std::string, kTimerCount>& names) {
+    for (int t = 0; t < kTimerCount; ++t) {
+        QLineEdit* edit = Field(t, TimerField::Name);
+        const QString name = QString::fromStdString(names[static_cast<std::size_t>(t)]);
+        if (edit->text() == name) continue;
+        edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(name.size())));
+        edit->setText(name);
+    }
 }
 
 void TimerSheetDialog::keyPressEvent(QKeyEvent* event) {

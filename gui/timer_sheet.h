@@ -43,6 +43,9 @@ public:
     void ReadTimerFromSheet(int timerIndex);
     // Shows all ten records in the fields, times in their formatted form.
     void ShowTimersOnSheet();
+    // Puts these names (UTF-8) into the name fields: a loaded file's names as
+    // written, which the records hold only as the unit takes them.
+    void ShowNames(const std::array<std::string, kTimerCount>& names);
 
     // Port choice: read from the settings file at start, marked in the Comm
     // Port menu, written back at start and at every choice.
@@ -71,6 +74,8 @@ public:
 
     // The ten timers as the fields read now, leaving records as they are.
     TimerRecords TimersOnSheet() const;
+    // The ten names as typed, in UTF-8, characters the unit cannot show kept.
+    std::array<std::string, kTimerCount> NamesOnSheet() const;
     ColumnTexts ColumnOnSheet(int timerIndex) const;
     QLineEdit* Field(int timerIndex, TimerField field) const;
     // The Comm Port item of a port, or nullptr when the menu does not offer it now.

@@ -12,7 +12,6 @@
 #include <QUrl>
 
 #include "core/timers/field_reading.h"
-#include "gui/latin1_text.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -24,7 +23,7 @@ const QColor kMarkedBase(255, 222, 150);
 
 
 FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) {
-    return ReadFieldText(timerIndex, field, edit->text().toLatin1().toStdString());
+    return ReadFieldText(timerIndex, field, edit->text().toStdString());
 }
 
 }  // namespace
@@ -44,8 +43,8 @@ void TimerSheetDialog::OnFieldTextChanged(int timerIndex, TimerField field) {
     QLineEdit* edit = Field(timerIndex, field);
     const FieldReading reading = ReadingOf(timerIndex, field, edit);
     QStringList tip;
-    if (!reading.reading.empty()) tip << FromLatin1(reading.reading);
-    for (const std::string& doubt : reading.doubts) tip << FromLatin1(doubt);
+    if (!reading.reading.empty()) tip << QString::fromStdString(reading.reading);
+    for (const std::string& doubt : reading.doubts) tip << QString::fromStdString(doubt);
     edit->setToolTip(tip.join(QLatin1Char('\n')));
     if (reading.Doubtful()) {
         QPalette marked = edit->palette();
@@ -65,10 +64,10 @@ void TimerSheetDialog::OnFieldTextChanged(int timerIndex, TimerField field) {
 
 void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
     const FieldReading reading = ReadingOf(timerIndex, field, Field(timerIndex, field));
-    QString text = FromLatin1(reading.reading);
+    QString text = QString::fromStdString(reading.reading);
     for (const std::string& doubt : reading.doubts) {
         if (!text.isEmpty()) text += QStringLiteral(". ");
-        text += FromLatin1(doubt);
+        text += QString::fromStdString(doubt);
     }
     shownReading = text;
     if (text.isEmpty()) {

@@ -64,7 +64,8 @@ void TimerSheetDialog::OnSendTimers() {
     if (IsSending()) return;
     std::array<std::string, kTimerCount> names;
     for (int index = 0; index < kTimerCount; ++index) names[static_cast<std::size_t>(index)] = ColumnOnSheet(index).name;
-    std::optional<std::string> refusal = FindUnsendableName(names);
+    std::optional<std::string> refusal = FindForeignName(NamesOnSheet(), NameUse::Send);
+    if (!refusal) refusal = FindUnsendableName(names);
     const LineSettingsReading line = ReadLineSettings(settingsPath);
     if (!refusal && !line.problem.empty()) refusal = line.problem;
     if (refusal) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "core/settings/port_setting.h"
-#include "tools/unit_messages.h"
+#include "core/timers/utf8_text.h"
 
 namespace cv {
 
@@ -47,9 +47,49 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-std::string DisplayTimerName(const std::string& name) {
-    const std::string trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
-    const std::string shown = EscapeForDisplay(trimmed);
+namespace {
+
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+// Bidi_Control characters and the line and paragraph separators: each could
+// make a line of the table read otherwise than it is.
+bool TurnsOrBreaksLines(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// Characters, not bytes: every UTF-8 byte but a continuation byte starts one.
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+std::string TerminalText(std::string_view utf8) {
+    std::string shown;
+    shown.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = Utf8SequenceLength(utf8, i);
+        const std::u32string character = length == 0 ? U"" : CodePointsFromUtf8(utf8.substr(i, length));
+        char escaped[16];
+        if (length == 0 || IsControl(character[0])) {
+            const unsigned value = length == 0 ? static_cast<unsigned char>(utf8[i]) : unsigned{character[0]};
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", value);
+            shown += escaped;
+        } else if (TurnsOrBreaksLines(character[0])) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned{character[0]});
+            shown += escaped;
+        } else {
+            shown.append(utf8, i, length);
+        }
+        i += length == 0 ? 1 : length;
+    }
+    return shown;
+}
+
+std::string DisplayTimerName(std::string_view name) {
+    const std::string_view trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
+    const std::string shown = TerminalText(trimmed);
     if (trimmed.empty() || trimmed.front() == ' ') return "\"" + shown + "\"";
     return shown;
 }
@@ -88,14 +128,14 @@ void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::ve
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         if (widths.size() < row.size()) widths.resize(row.size());
-        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], CharacterCount(row[i]));
     }
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (widths[i] == 0) continue;  // a column with nothing to say takes no room
             if (!line.empty()) line += "  ";
-            const std::string padding(widths[i] - row[i].size(), ' ');
+            const std::string padding(widths[i] - CharacterCount(row[i]), ' ');
             const bool right = i < rightAligned.size() && rightAligned[i];
             line += right ? padding + row[i] : row[i] + padding;
         }

@@ -62,16 +62,22 @@ int TakeUnitOption(ArgumentReader& arguments, std::string_view option, const cha
 // Prints "cvtimerctl <command>: <message>" and the usage on stderr; returns 2.
 int UsageError(const char* command, const std::string& message, const char* usage);
 
-// Prints rows as columns two blanks apart, each as wide as its widest cell;
-// a column empty in every row is left out.
+// Prints rows as columns two blanks apart, each as wide as its widest cell
+// in characters (UTF-8); a column empty in every row is left out.
 // rightAligned[i] puts column i flush right (numbers); trailing blanks of a
 // line are left out.
 void PrintTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned);
 
-// A timer's name for a table: trailing blanks (files pad names to 20 columns)
-// left out; a name with leading blanks, or of blanks only, in quotes; bytes
-// other than printable ASCII as \xNN.
-std::string DisplayTimerName(const std::string& name);
+// UTF-8 text as a terminal shows it, in its own encoding (console.h): every
+// character as it is but the control characters (C0, DEL, C1) as \xNN, and the
+// marks that turn the direction of text or break a line as \uNNNN. A byte
+// that is not UTF-8 shows as \xNN too.
+std::string TerminalText(std::string_view utf8);
+
+// A timer's name (UTF-8) for a table: trailing blanks (files pad names to 20
+// columns) left out; a name with leading blanks, or of blanks only, in
+// quotes; then TerminalText.
+std::string DisplayTimerName(std::string_view name);
 
 // Prints "cvtimerctl: " and DescribeSettingsFileProblem's sentence on stderr
 // when the settings file is there but cannot be used; true when it did.

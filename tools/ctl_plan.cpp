@@ -10,7 +10,7 @@
 #include "core/timers/day_plan.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_timer_file.h"
-#include "tools/unit_messages.h"
+#include "tools/ctl_options.h"
 
 namespace cv {
 
@@ -28,23 +28,28 @@ constexpr const char* kUsage =
     "Options:\n"
     "  --help    show this text\n";
 
-std::vector<std::string> NamesOf(const TimerRecords& timers, const std::vector<int>& indexes) {
+// named: the timers with their names as the file spells them, in UTF-8.
+std::vector<std::string> NamesOf(const TimerRecords& named, const std::vector<int>& indexes) {
     std::vector<std::string> names;
-    for (int index : indexes) names.push_back(EscapeForDisplay(PlanName(timers, index)));
+    for (int index : indexes) names.push_back(TerminalText(PlanName(named, index)));
     return names;
 }
 
-void PrintPlan(const TimerRecords& timers) {
+void PrintPlan(const TimerFileContent& content) {
+    const TimerRecords& timers = content.records;
+    TimerRecords named = timers;
+    for (int index = 0; index < kTimerCount; ++index)
+        named[static_cast<std::size_t>(index)].name = content.shownNames[static_cast<std::size_t>(index)];
     const DayPlan plan = PlanDay(timers);
     for (const Reminder& reminder : plan.reminders)
-        std::printf("%s\n", PlanLine(reminder.minute, NamesOf(timers, {reminder.timerIndex})).c_str());
+        std::printf("%s\n", PlanLine(reminder.minute, NamesOf(named, {reminder.timerIndex})).c_str());
     std::printf("\nClashes:\n");
     if (plan.clashes.empty()) std::printf("none\n");
     for (const PlanMinute& clash : plan.clashes)
-        std::printf("%s\n", PlanLine(clash.minute, NamesOf(timers, clash.timerIndexes)).c_str());
+        std::printf("%s\n", PlanLine(clash.minute, NamesOf(named, clash.timerIndexes)).c_str());
     if (!plan.outsideDay.empty()) std::printf("\nOutside the day:\n");
     for (int index : plan.outsideDay) {
-        std::printf("%s starts %s after midnight\n", NamesOf(timers, {index})[0].c_str(),
+        std::printf("%s starts %s after midnight\n", NamesOf(named, {index})[0].c_str(),
                     FormatDuration(timers[static_cast<std::size_t>(index)].startTime).c_str());
     }
 }
@@ -52,10 +57,10 @@ void PrintPlan(const TimerRecords& timers) {
 }  // namespace
 
 int RunPlan(int argc, char** argv) {
-    TimerRecords timers;
-    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, timers))
+    TimerFileContent content;
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, content))
         return *exitStatus;
-    PrintPlan(timers);
+    PrintPlan(content);
     return 0;
 }
 

@@ -22,6 +22,7 @@
 #include "core/timers/unit_names.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
+#include "tools/ctl_timer_file.h"
 #include "tools/console.h"
 #include "tools/unit_messages.h"
 
@@ -125,9 +126,13 @@ int RunSend(int argc, char** argv) {
         return 1;
     }
 
+    TellConversion(content, options.path);
+
     std::array<std::string, kTimerCount> names;
     for (std::size_t index = 0; index < names.size(); ++index) names[index] = content.records[index].name;
-    if (const std::optional<std::string> refusal = FindUnsendableName(names)) {
+    std::optional<std::string> refusal = FindForeignName(content.shownNames, NameUse::Send);
+    if (!refusal) refusal = FindUnsendableName(names);
+    if (refusal) {
         std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", refusal->c_str());
         return 2;
     }

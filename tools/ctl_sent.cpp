@@ -12,6 +12,7 @@
 #include "core/record/unit_holdings.h"
 #include "core/settings/folder_paths.h"
 #include "core/settings/port_setting.h"
+#include "core/timers/utf8_text.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 
@@ -78,7 +79,7 @@ void PrintHoldings(const SendLogContent& record, const UnitChoice& unit) {
     for (int index = 0; index < kTimerCount; ++index) {
         const HeldTimer& held = holdings.timers[static_cast<std::size_t>(index)];
         std::vector<std::string> row{std::to_string(index + 1)};
-        row.push_back(held.name.known ? DisplayTimerName(held.name.values.name) : HeldFieldText(held, TimerField::Name));
+        row.push_back(held.name.known ? DisplayTimerName(Utf8FromLatin1(held.name.values.name)) : HeldFieldText(held, TimerField::Name));
         for (TimerField field : {TimerField::StartTime, TimerField::RepeatInterval, TimerField::SnoozeTime,
                                  TimerField::Priority})
             row.push_back(HeldFieldText(held, field));

@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "Prints the ten timers of a timer file as a table: name, start time, repeat\n"
     "interval, snooze time and priority, the times as the sheet shows them.\n"
     "A name with leading blanks, or made of blanks only, is shown in quotes;\n"
-    "bytes other than printable ASCII are shown as \\xNN.\n\n"
+    "a control character in a name is shown as \\xNN. A file saved in UTF-8 or\n"
+    "Windows-1252 by another editor is converted, and stderr says so.\n\n"
     "Exit status: 0 shown, 1 the file cannot be read, 2 wrong usage.\n\n"
     "Options:\n"
     "  --help    show this text\n";
@@ -25,14 +26,15 @@ constexpr const char* kUsage =
 }  // namespace
 
 int RunShow(int argc, char** argv) {
-    TimerRecords timers;
-    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "show", kUsage, timers))
+    TimerFileContent content;
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "show", kUsage, content))
         return *exitStatus;
+    const TimerRecords& timers = content.records;
 
     std::vector<std::vector<std::string>> rows{{"Timer", "Name", "Start", "Repeat", "Snooze", "Priority"}};
     for (int index = 0; index < kTimerCount; ++index) {
         const TimerRecord& timer = timers[static_cast<std::size_t>(index)];
-        rows.push_back({std::to_string(index + 1), DisplayTimerName(timer.name), FormatTimeText(timer.startTime),
+        rows.push_back({std::to_string(index + 1), DisplayTimerName(content.shownNames[static_cast<std::size_t>(index)]), FormatTimeText(timer.startTime),
                         FormatTimeText(timer.repeatInterval), FormatTimeText(timer.snoozeTime),
                         std::to_string(timer.priority)});
     }

@@ -10,7 +10,7 @@
 namespace cv {
 
 std::optional<int> ReadTimerFileOperand(int argc, char** argv, const char* command, const char* usage,
-                                        TimerRecords& timers) {
+                                        TimerFileContent& content) {
     std::string path;
     bool havePath = false;
     ArgumentReader arguments(argc, argv);
@@ -28,14 +28,19 @@ std::optional<int> ReadTimerFileOperand(int argc, char** argv, const char* comma
     }
     if (!havePath) return UsageError(command, "which timer file?", usage);
 
-    const TimerFileContent content = ReadTimerFile(path);
+    content = ReadTimerFile(path);
     if (!content.ok) {
         std::fprintf(stderr, "%s\n%s\n", TimerFileErrorMainText(content.error).c_str(),
                      TimerFileErrorDetailText(content.error).c_str());
         return 1;
     }
-    timers = content.records;
+    TellConversion(content, path);
     return std::nullopt;
+}
+
+void TellConversion(const TimerFileContent& content, const std::string& path) {
+    const std::string note = DescribeTimerFileConversion(content, path);
+    if (!note.empty()) std::fprintf(stderr, "cvtimerctl: %s\n", note.c_str());
 }
 
 }  // namespace cv

@@ -1,19 +1,14 @@
 #pragma once
 // The record of sends is UTF-8 text; timer names are single-byte Latin-1 in
-// the program. These move text between the two and keep a value on its line.
+// the program (utf8_text.h moves them between the two). This keeps a value on
+// its line.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/timers/utf8_text.h"
+
 namespace cv {
-
-// Every byte as the Latin-1 character it stands for.
-std::string Utf8FromLatin1(std::string_view latin1);
-
-// Back to single bytes; nullopt when the text is not UTF-8 or holds a
-// character beyond Latin-1.
-std::optional<std::string> Latin1FromUtf8(std::string_view utf8);
 
 // A value as the record can hold it on one line: UTF-8 kept, while a control
 // character (a line break, a tab...) and any byte that is not part of valid

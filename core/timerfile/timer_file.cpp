@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/timers/lenient_number.h"
+#include "core/timers/sentence.h"
+#include "core/timers/utf8_text.h"
 
 namespace cv {
 
@@ -22,6 +24,15 @@ TimerFileContent Refuse(TimerFileErrorKind kind, int line) {
     return content;
 }
 
+// Where the tenth line ends, its line feed included, or the end of the bytes.
+std::size_t TenLinesEnd(std::string_view bytes) {
+    std::size_t end = 0;
+    for (int line = 0; line < kTimerCount && end < bytes.size(); ++line) {
+        const std::size_t lf = bytes.find('\n', end);
+        end = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    }
+    return end;
+}
 
 }  // namespace
 
@@ -67,8 +78,16 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
     for (int index = 0; index < kTimerCount; ++index) {
         const TimerRecord& record = records[index];
         std::string reason;
+        // A load takes such a byte for the Windows-1252 character it stands for there.
+        const auto control = std::find_if(record.name.begin(), record.name.end(), [](char c) {
+            return Windows1252Character(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c);
+        });
         if (record.name.find('\n') != std::string::npos) {
             reason = "its name holds a line break";
+        } else if (control != record.name.end()) {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*control));
+            reason = FillPlaceholders("its name holds a control character (%1)", {code});
         } else if (const std::size_t length = FormatTimerLine(record).size() - 1; length > kLongestTimerLine) {
             const std::size_t room = kLongestTimerLine - (length - std::max(record.name.size(), kNameColumnWidth));
             reason = "its name is " + std::to_string(record.name.size()) +
@@ -84,7 +103,9 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
 
 TimerFileContent ParseTimerFile(std::string_view bytes) {
     TimerFileContent content;
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    const bool mark = bytes.starts_with(kByteOrderMark);
+    if (mark) bytes.remove_prefix(kByteOrderMark.size());
+    content.encoding = DetectTimerFileEncoding(bytes.substr(0, TenLinesEnd(bytes)), mark);
     std::size_t pos = 0;
     for (int index = 0; index < kTimerCount; ++index) {
         const int lineNumber = index + 1;
@@ -93,10 +114,17 @@ TimerFileContent ParseTimerFile(std::string_view bytes) {
         const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
         std::string_view line = bytes.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.size() > kLongestTimerLine) return Refuse(TimerFileErrorKind::LineTooLong, lineNumber);
-        if (!ParseTimerLine(line, content.records[index])) {
-            return Refuse(TimerFileErrorKind::TooFewFields, lineNumber);
+        ConvertedLine converted;
+        if (content.encoding != TimerFileEncoding::Latin1) {
+            converted = ConvertTimerLine(line, content.encoding);
+            content.plainForms = content.plainForms || converted.plainForms;
+            line = converted.latin1;
         }
+        if (line.size() > kLongestTimerLine) return Refuse(TimerFileErrorKind::LineTooLong, lineNumber);
+        TimerRecord& record = content.records[index];
+        if (!ParseTimerLine(line, record)) return Refuse(TimerFileErrorKind::TooFewFields, lineNumber);
+        content.shownNames[index] =
+            content.encoding == TimerFileEncoding::Latin1 ? Utf8FromLatin1(record.name) : converted.name;
         pos = end + 1;
     }
     content.ok = true;

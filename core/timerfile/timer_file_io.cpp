@@ -6,9 +6,9 @@ namespace cv {
 
 namespace {
 
-// A byte order mark, ten full lines with CRLF endings, and one byte more to
-// see that a tenth line runs on.
-constexpr std::size_t kMostBytesRead = 3 + kTimerCount * (kLongestTimerLine + 2) + 1;
+// A byte order mark, ten full lines with CRLF endings, each character as long
+// as UTF-8 can make it, and one byte more to see that a tenth line runs on.
+constexpr std::size_t kMostBytesRead = 3 + kTimerCount * (4 * kLongestTimerLine + 2) + 1;
 
 }  // namespace
 

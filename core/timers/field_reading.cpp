@@ -1,12 +1,16 @@
 #include "core/timers/field_reading.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "core/timers/clock_text.h"
 #include "core/timers/lenient_number.h"
+#include "core/timers/sentence.h"
+#include "core/timers/time_forms.h"
 #include "core/timers/time_text.h"
 #include "core/timers/unit_names.h"
+#include "core/timers/unit_text.h"
 
 namespace cv {
 
@@ -20,6 +24,12 @@ constexpr FieldSet kStartField = Bit(TimerField::StartTime);
 constexpr FieldSet kTimeFields = kStartField | Bit(TimerField::RepeatInterval) | Bit(TimerField::SnoozeTime);
 constexpr FieldSet kPriorityField = Bit(TimerField::Priority);
 
+// A field's text as typed (UTF-8, for quoting it back) and as it will be read.
+struct FieldText {
+    std::string_view typed;
+    UnitText unit;
+};
+
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 std::string Quoted(std::string_view text) {
@@ -30,44 +40,75 @@ std::string Quoted(std::string_view text) {
     return quoted;
 }
 
-std::optional<std::string> NoNumberInTime(std::string_view text) {
-    if (std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
-    if (IsBlank(text)) return "The field is empty, so it reads as 0.";
-    return "There is no number in " + Quoted(text) + ", so it reads as 0.";
+std::optional<std::string> NoNumberInTime(const FieldText& text) {
+    const std::string_view read = text.unit.latin1;
+    if (std::any_of(read.begin(), read.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    if (IsBlank(read)) return "The field is empty, so it reads as 0.";
+    return "There is no number in " + Quoted(text.typed) + ", so it reads as 0.";
 }
 
-std::optional<std::string> PriorityNotADigit(std::string_view text) {
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') return std::nullopt;
-    if (IsBlank(text)) return "The field is empty, so it reads as 0.";
-    return "A Message Priority is one digit, 0 to 9; " + Quoted(text) + " reads as " +
-           std::to_string(LenientAtoi(text)) + ".";
+std::optional<std::string> PriorityNotADigit(const FieldText& text) {
+    const std::string_view read = text.unit.latin1;
+    if (read.size() == 1 && read[0] >= '0' && read[0] <= '9') return std::nullopt;
+    if (IsBlank(read)) return "The field is empty, so it reads as 0.";
+    return "A Message Priority is one digit, 0 to 9; " + Quoted(text.typed) + " reads as " +
+           std::to_string(LenientAtoi(read)) + ".";
 }
 
-std::optional<std::string> StartOutsideTheDay(std::string_view text) {
-    if (ParseTimeText(text) < kMinutesPerDay) return std::nullopt;
+std::optional<std::string> StartOutsideTheDay(const FieldText& text) {
+    if (ParseTimeText(text.unit.latin1) < kMinutesPerDay) return std::nullopt;
     return "A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.";
 }
 
-std::optional<std::string> UnsendableName(std::string_view text) {
-    const std::optional<std::size_t> position = FindUnsendableCharacter(text);
+// A start time as a clock shows it; one past the day as hours after midnight.
+std::string StartText(MinutesOfDay minutes) {
+    return minutes < kMinutesPerDay ? FormatClockTime(minutes) : FormatDuration(minutes) + " after midnight";
+}
+
+std::optional<std::string> LocalTimeMisread(const FieldText& text, std::string (*shown)(MinutesOfDay)) {
+    const std::optional<MinutesOfDay> meant = MinutesMeantBy(text.unit.latin1);
+    const MinutesOfDay read = ParseTimeText(text.unit.latin1);
+    if (!meant || *meant == read) return std::nullopt;
+    char typeInstead[16];
+    std::snprintf(typeInstead, sizeof typeInstead, "%d:%02d", *meant / 60, *meant % 60);
+    return FillPlaceholders("\"%1\" is read as %2, not %3: type %4 for %3.",
+                            {text.typed, shown(read), shown(*meant), typeInstead});
+}
+
+std::optional<std::string> StartMisread(const FieldText& text) { return LocalTimeMisread(text, StartText); }
+std::optional<std::string> IntervalMisread(const FieldText& text) { return LocalTimeMisread(text, FormatDuration); }
+
+std::optional<std::string> UnsendableName(const FieldText& text) {
+    const std::optional<std::size_t> position = FindUnsendableCharacter(text.unit.latin1);
     if (!position) return std::nullopt;
     return "Character " + std::to_string(*position + 1) + " of the name is " +
-           DescribeUnsendableCharacter(text[*position]) +
+           DescribeUnsendableCharacter(text.unit.latin1[*position]) +
            ", which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.";
+}
+
+std::optional<std::string> ForeignCharacterInName(const FieldText& text) {
+    if (text.unit.foreign.empty()) return std::nullopt;
+    const ForeignCharacter& first = text.unit.foreign.front();
+    return FillPlaceholders("Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send "
+                            "Timers refuse the name until it is changed.",
+                            {std::to_string(first.position + 1), DescribeCharacter(first.character)});
 }
 
 // One doubt: the fields it looks at and the check itself, which says why the
 // text cannot be what was meant, or nothing. A new doubt is one more row.
 struct DoubtCheck {
     FieldSet fields;
-    std::optional<std::string> (*check)(std::string_view text);
+    std::optional<std::string> (*check)(const FieldText& text);
 };
 
 constexpr DoubtCheck kDoubtChecks[] = {
     {kTimeFields, NoNumberInTime},
     {kPriorityField, PriorityNotADigit},
     {kStartField, StartOutsideTheDay},
+    {kStartField, StartMisread},
+    {kTimeFields & ~kStartField, IntervalMisread},
     {kNameField, UnsendableName},
+    {kNameField, ForeignCharacterInName},
 };
 
 std::string Minutes(int count) { return std::to_string(count) + (count == 1 ? " minute" : " minutes"); }
@@ -76,11 +117,7 @@ std::string ReadingOf(TimerField field, std::string_view text) {
     if (field == TimerField::Name) return "";
     if (field == TimerField::Priority) return std::to_string(LenientAtoi(text));
     const MinutesOfDay minutes = ParseTimeText(text);
-    if (field == TimerField::StartTime) {
-        const std::string when = minutes < kMinutesPerDay ? FormatClockTime(minutes)
-                                                          : FormatDuration(minutes) + " after midnight";
-        return when + " (" + Minutes(minutes) + ")";
-    }
+    if (field == TimerField::StartTime) return StartText(minutes) + " (" + Minutes(minutes) + ")";
     if (minutes == 0) {
         return field == TimerField::RepeatInterval ? "0 minutes: the timer reminds once" : "0 minutes";
     }
@@ -91,14 +128,15 @@ std::string ReadingOf(TimerField field, std::string_view text) {
 
 FieldReading ReadFieldText(int timerIndex, TimerField field, std::string_view text) {
     FieldReading result;
-    const std::string reading = ReadingOf(field, text);
+    const FieldText fieldText{text, UnitTextFromUtf8(text)};
+    const std::string reading = ReadingOf(field, fieldText.unit.latin1);
     if (!reading.empty()) {
         result.reading = std::string(FieldLabel(field)) + " of Timer " + std::to_string(timerIndex + 1) +
                          " reads as " + reading;
     }
     for (const DoubtCheck& doubt : kDoubtChecks) {
         if ((doubt.fields & Bit(field)) == 0) continue;
-        if (std::optional<std::string> why = doubt.check(text)) result.doubts.push_back(std::move(*why));
+        if (std::optional<std::string> why = doubt.check(fieldText)) result.doubts.push_back(std::move(*why));
     }
     return result;
 }

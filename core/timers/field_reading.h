@@ -22,6 +22,8 @@ struct FieldReading {
     bool Doubtful() const { return !doubts.empty(); }
 };
 
+// text: the field's text as typed, in UTF-8; it is read as the unit gets it
+// (unit_text.h), and the readings and doubts are UTF-8 too.
 FieldReading ReadFieldText(int timerIndex, TimerField field, std::string_view text);
 
 }  // namespace cv

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "core/timers/sentence.h"
+#include "core/timers/unit_text.h"
+
 namespace cv {
 
 std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
@@ -36,6 +39,23 @@ std::optional<std::string> FindUnsendableName(const std::array<std::string, kTim
         if (const std::optional<std::size_t> position = FindUnsendableCharacter(name)) {
             return DescribeUnsendableName(index, name, *position);
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> FindForeignName(const std::array<std::string, kTimerCount>& names, NameUse use) {
+    for (int index = 0; index < kTimerCount; ++index) {
+        const UnitText name = UnitTextFromUtf8(names[static_cast<std::size_t>(index)]);
+        if (name.foreign.empty()) continue;
+        const ForeignCharacter& first = name.foreign.front();
+        const char* sentence =
+            use == NameUse::Send
+                ? "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show. Change the name "
+                  "and send again. Nothing was sent."
+                : "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show and a timer file "
+                  "cannot hold. Change the name and save again. Nothing was written.";
+        return FillPlaceholders(sentence, {std::to_string(index + 1), DescribeCharacter(first.character),
+                                           std::to_string(first.position + 1)});
     }
     return std::nullopt;
 }

@@ -37,4 +37,13 @@ std::string DescribeUnsendableCharacter(char character);
 // take ..." for the position FindUnsendableCharacter found in name.
 std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position);
 
+// What is about to happen to the names.
+enum class NameUse { Save, Send };
+
+// Why the ten names, as the sheet shows them (UTF-8), may not be saved or
+// sent: the first that holds a character Latin-1 lacks and no plain form
+// stands in for (unit_text.h), which would otherwise reach the file or the
+// unit as "?"; nullopt when every name can go.
+std::optional<std::string> FindForeignName(const std::array<std::string, kTimerCount>& names, NameUse use);
+
 }  // namespace cv

@@ -10,6 +10,7 @@
 
 #include "gui/day_plan_window.h"
 #include "gui/paper_printer.h"
+#include "gui/timer_page.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
@@ -86,21 +87,37 @@ TEST_F(DayPlanAndPageTest, AnExportedPdfHoldsTheTimersAndTheClashesOnOnePage) {
 
 // The printer, loaded when first asked for, made to print into a PDF file as a
 // print dialog's "Print to File" does.
+// The dialog starts with the territory's paper, and the paper picked there is printed on.
 TEST_F(DayPlanAndPageTest, FilePrintPrintsThePageOnThePrinterSetUp) {
+    const QLocale before;
+    QLocale::setDefault(QLocale("fr_CA"));
     const std::string path = FolderPath("printed.pdf");
+    QPageSize::PageSizeId offered = QPageSize::Custom;
     prompts.printSetup = [&](PaperPrinter& printer) {
         auto* paper = dynamic_cast<QPrinter*>(&printer.Paper());
         if (!paper) return false;
+        offered = paper->pageLayout().pageSize().id();
+        paper->setPageSize(QPageSize(QPageSize::A5));
         paper->setOutputFormat(QPrinter::PdfFormat);
         paper->setOutputFileName(QString::fromStdString(path));
         return true;
     };
     FileItem("Print...")->trigger();
+    QLocale::setDefault(before);
     ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
+    EXPECT_EQ(offered, QPageSize::Letter);
+    const std::string bytes = ReadBytes(path);
+    EXPECT_NE(bytes.find("/MediaBox [0 0 420"), std::string::npos) << "not printed on A5";
     QString text;
     ASSERT_NO_FATAL_FAILURE(ReadPdf(path, text));
     if (text.isNull()) GTEST_SKIP() << "pdftotext reads the page back; Windows has none";
     EXPECT_TRUE(text.contains("Beef Cookout Check")) << text.toStdString();
+}
+
+TEST(LocalPageSize, LetterWhereTheTerritoryUsesItA4Elsewhere) {
+    for (const char* name : {"en_US", "en_CA", "fr_CA", "es_MX"})
+        EXPECT_EQ(LocalPageSize(QLocale(name)).id(), QPageSize::Letter) << name;
+    for (const char* name : {"fr_FR", "es_ES", "en_GB"}) EXPECT_EQ(LocalPageSize(QLocale(name)).id(), QPageSize::A4) << name;
 }
 
 TEST_F(DayPlanAndPageTest, AFailedExportSaysWhyAndLeavesNothing) {

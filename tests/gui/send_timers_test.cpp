@@ -120,13 +120,16 @@ TEST_F(SendTimersTest, ValuesGoOutWithTheirWireWidths) {
     EXPECT_EQ(unit.Messages()[1], "{87,0,Walk-in Freezer Doo }");
 }
 
-TEST_F(SendTimersTest, ANameWithABraceIsRefusedBeforeAnythingIsSent) {
-    sheet->Field(7, TimerField::Name)->setText("Fries {large}");
-    Send();
-    EXPECT_FALSE(link.IsOpen());
-    EXPECT_TRUE(unit.Messages().empty());
-    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
-    EXPECT_TRUE(LastDetail().startsWith("Timer 8's name holds \"{\"")) << LastDetail().toStdString();
+TEST_F(SendTimersTest, ANameWithABraceOrACharacterTheUnitCannotShowIsRefusedBeforeAnythingIsSent) {
+    const std::pair<QString, QString> cases[] = {{"Fries {large}", "{"}, {QStringLiteral("\u0152ufs"), QStringLiteral("\u0152")}};
+    for (const auto& [name, refused] : cases) {
+        sheet->Field(7, TimerField::Name)->setText(name);
+        Send();
+        EXPECT_FALSE(link.IsOpen());
+        EXPECT_TRUE(unit.Messages().empty());
+        ASSERT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
+        EXPECT_TRUE(LastDetail().startsWith("Timer 8's name holds \"" + refused + "\"")) << LastDetail().toStdString();
+    }
 }
 
 TEST_F(SendTimersTest, AChosenPortTakesEffectAtTheNextSend) {

@@ -65,6 +65,42 @@ TEST_F(TimerFileMenuTest, SaveThenLoadShowsTimesInTheirFormattedForm) {
     EXPECT_EQ(sheet->records[4].name, "Fries, large        ");
 }
 
+TEST_F(TimerFileMenuTest, TypographicPunctuationIsSavedPlainAndAnotherCharacterIsMarkedAndRefused) {
+    sheet->Field(3, TimerField::Name)->setText(QStringLiteral("Chef\u2019s Check"));
+    QLineEdit* eggs = sheet->Field(4, TimerField::Name);
+    const QColor plain = eggs->palette().color(QPalette::Base);
+    eggs->setText(QStringLiteral("\u0152ufs"));
+    EXPECT_TRUE(eggs->toolTip().contains("Character 1 of the name is \"\u0152\" (U+0152)")) << eggs->toolTip().toStdString();
+    EXPECT_NE(eggs->palette().color(QPalette::Base), plain);
+
+    Save(FolderPath("t.csv"));
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Could Not Save Timers"});
+    EXPECT_TRUE(prompts.shown[0].detail.startsWith("Timer 5's name holds \"\u0152\" (U+0152) at character 1"));
+    EXPECT_TRUE(prompts.fileRequests.empty());
+    EXPECT_FALSE(std::filesystem::exists(FolderPath("t.csv")));
+
+    eggs->setText("Oeufs");
+    Save(FolderPath("t.csv"));
+    EXPECT_NE(ReadBytes(FolderPath("t.csv")).find("\nChef's Check        ,0390,"), std::string::npos);
+}
+
+TEST_F(TimerFileMenuTest, AFileFromAnotherEditorLoadsConvertedAndSaysSoOnce) {
+    std::string file = "\xEF\xBB\xBF" + kDefaultFile;
+    file.replace(file.find("Hands Washing"), 13, "Caf\xC3\xA9 Check");
+    file.replace(file.find("Labor Check"), 11, "\xC5\x92ufs");
+    WriteBytes(FolderPath("notepad.csv"), file);
+    Load(FolderPath("notepad.csv"));
+    EXPECT_EQ(Text(0, TimerField::Name).trimmed(), QStringLiteral("Caf\u00E9 Check"));
+    EXPECT_EQ(Text(6, TimerField::Name).trimmed(), QStringLiteral("\u0152ufs"));
+    EXPECT_FALSE(sheet->HasUnsavedChanges());
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Timer File Converted"});
+    EXPECT_TRUE(prompts.shown[0].detail.contains("is in UTF-8")) << prompts.shown[0].detail.toStdString();
+    EXPECT_TRUE(prompts.shown[0].detail.endsWith("Timer 7's name holds \"\u0152\" (U+0152), which a Corvellan unit "
+                                                 "cannot show. Its field is marked: change the name before saving or "
+                                                 "sending the timers."))
+        << prompts.shown[0].detail.toStdString();
+}
+
 TEST_F(TimerFileMenuTest, LoadsUnpaddedAndLongLines) {
     std::string file = kDefaultFile;
     file.replace(0, file.find('\n'), "Labor Check,1,2,3,4");

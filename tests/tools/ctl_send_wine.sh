@@ -99,9 +99,20 @@ mapfile -t sends < <(grep -E "^$stamp  " "$work/out")
 [[ ${#sends[@]} -eq 3 && ${sends[0]} =~ \ $wrong_port\ +timers.csv\ +Unable\ to\ Send.*Timer\ 3 &&
    ${sends[1]} =~ \ COM199\ +timers.csv\ +Unable\ to\ Send && ${sends[2]} =~ \ $port\ +timers.csv\ +Timers\ Sent ]] ||
   fail "sent --history lists other sends"
+# An accented name in a file CV Timer wrote (Latin-1) reaches the console as text, in UTF-8, the code page
+# cvtimerctl.exe sets, with the columns counted in characters; so does the name the unit got.
+printf 'Caf\xe9 cr\xe8me          ,0360,0030,0003,0001\r\n' >"$work/accents.csv"
+sed -n '2,10p' "$work/timers.csv" >>"$work/accents.csv"
+run show accents.csv || fail "show failed"
+grep -qx '    1  Café crème  06:00 AM  00:30 AM  00:03 AM         1' "$work/out" ||
+  fail "show does not print the accented name as UTF-8 in its column"
+run send accents.csv || fail "send of the accented names failed"
+run sent || fail "sent failed"
+grep -Eq "^    1  Café crème  06:00 AM  00:30 AM  00:03 AM         1  $stamp, accents.csv\$" "$work/out" ||
+  fail "sent does not print the accented name as UTF-8 in its column"
 grep -qx "Device: COM$port" "$work/CVTimerSends.log" || fail "the record does not name COM$port as Device Manager does"
 grep -Eq '^File: [A-Za-z]:\\.*\\timers\.csv$' "$work/CVTimerSends.log" ||
   fail "the record does not name the timer file by its Windows path"
 
 echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports, recorded a full and a" \
-  "partial send and read them back"
+  "partial send and read them back, and printed accented names as UTF-8"

@@ -24,13 +24,17 @@ TEST_F(CtlTest, ShowPrintsTheTimersAsAnAlignedTable) {
     text.replace(text.find("Travel Path"), 41, "Labor Check,1,2,3,4\n");
     text.replace(text.find("Temp Check"), 41, "  Temp Check/PHU    ,0915,1440,0003,-1\n");
     text.replace(text.find("Guest Trac"), 41, "                    ,0540,0240,0003,65535\n");
+    // Accents as the terminal shows them, in columns that count characters;
+    // a control character escaped.
+    text.replace(text.find("Hands Washing"), 13, "Caf\xE9 cr\xE8me\t");
     const Outcome shown = Run({"show", WriteFile("timers.csv", text)});
 
     EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.err, "");
     const std::vector<std::string> lines = Lines(shown.out);
     ASSERT_EQ(lines.size(), 11u) << shown.out;
     EXPECT_EQ(lines[0], "Timer  Name                Start     Repeat    Snooze    Priority");
-    EXPECT_EQ(lines[1], "    1  Hands Washing       06:00 AM  00:30 AM  00:03 AM         1");
+    EXPECT_EQ(lines[1], "    1  Caf\u00E9 cr\u00E8me\\x09      06:00 AM  00:30 AM  00:03 AM         1");
     EXPECT_EQ(lines[4], "    4  Labor Check         00:01 AM  00:02 AM  00:03 AM         4");
     EXPECT_EQ(lines[5], "    5  \"  Temp Check/PHU\"  03:15 PM  24:00     00:03 AM        -1");
     EXPECT_EQ(lines[8], "    8  \"\"                  09:00 AM  04:00 AM  00:03 AM     65535");

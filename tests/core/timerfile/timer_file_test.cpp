@@ -89,6 +89,39 @@ TEST(ParseTimerFile, ByteOrderMarkIsNoPartOfTheFirstName) {
     EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records[0].name, records[0].name);
 }
 
+TEST(ParseTimerFile, FilesFromOtherEditorsAreConvertedOnce) {
+    struct Case {
+        std::string firstLine;
+        TimerFileEncoding encoding;
+        std::string name;       // as the unit takes it
+        std::string shownName;  // as the sheet shows it
+    };
+    const Case cases[] = {
+        {"Caf\xC3\xA9 Check,1,2,3,4\r\n", TimerFileEncoding::Utf8, "Caf\xE9 Check", "Caf\u00E9 Check"},
+        {"\xEF\xBB\xBF" "Chef\xE2\x80\x99s List,1,2,3,4\n", TimerFileEncoding::Utf8, "Chef's List", "Chef's List"},
+        {"Chef\x92s Caf\xE9,1,2,3,4\n", TimerFileEncoding::Windows1252, "Chef's Caf\xE9", "Chef's Caf\u00E9"},
+        {"\x8C" "ufs,1,2,3,4\n", TimerFileEncoding::Windows1252, "?ufs", "\u0152ufs"},
+        // What CV Timer writes reads byte for byte, as it always has...
+        {FormatTimerLine({"Cr\xE8me br\xFBl\xE9" "e", 1, 2, 3, 4}), TimerFileEncoding::Latin1,
+         "Cr\xE8me br\xFBl\xE9" "e        ", "Cr\u00E8me br\u00FBl\u00E9" "e        "},
+        // ...but for a name that is itself UTF-8 once read as Latin-1.
+        {"Caf\xC3\xA9,1,2,3,4\n", TimerFileEncoding::Utf8, "Caf\xE9", "Caf\u00E9"},
+    };
+    for (const Case& c : cases) {
+        const TimerFileContent content = ParseTimerFile(TenLinesWith(0, c.firstLine));
+        ASSERT_TRUE(content.ok) << c.firstLine;
+        EXPECT_EQ(content.encoding, c.encoding) << c.firstLine;
+        EXPECT_EQ(content.records[0], (TimerRecord{c.name, 1, 2, 3, 4})) << c.firstLine;
+        EXPECT_EQ(content.shownNames[0], c.shownName) << c.firstLine;
+        const std::string note = DescribeTimerFileConversion(content, "t.csv");
+        EXPECT_EQ(note.empty(), c.encoding == TimerFileEncoding::Latin1) << note;
+        EXPECT_EQ(note.find("Timer 1's name holds \"\u0152\" (U+0152), which a Corvellan unit cannot show.") !=
+                      std::string::npos,
+                  c.name == "?ufs")
+            << note;
+    }
+}
+
 // Every file Save writes must load again: a name that only fits a line
 // without padded numbers, or one holding a line feed, is refused up front.
 TEST(FindUnsaveableTimer, NamesTheTimerWhoseLineWouldNotLoad) {
@@ -110,6 +143,9 @@ TEST(FindUnsaveableTimer, NamesTheTimerWhoseLineWouldNotLoad) {
     loaded.records[3].name = "Two\nlines";
     ASSERT_TRUE(FindUnsaveableTimer(loaded.records));
     EXPECT_EQ(FindUnsaveableTimer(loaded.records)->line, 4);
+    loaded.records[3].name = "Wait\x85";  // a load would read "Wait..."
+    ASSERT_TRUE(FindUnsaveableTimer(loaded.records));
+    EXPECT_EQ(FindUnsaveableTimer(loaded.records)->systemText, "its name holds a control character (0x85)");
 }
 
 TEST(TimerFileErrorText, NamesFileLineAndReason) {

@@ -32,6 +32,16 @@ TEST(ReadFieldText, SaysHowEachKindOfFieldReads) {
         {4, TimerField::Priority, "1234", "Message Priority of Timer 5 reads as 1234", "\"1234\" reads as 1234"},
         {4, TimerField::Name, "six", "", ""},
         {4, TimerField::Name, "Fries {large}", "", "Character 7 of the name is \"{\""},
+        {4, TimerField::Name, "\u0152ufs", "", "Character 1 of the name is \"\u0152\" (U+0152), which a Corvellan"},
+        {4, TimerField::Name, "Chef\u2019s Check", "", ""},
+        // Local ways of writing a time that the codec reads otherwise.
+        {0, TimerField::StartTime, "18 h 30", "Start Time of Timer 1 reads as 12:18 AM (18 minutes)",
+         "\"18 h 30\" is read as 12:18 AM, not 06:30 PM: type 18:30 for 06:30 PM."},
+        {0, TimerField::StartTime, "6:30 p. m.", "Start Time of Timer 1 reads as 06:30 AM (390 minutes)",
+         "not 06:30 PM: type 18:30"},
+        {0, TimerField::StartTime, "6:30 a.m.", "Start Time of Timer 1 reads as 06:30 AM (390 minutes)", ""},
+        {1, TimerField::RepeatInterval, "2 h 30", "Repeat Interval of Timer 2 reads as every 2 min (2 minutes)",
+         "is read as 2 min, not 2 h 30 min: type 2:30 for 2 h 30 min."},
     };
     for (const auto& c : cases) {
         const FieldReading reading = ReadFieldText(c.timer, c.field, c.text);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/timers/unit_text.h"
+
 namespace cv {
 namespace {
 
@@ -21,6 +23,25 @@ TEST(FindUnsendableCharacter, BracesAndControlCharactersInWhatGoesOnTheLine) {
               "message begins and ends. Change the name and send again. Nothing was sent.");
     EXPECT_NE(DescribeUnsendableName(0, "Tab\tstop", 3).find("a control character (0x09) at character 4"),
               std::string::npos);
+}
+
+TEST(UnitText, TypographicPunctuationBecomesPlainAndAnyOtherCharacterBeyondLatin1IsNamed) {
+    const UnitText text = UnitTextFromUtf8("Chef\u2019s \u201CBest\u201D \u2013 Cr\u00E8me\u2026 \u0152ufs");
+    EXPECT_EQ(text.latin1, "Chef's \"Best\" - Cr\xE8me... ?ufs");
+    EXPECT_EQ(text.utf8, "Chef's \"Best\" - Cr\u00E8me... \u0152ufs");
+    EXPECT_TRUE(text.plainForms);
+    ASSERT_EQ(text.foreign.size(), 1u);
+    EXPECT_EQ(text.foreign[0].position, 23u);  // as typed: the ellipsis is one character there
+    EXPECT_EQ(text.foreign[0].character, U'\u0152');
+
+    std::array<std::string, kTimerCount> names{"Hands Washing", "Caf\u00E9", "Chef\u2019s", "\u0152ufs \u20AC"};
+    EXPECT_EQ(FindForeignName(names, NameUse::Send),
+              "Timer 4's name holds \"\u0152\" (U+0152) at character 1, which a Corvellan unit cannot show. Change "
+              "the name and send again. Nothing was sent.");
+    EXPECT_NE(FindForeignName(names, NameUse::Save)->find("Change the name and save again. Nothing was written."),
+              std::string::npos);
+    names[3] = "Oeufs";
+    EXPECT_FALSE(FindForeignName(names, NameUse::Save));
 }
 
 }  // namespace

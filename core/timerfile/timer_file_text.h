@@ -1,0 +1,47 @@
+#pragma once
+// Timer files from other editors. CV Timer writes names in Latin-1, one byte a
+// character, as the unit takes them; Windows Notepad has saved UTF-8 since
+// 2019, and older Windows editors write Windows-1252, whose bytes 0x80-0x9F
+// are curly quotes, dashes and letters where Latin-1 has control characters.
+
+#include <string>
+#include <string_view>
+
+namespace cv {
+
+enum class TimerFileEncoding {
+    Latin1,       // byte for byte, as CV Timer writes (plain ASCII is this too)
+    Utf8,         // valid UTF-8 with characters beyond ASCII
+    Windows1252,  // single bytes, some of them in 0x80-0x9F
+};
+
+// How the first ten lines of a file, after its byte order mark if it has one,
+// are read:
+//  - Utf8 when they are valid UTF-8 and hold a byte beyond ASCII;
+//  - otherwise Windows1252 when a byte lies in 0x80-0x9F;
+//  - otherwise Latin1, exactly as every earlier version read them.
+// The one file CV Timer wrote that could be taken for UTF-8 holds only names
+// whose every accented letter is followed by one of the symbols ¡ to ¿ ("Ã©"):
+// that is UTF-8 once read as Latin-1, and reading it as UTF-8 mends it. A
+// second byte order mark right after the first is CV Timer's own, written for
+// a first name that starts with "ï»¿" (FormatTimerFile): such a file is read
+// byte for byte. afterMark: the lines came after a byte order mark.
+TimerFileEncoding DetectTimerFileEncoding(std::string_view lines, bool afterMark);
+
+// The character a byte stands for in Windows-1252: the Latin-1 one but for
+// 0x80-0x9F, where Windows-1252 has quotes, dashes and letters; the five it
+// leaves undefined stay the control characters they are in Latin-1, as
+// Windows converts them.
+char32_t Windows1252Character(unsigned char byte);
+
+// One line of a file in UTF-8 or Windows-1252 as the unit takes it, each
+// typographic character in its plain form and any other character beyond
+// Latin-1 as "?" (unit_text.h).
+struct ConvertedLine {
+    std::string latin1;
+    std::string name;  // the name, everything before the last four commas, as the sheet shows it (UTF-8)
+    bool plainForms = false;
+};
+ConvertedLine ConvertTimerLine(std::string_view line, TimerFileEncoding encoding);
+
+}  // namespace cv
