@@ -19,7 +19,7 @@ ASAN_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O
 CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
-        clean package test-package package-windows test-package-windows
+        clean package test-package package-windows test-package-windows check-screen-reader probe-uia-wine
 
 all: build
 
@@ -37,6 +37,7 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)
+	$(MAKE) check-screen-reader
 	$(MAKE) test-asan
 	$(MAKE) test-trust
 	$(MAKE) test-windows
@@ -48,6 +49,11 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS)
+
+# The window through Debian's Orca on a virtual display, and at 200 % on a
+# 1600x900 one (about 15 s; scripts/check-screen-reader says what it checks).
+check-screen-reader: build
+	scripts/check-screen-reader $(BUILD)
 
 # The file, permission and device tests again as user nobody (when run as
 # root), then every checked-in fuzz input run again and each target fuzzed briefly.
@@ -95,6 +101,10 @@ windows: deps
 test-windows: build windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/test-windows $(WINDOWS_BUILD) $(CTEST_FLAGS)
 
+# What Wine's UI Automation reads of cvtimer.exe's fields (see the script).
+probe-uia-wine: windows
+	xvfb-run -a -s "-screen 0 1600x900x24" scripts/probe-uia-wine $(WINDOWS_BUILD)
+
 # The Windows installer and zip, $(WINDOWS_BUILD)/CVTimer-<version>-x64.msi and .zip,
 # and their checks: installed, run, upgraded and removed again under Wine, on a
 # virtual display for the window.
@@ -112,12 +122,16 @@ package: build
 test-package: package
 	scripts/check-package $(BUILD)/cvtimer_*.deb
 
+# At 100 %, then on a 1366x768 laptop at 150 % and a 1600x900 one at 200 %.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/150 --screen 1366x768@144
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/200 --screen 1600x900@192
 
-# The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/.
+# The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/,
+# on a 1600x900 display at 100 %, 150 % and 200 %.
 screenshots-windows: windows
-	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshots-windows $(WINDOWS_BUILD)
+	xvfb-run -a -s "-screen 0 1600x900x24" scripts/screenshots-windows $(WINDOWS_BUILD)
 
 # The start-up figures once offscreen and once on X11 (a virtual display).
 bench: build

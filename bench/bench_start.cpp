@@ -126,7 +126,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_start [--platform offscreen|xcb]\n");
         return 2;
     }
-    ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    QTemporaryDir work;
+    const fs::path folder = work.path().toStdString();
+    std::string platformSpec = platform;
+    if (platform == "offscreen") {
+        // A screen as large as the X display's, so that the sheet shows whole
+        // there too: Qt's offscreen default of 800x800 would make it scroll.
+        std::ofstream(folder / "screen.json") << R"({"screens": [{"name": "screen", "width": 1280, "height": 1024}]})";
+        platformSpec += ":configfile=" + (folder / "screen.json").string();
+    }
+    ::setenv("QT_QPA_PLATFORM", platformSpec.c_str(), 1);
     ::setenv("CVTIMER_EXIT_WHEN_SHOWN", "1", 1);
     // The sheet built here for its size has nowhere to show; Qt says so, needlessly.
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false\nqt.qpa.*=false"));
@@ -135,8 +144,6 @@ int main(int argc, char* argv[]) {
     const fs::path here = fs::canonical("/proc/self/exe").parent_path();
     const std::string cvtimer = (here / "cvtimer").string();
     const std::string yardstick = (here / "bench_start_yardstick").string();
-    QTemporaryDir work;
-    const fs::path folder = work.path().toStdString();
 
     // The same window, or the comparison means nothing.
     const QSize sheet = SheetSize(folder);

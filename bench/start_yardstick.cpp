@@ -1,7 +1,7 @@
 // The yardstick for CV Timer's start-up: a plain Qt Widgets dialog with the
 // timer sheet's widgets, default texts and size, and nothing else: no
 // settings file, no icon, no port list, no printing. It prints its size
-// ("size: 908x459") and, with CVTIMER_EXIT_WHEN_SHOWN set, ends at its first
+// ("size: 908x451") and, with CVTIMER_EXIT_WHEN_SHOWN set, ends at its first
 // paint through the same probe as cvtimer.
 
 #include <QAction>
@@ -26,17 +26,20 @@ namespace {
 
 void AddMenus(QMenuBar* bar) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Save"))->setShortcut(QKeySequence::Save);
+    file->addAction(QStringLiteral("&Save"))->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    file->addAction(QStringLiteral("Load"))->setShortcut(QKeySequence::Open);
-    file->addMenu(QStringLiteral("Recent Files"))->setEnabled(false);
+    file->addAction(QStringLiteral("&Load"))->setShortcut(QKeySequence::Open);
+    file->addMenu(QStringLiteral("&Recent Files"))->setEnabled(false);
     file->addSeparator();
-    file->addAction(QStringLiteral("Print..."))->setShortcut(QKeySequence::Print);
-    file->addAction(QStringLiteral("Export PDF..."));
+    file->addAction(QStringLiteral("Send &Timers"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return)});
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Print..."))->setShortcut(QKeySequence::Print);
+    file->addAction(QStringLiteral("Export P&DF..."));
     file->addSeparator();
     file->addAction(QStringLiteral("&Exit"));
 
-    QMenu* ports = bar->addMenu(QStringLiteral("Comm Port"));
+    QMenu* ports = bar->addMenu(QStringLiteral("&Comm Port"));
     auto* group = new QActionGroup(ports);
     for (int n = 1; n <= 12; ++n) {
         QAction* port = ports->addAction(QStringLiteral("Port %1").arg(n));
@@ -44,13 +47,13 @@ void AddMenus(QMenuBar* bar) {
         port->setChecked(n == 1);
         port->setActionGroup(group);
     }
-    bar->addMenu(QStringLiteral("View"))->addAction(QStringLiteral("Day Plan"));
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    bar->addMenu(QStringLiteral("&View"))->addAction(QStringLiteral("&Day Plan"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* guide = help->addAction(QStringLiteral("&User Guide"));
     guide->setShortcut(QKeySequence::HelpContents);
     guide->setShortcutContext(Qt::ApplicationShortcut);
     help->addSeparator();
-    help->addAction(QStringLiteral("About"));
+    help->addAction(QStringLiteral("&About"));
 }
 
 // Five timer columns in frames, with the row labels on the left.
@@ -113,17 +116,13 @@ int main(int argc, char* argv[]) {
     blocks->addSpacing(sheet.fontMetrics().height());
     blocks->addWidget(Block(&sheet, 5));
     blocks->addSpacing(sheet.fontMetrics().height() / 2);
-    auto* send = new QPushButton(QStringLiteral("Send Timers"), &sheet);
+    auto* send = new QPushButton(QStringLiteral("&Send Timers"), &sheet);
     send->setAutoDefault(false);
     blocks->addWidget(send, 0, Qt::AlignHCenter);
     outer->addLayout(blocks);
 
     auto* status = new QStatusBar(&sheet);
     status->setSizeGripEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel Sending"), status);
-    cancel->setVisible(false);
-    status->addPermanentWidget(cancel);
-    status->setMinimumHeight(cancel->sizeHint().height() + 2);
     outer->addWidget(status);
 
     sheet.show();

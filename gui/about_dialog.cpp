@@ -15,6 +15,8 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("About"));
     setObjectName(QStringLiteral("aboutBox"));
+    // The title says "About"; a screen reader also hears whose.
+    setAccessibleName(tr("About CV Timer"));
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -26,6 +28,7 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
     icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(QStringLiteral("CV Timer"));
     grid->addWidget(icon, 0, 0, 3, 1);
 
     grid->addWidget(new QLabel(QStringLiteral("Version 1.0"), this), 0, 1);

@@ -13,15 +13,6 @@ namespace cv {
 
 namespace {
 
-const QColor kRowShade(241, 244, 248);
-const QColor kGrid(214, 219, 226);
-const QColor kGridStrong(160, 168, 180);
-const QColor kTick(31, 78, 153);
-const QColor kClashBand(255, 205, 200);
-const QColor kClashTick(178, 34, 24);
-const QColor kQuiet(110, 110, 110);
-
-
 // "6 AM", "12 PM": an axis needs no minutes and no leading zero.
 QString HourLabel(int hour) {
     QString label = FromLatin1(FormatClockTime(hour * 60)).remove(QStringLiteral(":00"));
@@ -75,31 +66,31 @@ DayPlanPicture::Geometry DayPlanPicture::LayOut(const QRectF& area, const QFont&
     return g;
 }
 
-void DayPlanPicture::Paint(QPainter& painter, const QRectF& area) const {
+void DayPlanPicture::Paint(QPainter& painter, const QRectF& area, const MarkColours& colours) const {
     const Geometry g = LayOut(area, painter.font());
     painter.save();
-    painter.fillRect(area, Qt::white);
-    PaintRows(painter, g);
-    PaintAxis(painter, g);
-    PaintReminders(painter, g);
+    painter.fillRect(area, colours.canvas);
+    PaintRows(painter, g, colours);
+    PaintAxis(painter, g, colours);
+    PaintReminders(painter, g, colours);
     painter.restore();
 }
 
-void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g) const {
+void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g, const MarkColours& colours) const {
     const QFontMetricsF metrics(painter.font());
     const qreal pad = metrics.averageCharWidth();
     for (int t = 0; t < kTimerCount; ++t) {
         const QRectF row(g.labels.left(), g.RowTop(t), g.chart.right() - g.labels.left(), g.rowHeight);
-        if (t % 2 == 1) painter.fillRect(row, kRowShade);
+        if (t % 2 == 1) painter.fillRect(row, colours.rowShade);
         const QRectF label(g.labels.left(), row.top(), g.labels.width() - pad, g.rowHeight);
-        painter.setPen(Qt::black);
+        painter.setPen(colours.ink);
         DrawPaperText(painter, label, Qt::AlignRight | Qt::AlignVCenter,
                          metrics.elidedText(names[t], Qt::ElideRight, label.width()));
     }
     QFont quiet = painter.font();
     quiet.setItalic(true);
     painter.setFont(quiet);
-    painter.setPen(kQuiet);
+    painter.setPen(colours.quiet);
     for (int t : plan.outsideDay) {
         const QRectF row(g.chart.left() + pad, g.RowTop(t), g.chart.width() - pad, g.rowHeight);
         const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
@@ -110,32 +101,35 @@ void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g) const {
     painter.setFont(quiet);
 }
 
-void DayPlanPicture::PaintAxis(QPainter& painter, const Geometry& g) const {
+void DayPlanPicture::PaintAxis(QPainter& painter, const Geometry& g, const MarkColours& colours) const {
     for (int hour = 0; hour <= 24; ++hour) {
         const qreal x = g.XOf(hour * 60);
         const bool strong = hour % g.hourStep == 0;
-        painter.setPen(QPen(strong ? kGridStrong : kGrid, 0));
+        painter.setPen(QPen(strong ? colours.gridStrong : colours.grid, 0));
         painter.drawLine(QPointF(x, g.chart.top() - (strong ? g.rowHeight * 0.25 : 0)), QPointF(x, g.chart.bottom()));
         if (!strong) continue;
-        painter.setPen(Qt::black);
+        painter.setPen(colours.ink);
         const qreal width = g.chart.width() / 4;
         DrawPaperText(painter, QRectF(x - width / 2, g.axisTop, width, g.chart.top() - g.axisTop - g.rowHeight * 0.25),
                          Qt::AlignHCenter | Qt::AlignBottom, HourLabel(hour));
     }
-    painter.setPen(QPen(kGridStrong, 0));
+    painter.setPen(QPen(colours.gridStrong, 0));
     painter.drawLine(g.chart.bottomLeft(), g.chart.bottomRight());
 }
 
-void DayPlanPicture::PaintReminders(QPainter& painter, const Geometry& g) const {
+void DayPlanPicture::PaintReminders(QPainter& painter, const Geometry& g, const MarkColours& colours) const {
     const qreal minuteWidth = g.chart.width() / kMinutesPerDay;
     const qreal band = std::max(minuteWidth, g.rowHeight * 0.18);
     for (const PlanMinute& clash : plan.clashes) {
-        painter.fillRect(QRectF(g.XOf(clash.minute) - band / 2, g.chart.top(), band, g.chart.height()), kClashBand);
+        painter.fillRect(QRectF(g.XOf(clash.minute) - band / 2, g.chart.top(), band, g.chart.height()),
+                         colours.clashBand);
     }
-    const qreal inset = g.rowHeight * 0.2;
     for (const Reminder& reminder : plan.reminders) {
         const bool clash = clashAt[static_cast<std::size_t>(reminder.minute)];
-        painter.setPen(QPen(clash ? kClashTick : kTick, std::max(minuteWidth, band * 0.45), Qt::SolidLine, Qt::FlatCap));
+        // A clash's ticks are also taller, so they tell without their colour.
+        const qreal inset = g.rowHeight * (clash ? 0.05 : 0.2);
+        painter.setPen(QPen(clash ? colours.clashTick : colours.tick, std::max(minuteWidth, band * 0.45),
+                            Qt::SolidLine, Qt::FlatCap));
         const qreal x = g.XOf(reminder.minute);
         const qreal top = g.RowTop(reminder.timerIndex);
         painter.drawLine(QPointF(x, top + inset), QPointF(x, top + g.rowHeight - inset));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/timers/day_plan.h"
+#include "gui/palette_colours.h"
 
 class QPainter;
 
@@ -23,8 +24,9 @@ public:
     // Names as people read them, one per timer.
     const QStringList& Names() const { return names; }
 
-    // Draws into area with the painter's font.
-    void Paint(QPainter& painter, const QRectF& area) const;
+    // Draws into area with the painter's font, in colours (the screen's
+    // palette's, or the paper's).
+    void Paint(QPainter& painter, const QRectF& area, const MarkColours& colours) const;
     // What lies under point when the picture fills area in font: the timer
     // and time of the nearest tick ("Hands Washing at 06:30 AM"), or "".
     QString TipAt(const QRectF& area, const QFont& font, const QPointF& point) const;
@@ -35,9 +37,9 @@ public:
 private:
     struct Geometry;
     Geometry LayOut(const QRectF& area, const QFont& font) const;
-    void PaintRows(QPainter& painter, const Geometry& geometry) const;
-    void PaintAxis(QPainter& painter, const Geometry& geometry) const;
-    void PaintReminders(QPainter& painter, const Geometry& geometry) const;
+    void PaintRows(QPainter& painter, const Geometry& geometry, const MarkColours& colours) const;
+    void PaintAxis(QPainter& painter, const Geometry& geometry, const MarkColours& colours) const;
+    void PaintReminders(QPainter& painter, const Geometry& geometry, const MarkColours& colours) const;
 
     TimerRecords timers;
     DayPlan plan;

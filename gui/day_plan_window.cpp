@@ -1,18 +1,22 @@
 #include "gui/day_plan_window.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/timers/clock_text.h"
+#include "gui/accessibility.h"
 #include "gui/day_plan_picture.h"
 #include "gui/latin1_text.h"
-#include "gui/window_placement.h"
+#include "gui/palette_colours.h"
 
 namespace cv {
 
@@ -38,7 +42,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        picture.Paint(painter, rect());
+        picture.Paint(painter, rect(), MarkColoursFor(palette()));
     }
     bool event(QEvent* event) override {
         if (event->type() == QEvent::ToolTip) {
@@ -59,23 +63,50 @@ private:
     DayPlanPicture picture;
 };
 
-DayPlanWindow::DayPlanWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Day Plan"));
-    setObjectName(QStringLiteral("dayPlan"));
+DayPlanWindow::DayPlanWindow(QWidget* parent)
+    : SecondaryWindow(QStringLiteral("Day Plan"), QStringLiteral("dayPlan"), parent) {
     auto* layout = new QVBoxLayout(this);
     view = new DayPlanView(this);
+    view->setObjectName(QStringLiteral("planPicture"));
+    // A picture to a screen reader, named, its description the summary below.
+    SetAccessibleRole(*view, QAccessible::Graphic);
+    view->setAccessibleName(tr("Day plan picture"));
     layout->addWidget(view, 1);
     auto* reading = new QLabel(QString::fromLatin1(kDayPlanReading), this);
     reading->setObjectName(QStringLiteral("planReading"));
     layout->addWidget(reading);
+
+    auto* lists = new QHBoxLayout;
+    auto* clashes = new QVBoxLayout;
     summary = new QLabel(this);
-    layout->addWidget(summary);
+    summary->setWordWrap(true);
+    clashes->addWidget(summary);
     list = new QPlainTextEdit(this);
+    list->setObjectName(QStringLiteral("planClashes"));
     list->setReadOnly(true);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setMinimumHeight(list->fontMetrics().lineSpacing() * 6);
     list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    layout->addWidget(list);
+    list->setAccessibleName(tr("Clashes"));
+    summary->setBuddy(list);
+    clashes->addWidget(list);
+    lists->addLayout(clashes, 1);
+
+    auto* byTime = new QVBoxLayout;
+    auto* byTimeLabel = new QLabel(tr("&Reminders by time (several timers at once in bold):"), this);
+    byTimeLabel->setWordWrap(true);
+    byTime->addWidget(byTimeLabel);
+    reminders = new QListWidget(this);
+    reminders->setObjectName(QStringLiteral("planReminders"));
+    reminders->setMinimumHeight(list->minimumHeight());
+    reminders->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    byTimeLabel->setBuddy(reminders);
+    byTime->addWidget(reminders);
+    lists->addLayout(byTime, 1);
+    layout->addLayout(lists);
+    // The reminders by time say all the picture does: the focus starts there.
+    setTabOrder(reminders, list);
+    reminders->setFocus();
 }
 
 void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
@@ -91,23 +122,49 @@ void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
         lines << QStringLiteral("Outside the day: %1 starts %2 after midnight")
                      .arg(picture.Names()[t], FromLatin1(FormatDuration(timers[static_cast<std::size_t>(t)].startTime)));
     }
+    const int count = static_cast<int>(plan.reminders.size());
+    const int clashCount = static_cast<int>(plan.clashes.size());
     summary->setText(plan.clashes.empty()
-                         ? QStringLiteral("%1 reminders; no two timers remind at the same minute.").arg(plan.reminders.size())
-                         : QStringLiteral("%1 reminders. Red marks the %2 minutes at which two or more timers "
-                                          "remind together:")
-                               .arg(plan.reminders.size())
-                               .arg(plan.clashes.size()));
-    // Typing elsewhere must not scroll the list back to its top.
+                         ? tr("%n reminders; no two timers remind at the same minute.", nullptr, count)
+                         : tr("%1 reminders. Red, taller ticks mark the minutes at which two or more timers "
+                              "remind together (%n):", nullptr, clashCount)
+                               .arg(count));
+    view->setAccessibleDescription(summary->text());
+    // Typing elsewhere must not scroll the lists back to their top.
     const QString text = lines.join(QLatin1Char('\n'));
     if (text != list->toPlainText()) {
         const int scrolled = list->verticalScrollBar()->value();
         list->setPlainText(text);
         list->verticalScrollBar()->setValue(scrolled);
     }
+    ShowReminders(timers, plan);
     view->SetPicture(std::move(picture));
 }
 
-void DayPlanWindow::ShowBeside(const QWidget& beside) { ShowWindowBeside(*this, beside); }
+void DayPlanWindow::ShowReminders(const TimerRecords& timers, const DayPlan& plan) {
+    QStringList lines;
+    std::vector<bool> several;
+    for (const PlanMinute& minute : MinutesWithReminders(plan)) {
+        std::vector<std::string> names;
+        for (int t : minute.timerIndexes) names.push_back(PlanName(timers, t));
+        lines << FromLatin1(PlanLine(minute.minute, names));
+        several.push_back(names.size() > 1);
+    }
+    QStringList shown;
+    for (int row = 0; row < reminders->count(); ++row) shown << reminders->item(row)->text();
+    if (shown == lines) return;
+    const int current = reminders->currentRow();
+    reminders->clear();
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        auto* item = new QListWidgetItem(lines[row], reminders);
+        if (several[static_cast<std::size_t>(row)]) {
+            QFont bold = reminders->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+    reminders->setCurrentRow(std::clamp(current, 0, static_cast<int>(reminders->count()) - 1));
+}
 
 QString DayPlanWindow::ListedText() const { return list->toPlainText(); }
 

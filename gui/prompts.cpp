@@ -1,7 +1,8 @@
 #include "gui/prompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QLabel>
 
 #include "gui/paper_printer.h"
 
@@ -27,12 +28,29 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
     return dialog.selectedFiles().constFirst();
 }
 
+QString IconName(PromptMessage::Icon icon) {
+    switch (icon) {
+        case PromptMessage::Icon::Information: return QCoreApplication::translate("Prompts", "Information");
+        case PromptMessage::Icon::Warning: return QCoreApplication::translate("Prompts", "Warning");
+        case PromptMessage::Icon::None: break;
+    }
+    return QString();
+}
+
 }  // namespace
 
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const PromptMessage& message,
+                                            QMessageBox::StandardButtons buttons) {
+    auto box = std::make_unique<QMessageBox>(ToBoxIcon(message.icon), message.caption, message.text, buttons, parent);
+    box->setInformativeText(message.detail);
+    // Qt leaves the icon an unnamed picture.
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(IconName(message.icon));
+    return box;
+}
+
 void DialogPrompts::ShowMessage(QWidget* parent, const PromptMessage& message) {
-    QMessageBox box(ToBoxIcon(message.icon), message.caption, message.text, QMessageBox::Ok, parent);
-    box.setInformativeText(message.detail);
-    box.exec();
+    MakeMessageBox(parent, message, QMessageBox::Ok)->exec();
 }
 
 QString DialogPrompts::AskSavePath(QWidget* parent, const FileDialogRequest& request) {
@@ -44,12 +62,10 @@ QString DialogPrompts::AskOpenPath(QWidget* parent, const FileDialogRequest& req
 }
 
 SaveChangesAnswer DialogPrompts::AskSaveChanges(QWidget* parent, const PromptMessage& question) {
-    QMessageBox box(ToBoxIcon(question.icon), question.caption, question.text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(question.detail);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    const auto box = MakeMessageBox(parent, question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    switch (box->exec()) {
         case QMessageBox::Save: return SaveChangesAnswer::Save;
         case QMessageBox::Discard: return SaveChangesAnswer::Discard;
         default: return SaveChangesAnswer::Cancel;

@@ -2,7 +2,9 @@
 // Every message box and file dialog the program shows goes through Prompts, so
 // tests can answer them and read back what a user would have seen.
 
+#include <QMessageBox>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -41,6 +43,11 @@ public:
     // The print dialog for printer; false when the user cancelled.
     virtual bool AskPrintSetup(QWidget* parent, PaperPrinter& printer) = 0;
 };
+
+// The box DialogPrompts shows for message, with buttons; its icon is named
+// ("Warning", "Information") for a screen reader.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const PromptMessage& message,
+                                            QMessageBox::StandardButtons buttons);
 
 // The real thing: QMessageBox and QFileDialog.
 class DialogPrompts : public Prompts {

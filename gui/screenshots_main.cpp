@@ -1,17 +1,29 @@
 // Renders the windows and the printed page to PNG files without a display, so
-// they can be looked at after every change: cvtimer-screenshots OUTDIR.
+// they can be looked at after every change:
+//
+//   cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI]
+//
+// Offscreen the screen is 1600x1000 at 96 dots per inch unless --screen names
+// another (1600x900@192 is a laptop scaled to 200 %); elsewhere the screen is
+// the real one. Besides the light palette, the windows are drawn again in a
+// dark one and in Windows' High Contrast Black, as files ending in -dark and
+// -high-contrast, where the style draws from the palette (not Windows' own).
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
@@ -137,14 +149,70 @@ bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sh
     return Save(window, path);
 }
 
+// Gives Qt's offscreen platform a screen of `screen` ("1600x900@192") through a
+// configuration file in `folder`, before Qt starts; false for a malformed one.
+bool ChooseOffscreenScreen(const QString& screen, const QString& folder) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform != "offscreen") return true;
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)@(\\d+)$")).match(screen);
+    if (!match.hasMatch()) return false;
+    QFile config(QDir(folder).filePath(QStringLiteral("screen.json")));
+    if (!config.open(QIODevice::WriteOnly)) return false;
+    config.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                "\"height\": %2, \"logicalDpi\": %3, \"logicalBaseDpi\": 96}]}")
+                     .arg(match.captured(1), match.captured(2), match.captured(3))
+                     .toUtf8());
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    return true;
+}
+
+QPalette DarkPalette() {
+    QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(110, 170, 255));
+    return dark;
+}
+
+// The system colours of Windows' High Contrast Black, as Qt takes them when
+// High Contrast is on: white text on black, yellow-on-black links, selection
+// in cyan with black text.
+QPalette HighContrastPalette() {
+    QPalette contrast(Qt::white, Qt::black);
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::AlternateBase, Qt::black);
+    contrast.setColor(QPalette::Text, Qt::white);
+    contrast.setColor(QPalette::PlaceholderText, QColor(63, 242, 63));
+    contrast.setColor(QPalette::Button, Qt::black);
+    contrast.setColor(QPalette::ButtonText, Qt::white);
+    contrast.setColor(QPalette::Highlight, QColor(26, 235, 255));
+    contrast.setColor(QPalette::HighlightedText, Qt::black);
+    contrast.setColor(QPalette::Link, QColor(255, 255, 0));
+    return contrast;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR\n");
+    const bool screenGiven = argc == 4 && std::string(argv[2]) == "--screen";
+    if (argc != 2 && !screenGiven) {
+        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI]\n");
         return 2;
     }
+    QTemporaryDir configFolder;
+    if (!ChooseOffscreenScreen(screenGiven ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("1600x1000@96"),
+                               configFolder.path())) {
+        std::fprintf(stderr, "cvtimer-screenshots: --screen takes WIDTHxHEIGHT@DPI, such as 1600x900@192\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) return 1;
 
@@ -197,6 +265,10 @@ int main(int argc, char* argv[]) {
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked.png")));
     sheet.Field(7, cv::TimerField::Name)->setFocus();
     ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked-name.png")));
+    // The last field in focus: on a small screen the sheet scrolls to it.
+    sheet.Field(9, cv::TimerField::Priority)->setFocus();
+    ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-last-field.png")));
+    sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
     app.SentToUnit()->hide();
@@ -206,5 +278,36 @@ int main(int argc, char* argv[]) {
     app.OnUserGuide();
     QApplication::setActiveWindow(app.UserGuide());
     ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide.png")));
+    app.UserGuide()->hide();
+
+    // The same windows in a dark palette and in High Contrast. Windows' own
+    // style draws fields, menus and headers from the system's theme, not from
+    // a palette set here, so there the pictures would show white text on white
+    // fields that no real High Contrast theme shows: a real PC shows that look.
+    if (QApplication::style()->name() == QLatin1String("windowsvista")) {
+        std::printf("the windowsvista style draws from the system's theme: no dark or High Contrast pictures\n");
+        return ok ? 0 : 1;
+    }
+    const std::pair<QPalette, QString> palettes[] = {{DarkPalette(), QStringLiteral("dark")},
+                                                     {HighContrastPalette(), QStringLiteral("high-contrast")}};
+    for (const auto& [palette, name] : palettes) {
+        QApplication::setPalette(palette);
+        QApplication::setActiveWindow(&sheet);
+        sheet.Field(2, cv::TimerField::StartTime)->setFocus();
+        ok = ok && Save(sheet, out.filePath(QStringLiteral("timer-sheet-marked-%1.png").arg(name)));
+        app.OnDayPlan();
+        ok = ok && Save(*app.DayPlan(), out.filePath(QStringLiteral("day-plan-%1.png").arg(name)));
+        app.DayPlan()->hide();
+        app.OnSentToUnit();
+        cv::SentToUnitWindow& sent = *app.SentToUnit();
+        sent.HeldTable()->setFocus();
+        sent.HeldTable()->setCurrentCell(1, static_cast<int>(cv::TimerField::SnoozeTime));
+        ok = ok && Save(sent, out.filePath(QStringLiteral("sent-to-unit-%1.png").arg(name)));
+        sent.hide();
+        app.OnUserGuide();
+        QApplication::setActiveWindow(app.UserGuide());
+        ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide-%1.png").arg(name)));
+        app.UserGuide()->hide();
+    }
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "gui/sent_to_unit_window.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -8,7 +9,7 @@
 #include <algorithm>
 
 #include "gui/latin1_text.h"
-#include "gui/window_placement.h"
+#include "gui/palette_colours.h"
 
 namespace cv {
 
@@ -17,15 +18,19 @@ namespace {
 constexpr int kSentColumn = kFieldsPerTimer;
 constexpr int kSendsShown = 20;
 constexpr int kMatchRole = Qt::UserRole;
+// Put before a value the sheet differs from, so the mark does not rest on the tint alone.
+const QString kDiffersMark = QStringLiteral("\u2260 ");
 
 
+// A table read cell by cell: the arrow keys move through it, Tab leaves it.
 QTableWidget* MakeTable(QWidget* parent, const QStringList& columns) {
     auto* table = new QTableWidget(parent);
     table->setColumnCount(static_cast<int>(columns.size()));
     table->setHorizontalHeaderLabels(columns);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setFocusPolicy(Qt::NoFocus);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setTabKeyNavigation(false);
     table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
@@ -42,9 +47,8 @@ void FitRows(QTableWidget* table, int rows) {
 
 }  // namespace
 
-SentToUnitWindow::SentToUnitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Sent to Unit"));
-    setObjectName(QStringLiteral("sentToUnit"));
+SentToUnitWindow::SentToUnitWindow(QWidget* parent)
+    : SecondaryWindow(QStringLiteral("Sent to Unit"), QStringLiteral("sentToUnit"), parent) {
     auto* layout = new QVBoxLayout(this);
     heading = new QLabel(this);
     layout->addWidget(heading);
@@ -59,12 +63,19 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent) : QWidget(parent, Qt::Window
         for (int column = 0; column <= kSentColumn; ++column) held->setItem(row, column, new QTableWidgetItem);
     }
     FitRows(held, kTimerCount);
+    held->setAccessibleName(tr("What the unit holds"));
+    heading->setBuddy(held);
+    connect(held, &QTableWidget::currentCellChanged, this, &SentToUnitWindow::ShowCellDetail);
     layout->addWidget(held);
+    detail = new QLabel(this);
+    detail->setObjectName(QStringLiteral("cellDetail"));
+    detail->setWordWrap(true);
+    layout->addWidget(detail);
 
-    legend = new QLabel(QStringLiteral("Red: the sheet differs from what the unit holds (hover to see the sheet's "
-                                       "value). \"not known\": the message went out but the unit did not "
-                                       "acknowledge it, so it may or may not have taken it, or no send recorded "
-                                       "here reached it."),
+    legend = new QLabel(tr("\u2260 on a red ground: the sheet differs from what the unit holds; the line under the "
+                           "table gives the sheet's value for the cell in focus. \"not known\": the message went "
+                           "out but the unit did not acknowledge it, so it may or may not have taken it, or no send "
+                           "recorded here reached it."),
                         this);
     legend->setWordWrap(true);
     layout->addWidget(legend);
@@ -74,10 +85,13 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent) : QWidget(parent, Qt::Window
     recordNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(recordNote);
 
-    layout->addWidget(new QLabel(QStringLiteral("Recent sends to this unit, newest first:"), this));
+    auto* sendsLabel = new QLabel(QStringLiteral("Recent sends to this unit, newest first:"), this);
+    layout->addWidget(sendsLabel);
     sends = MakeTable(this, {QStringLiteral("When"), QStringLiteral("User"), QStringLiteral("File"),
                              QStringLiteral("Outcome")});
     sends->verticalHeader()->hide();
+    sends->setAccessibleName(tr("Recent sends"));
+    sendsLabel->setBuddy(sends);
     FitRows(sends, 5);
     layout->addWidget(sends, 1);
 }
@@ -108,6 +122,7 @@ void SentToUnitWindow::CompareWith(const TimerRecords& sheet) {
 }
 
 void SentToUnitWindow::ShowHoldings() {
+    const MarkColours colours = MarkColoursFor(palette());
     for (int row = 0; row < kTimerCount; ++row) {
         const HeldTimer& timer = holdings.timers[static_cast<std::size_t>(row)];
         const TimerRecord& onSheet = sheetTimers[static_cast<std::size_t>(row)];
@@ -117,23 +132,63 @@ void SentToUnitWindow::ShowHoldings() {
             const TimerField field = kTimerFields[static_cast<std::size_t>(column)];
             QTableWidgetItem* item = held->item(row, column);
             const FieldMatch mark = marks[static_cast<std::size_t>(column)];
-            item->setText(FromLatin1(HeldFieldText(timer, field)));
+            const QString value = FromLatin1(HeldFieldText(timer, field));
+            const bool differs = mark == FieldMatch::Differs;
+            item->setText(differs ? kDiffersMark + value : value);
+            // A screen reader hears the value, and the difference as its description.
+            item->setData(Qt::AccessibleTextRole, value);
+            item->setData(Qt::AccessibleDescriptionRole,
+                          differs ? tr("Differs from the sheet, which has %1.").arg(FromLatin1(sheetTexts[field]))
+                                  : QString());
             item->setData(kMatchRole, static_cast<int>(mark));
             QFont font = item->font();
             font.setItalic(mark == FieldMatch::NotKnown);
             item->setFont(font);
-            item->setForeground(mark == FieldMatch::NotKnown ? palette().color(QPalette::PlaceholderText)
-                                                              : palette().color(QPalette::Text));
-            item->setBackground(mark == FieldMatch::Differs ? QBrush(QColor(255, 205, 205)) : QBrush());
-            item->setToolTip(mark == FieldMatch::Differs
-                                 ? QStringLiteral("The sheet has: %1").arg(FromLatin1(sheetTexts[field]))
-                                 : QString());
+            item->setForeground(mark == FieldMatch::NotKnown ? colours.notKnown : palette().color(QPalette::Text));
+            item->setBackground(differs ? QBrush(colours.differsGround) : QBrush());
+            item->setToolTip(differs ? tr("The sheet has: %1").arg(FromLatin1(sheetTexts[field])) : QString());
         }
         QTableWidgetItem* sent = held->item(row, kSentColumn);
         sent->setText(QString::fromStdString(DescribeWhenSent(timer)));
         sent->setToolTip(sent->text());
     }
     held->resizeColumnsToContents();
+    ShowCellDetail();
+}
+
+void SentToUnitWindow::ShowCellDetail() {
+    const int row = held->currentRow();
+    const int column = held->currentColumn();
+    if (row < 0 || column < 0) {
+        detail->clear();
+        return;
+    }
+    const QTableWidgetItem* item = held->item(row, column);
+    const QString where = tr("Timer %1, %2").arg(row + 1).arg(held->horizontalHeaderItem(column)->text());
+    if (column == kSentColumn) {
+        detail->setText(tr("%1: %2.").arg(where, item->text()));
+        return;
+    }
+    const QString value = item->data(Qt::AccessibleTextRole).toString();
+    switch (static_cast<FieldMatch>(item->data(kMatchRole).toInt())) {
+        case FieldMatch::Differs:
+            detail->setText(tr("%1: the unit holds %2; the sheet has %3.")
+                                .arg(where, value, FromLatin1(TextsFromRecord(sheetTimers[static_cast<std::size_t>(row)])
+                                                                  [kTimerFields[static_cast<std::size_t>(column)]])));
+            break;
+        case FieldMatch::NotKnown:
+            detail->setText(tr("%1: what the unit holds is not known.").arg(where));
+            break;
+        default:
+            detail->setText(tr("%1: the unit holds %2, as the sheet does.").arg(where, value));
+            break;
+    }
+}
+
+bool SentToUnitWindow::event(QEvent* event) {
+    // A palette changed to dark or to High Contrast gets marks chosen for it.
+    if (event->type() == QEvent::PaletteChange && detail) ShowHoldings();
+    return SecondaryWindow::event(event);
 }
 
 void SentToUnitWindow::ShowSends(const SendLogContent& record, const UnitChoice& unit) {
@@ -153,8 +208,6 @@ void SentToUnitWindow::ShowSends(const SendLogContent& record, const UnitChoice&
     sends->resizeColumnsToContents();
 }
 
-void SentToUnitWindow::ShowBeside(const QWidget& beside) { ShowWindowBeside(*this, beside); }
-
 QSize SentToUnitWindow::sizeHint() const {
     int width = held->verticalHeader()->sizeHint().width() + 2 * held->frameWidth();
     // What the columns need, not what they have: the last one stretches to the window.
@@ -170,8 +223,10 @@ QSize SentToUnitWindow::sizeHint() const {
 }
 
 QString SentToUnitWindow::HeldText(int timerIndex, TimerField field) const {
-    return held->item(timerIndex, static_cast<int>(field))->text();
+    return held->item(timerIndex, static_cast<int>(field))->data(Qt::AccessibleTextRole).toString();
 }
+
+QString SentToUnitWindow::CellDetail() const { return detail->text(); }
 
 FieldMatch SentToUnitWindow::MarkAt(int timerIndex, TimerField field) const {
     return static_cast<FieldMatch>(held->item(timerIndex, static_cast<int>(field))->data(kMatchRole).toInt());

@@ -5,6 +5,7 @@
 
 #include "core/settings/port_setting.h"
 #include "gui/about_dialog.h"
+#include "gui/accessibility.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
 #include "gui/day_plan_window.h"
@@ -18,7 +19,10 @@ static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
 namespace cv {
 
-TimerApp::TimerApp(Prompts& prompts, WorkFolder work) : prompts(prompts), work(std::move(work)) { InitResources(); }
+TimerApp::TimerApp(Prompts& prompts, WorkFolder work) : prompts(prompts), work(std::move(work)) {
+    InitResources();
+    InstallAccessibility();
+}
 
 TimerApp::TimerApp(Prompts& prompts, std::string settingsFolder)
     : TimerApp(prompts, WorkFolder{settingsFolder, WorkFolder::Reason::StartFolder, settingsFolder}) {}

@@ -178,7 +178,7 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     const DayPlanPicture picture(page.timers);
     painter.setFont(PageFont(painter, 7));
     const qreal pictureHeight = DayPlanPicture::PreferredHeight(painter.font()) * 1.1;
-    picture.Paint(painter, QRectF(area.left(), y, area.width(), pictureHeight));
+    picture.Paint(painter, QRectF(area.left(), y, area.width(), pictureHeight), PaperColours());
     y += pictureHeight + 2;
     painter.setFont(PageFont(painter, 8));
     painter.setPen(Qt::black);

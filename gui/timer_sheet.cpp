@@ -6,7 +6,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
+#include <QWindow>
+#include <algorithm>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -34,7 +39,9 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     blocks->addWidget(BuildBlock(5));
     blocks->addSpacing(fontMetrics().height() / 2);
 
-    sendButton = new QPushButton(QStringLiteral("Send Timers"), editArea);
+    // Out of the tab order, as on the printed sheet's template; Alt+S and
+    // File > Send Timers (Ctrl+Enter) reach it from the keyboard.
+    sendButton = new QPushButton(QStringLiteral("&Send Timers"), editArea);
     sendButton->setObjectName(QStringLiteral("sendTimers"));
     sendButton->setAutoDefault(false);
     sendButton->setFocusPolicy(Qt::ClickFocus);
@@ -42,17 +49,9 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     blocks->addWidget(sendButton, 0, Qt::AlignHCenter);
     outer->addWidget(editArea);
 
-    // The status bar shows port tips and a send's progress, with its Cancel
-    // button; its height is kept so the window does not jump during a send.
+    // The status bar shows port tips, field readings and a send's progress.
     statusBar = new QStatusBar(this);
     statusBar->setSizeGripEnabled(false);
-    cancelButton = new QPushButton(QStringLiteral("Cancel Sending"), statusBar);
-    cancelButton->setObjectName(QStringLiteral("cancelSend"));
-    cancelButton->setAutoDefault(false);
-    cancelButton->setVisible(false);
-    connect(cancelButton, &QPushButton::clicked, this, &TimerSheetDialog::CancelSend);
-    statusBar->addPermanentWidget(cancelButton);
-    statusBar->setMinimumHeight(cancelButton->sizeHint().height() + 2);
     outer->addWidget(statusBar);
 
     for (int t = 0; t < kTimerCount; ++t) {
@@ -155,7 +154,56 @@ bool TimerSheetDialog::event(QEvent* event) {
         statusBar->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    // A palette changed to dark or to High Contrast gets marks chosen for it.
+    if (event->type() == QEvent::PaletteChange && statusBar) RefreshMarks();
     return QDialog::event(event);
+}
+
+void TimerSheetDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!watchingScreen && windowHandle()) {
+        watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { FitToScreen(); });
+    }
+    FitToScreen();
+}
+
+void TimerSheetDialog::FitToScreen() {
+    if (const QScreen* shownOn = screen()) FitToScreen(shownOn->availableGeometry());
+}
+
+void TimerSheetDialog::FitToScreen(const QRect& available) {
+    // The frame the window manager adds, or an estimate while it is not known.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty()) {
+        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        frame = QSize(2 * edge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * edge);
+    }
+    const QSize room = available.size() - frame;
+    if (!scroller) {
+        const QSize natural = layout()->totalSizeHint();
+        if (natural.width() <= room.width() && natural.height() <= room.height()) return;
+        // Made only now: most screens hold the whole sheet, and a start that
+        // needs no scrolling pays nothing for it.
+        naturalSize = natural;
+        scroller = new QScrollArea(this);
+        scroller->setObjectName(QStringLiteral("sheetScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        // The fields take the focus, not the area they scroll in.
+        scroller->setFocusPolicy(Qt::NoFocus);
+        scroller->setWidgetResizable(true);
+        delete layout()->replaceWidget(editArea, scroller);
+        scroller->setWidget(editArea);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    }
+    setFixedSize(naturalSize.boundedTo(room));
+    // Back within the screen, title bar first, should the window stand out of it.
+    const QRect placed = frameGeometry();
+    if (!available.contains(placed)) {
+        const int right = std::max(available.left(), available.right() - placed.width() + 1);
+        const int bottom = std::max(available.top(), available.bottom() - placed.height() + 1);
+        move(std::clamp(placed.left(), available.left(), right), std::clamp(placed.top(), available.top(), bottom));
+    }
 }
 
 }  // namespace cv

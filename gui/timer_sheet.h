@@ -3,6 +3,8 @@
 // menu, and the "Send Timers" button.
 
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -20,6 +22,7 @@ class QMenu;
 class QMimeData;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class QVBoxLayout;
 
@@ -27,6 +30,7 @@ namespace cv {
 
 class BackgroundSend;
 class Prompts;
+class SendProgressDialog;
 class SerialLink;
 struct LinkTarget;
 struct SendReport;
@@ -81,11 +85,22 @@ public:
     // The Comm Port item of a port, or nullptr when the menu does not offer it now.
     QAction* PortAction(int portNumber) const;
     QPushButton* SendButton() const { return sendButton; }
-    QPushButton* CancelButton() const { return cancelButton; }
+    QAction* SendAction() const { return sendAction; }
+    // The send's Cancel button, in the window that shows its progress; nullptr
+    // before the first send.
+    QPushButton* CancelButton() const;
     QMenu* CommPortMenu() const { return commPortMenu; }
     QStatusBar* StatusBar() const { return statusBar; }
     Prompts& prompts() const { return promptsRef; }
     bool IsSending() const { return runningSend != nullptr; }
+
+    // Keeps the window within the available area of its screen (a large font or
+    // a screen scaled to 200 %), the fields scrolling where they do not fit.
+    void FitToScreen();
+    // The same for a screen whose available area is `available`.
+    void FitToScreen(const QRect& available);
+    // Where the fields scroll, once the screen was found too small for them.
+    QScrollArea* Scroller() const { return scroller; }
 
     // The link sends go through (the process-wide one unless a test sets another).
     void SetLink(SerialLink& serialLink) { link = &serialLink; }
@@ -120,6 +135,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -137,9 +153,23 @@ private:
     // The items above Port 12 for those of `numbers`.
     void ShowPortItems(const std::vector<int>& numbers);
     QAction* AddPortAction(int number);
+    // A port item's words, with '&' written "&&"; MarkPortMnemonics() shows them
+    // with each item's key among the others.
+    void SetPortText(QAction* port, const QString& text);
+    void MarkPortMnemonics();
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);
     void ShowFieldReading(int timerIndex, TimerField field);
+    // The field's tint, corner mark and tip for how it reads; a focused field
+    // that turns doubtful says so to a screen reader.
+    void MarkField(int timerIndex, TimerField field);
+    // Marks again in the colours of a changed palette.
+    void RefreshMarks();
+    // The progress window, its Cancel button in focus, for the send's length;
+    // the focus comes back after.
+    void BeginSendProgress();
+    void EndSendProgress();
+    void ShowSendProgress(int timerIndex);
     void UpdateTitle();
     QString DroppedFile(const QMimeData* data) const;
     // Adds the send's entry to the record of sends; what went wrong, if anything.
@@ -159,14 +189,20 @@ private:
     std::array<std::array<QLineEdit*, kFieldsPerTimer>, kTimerCount> fields{};
     std::array<QAction*, kPortMenuCount> portActions{};
     std::vector<QAction*> morePortItems;  // below Port 12: a separator, then Port 13 and up
+    QHash<QAction*, QString> portWords;
     QActionGroup* portGroup = nullptr;
     QMenuBar* menuBar = nullptr;
     QMenu* commPortMenu = nullptr;
     QMenu* recentMenu = nullptr;
     QWidget* editArea = nullptr;
     QPushButton* sendButton = nullptr;
-    QPushButton* cancelButton = nullptr;
+    SendProgressDialog* sendProgress = nullptr;  // made at the first send
+    QAction* sendAction = nullptr;
     QStatusBar* statusBar = nullptr;
+    QScrollArea* scroller = nullptr;  // made when the fields first need to scroll
+    QSize naturalSize;                // the window's size with nothing scrolled away
+    bool watchingScreen = false;
+    QPointer<QWidget> focusBeforeSend;
 };
 
 }  // namespace cv

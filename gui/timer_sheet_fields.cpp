@@ -8,22 +8,32 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QUrl>
 
 #include "core/timers/field_reading.h"
+#include "gui/accessibility.h"
+#include "gui/palette_colours.h"
+#include "gui/sheet_field.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
 
 namespace {
 
-// Warm enough to catch the eye, light enough to keep the text readable.
-const QColor kMarkedBase(255, 222, 150);
-
-
 FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) {
     return ReadFieldText(timerIndex, field, edit->text().toStdString());
+}
+
+// The reading and its doubts as one line, the way the status bar shows it.
+QString SaidOf(const FieldReading& reading) {
+    QString text = QString::fromStdString(reading.reading);
+    for (const std::string& doubt : reading.doubts) {
+        if (!text.isEmpty()) text += QStringLiteral(". ");
+        text += QString::fromStdString(doubt);
+    }
+    return text;
 }
 
 }  // namespace
@@ -40,21 +50,8 @@ void TimerSheetDialog::WatchFields() {
 }
 
 void TimerSheetDialog::OnFieldTextChanged(int timerIndex, TimerField field) {
-    QLineEdit* edit = Field(timerIndex, field);
-    const FieldReading reading = ReadingOf(timerIndex, field, edit);
-    QStringList tip;
-    if (!reading.reading.empty()) tip << QString::fromStdString(reading.reading);
-    for (const std::string& doubt : reading.doubts) tip << QString::fromStdString(doubt);
-    edit->setToolTip(tip.join(QLatin1Char('\n')));
-    if (reading.Doubtful()) {
-        QPalette marked = edit->palette();
-        marked.setColor(QPalette::Base, kMarkedBase);
-        marked.setColor(QPalette::Text, Qt::black);
-        edit->setPalette(marked);
-    } else {
-        edit->setPalette(QPalette());
-    }
-    if (edit->hasFocus()) ShowFieldReading(timerIndex, field);
+    MarkField(timerIndex, field);
+    if (Field(timerIndex, field)->hasFocus()) ShowFieldReading(timerIndex, field);
 
     bool modified = false;
     for (int t = 0; t < kTimerCount && !modified; ++t) modified = ColumnOnSheet(t) != savedTexts[t];
@@ -62,13 +59,39 @@ void TimerSheetDialog::OnFieldTextChanged(int timerIndex, TimerField field) {
     emit fieldsEdited();
 }
 
-void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
-    const FieldReading reading = ReadingOf(timerIndex, field, Field(timerIndex, field));
-    QString text = QString::fromStdString(reading.reading);
-    for (const std::string& doubt : reading.doubts) {
-        if (!text.isEmpty()) text += QStringLiteral(". ");
-        text += QString::fromStdString(doubt);
+void TimerSheetDialog::MarkField(int timerIndex, TimerField field) {
+    auto* edit = static_cast<SheetField*>(Field(timerIndex, field));
+    const FieldReading reading = ReadingOf(timerIndex, field, edit);
+    QStringList tip;
+    if (!reading.reading.empty()) tip << QString::fromStdString(reading.reading);
+    for (const std::string& doubt : reading.doubts) tip << QString::fromStdString(doubt);
+    // A screen reader reads the tip as the field's description.
+    edit->setToolTip(tip.join(QLatin1Char('\n')));
+    const bool wasDoubtful = edit->HasDoubtMark();
+    if (reading.Doubtful()) {
+        const MarkColours colours = MarkColoursFor(palette());
+        QPalette marked = palette();
+        marked.setColor(QPalette::Base, colours.doubtGround);
+        edit->setPalette(marked);
+        edit->SetDoubtMark(colours.doubtMark);
+    } else {
+        edit->setPalette(QPalette());
+        edit->SetDoubtMark(QColor());
     }
+    // Said once as the field turns doubtful, not again at every key typed on.
+    if (edit->hasFocus() && reading.Doubtful() && !wasDoubtful) Announce(*edit, SaidOf(reading));
+}
+
+void TimerSheetDialog::RefreshMarks() {
+    for (int t = 0; t < kTimerCount; ++t) {
+        for (TimerField f : kTimerFields) {
+            if (static_cast<SheetField*>(Field(t, f))->HasDoubtMark()) MarkField(t, f);
+        }
+    }
+}
+
+void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
+    const QString text = SaidOf(ReadingOf(timerIndex, field, Field(timerIndex, field)));
     shownReading = text;
     if (text.isEmpty()) {
         statusBar->clearMessage();
@@ -84,6 +107,15 @@ bool TimerSheetDialog::eventFilter(QObject* watched, QEvent* event) {
                 for (TimerField f : kTimerFields) {
                     if (Field(t, f) == watched) ShowFieldReading(t, f);
                 }
+            }
+            // With the sheet larger than the screen, the whole field comes into
+            // sight (Qt's ensureWidgetVisible() would settle for its caret).
+            if (scroller) {
+                auto* field = static_cast<QWidget*>(watched);
+                const QRect area(field->mapTo(scroller->widget(), QPoint(0, 0)), field->size());
+                const int margin = fontMetrics().height();
+                scroller->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + margin,
+                                        area.height() / 2 + margin);
             }
             break;
         case QEvent::FocusOut:

@@ -14,31 +14,40 @@
 #include <QVBoxLayout>
 
 #include "core/settings/recent_files.h"
+#include "gui/sheet_field.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
 
 void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
+    // Every menu and item has a letter to reach it by (Alt with the letter on
+    // the menu bar, the letter in an open menu), unique within its menu; with
+    // the button's Alt+S the window's Alt letters are F, C, V, H and S.
     menuBar = new QMenuBar(this);
     QMenuBar* bar = menuBar;
     outer->setMenuBar(bar);
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* save = file->addAction(QStringLiteral("Save"), this, &TimerSheetDialog::saveRequested);
+    QAction* save = file->addAction(QStringLiteral("&Save"), this, &TimerSheetDialog::saveRequested);
     save->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    QAction* load = file->addAction(QStringLiteral("Load"), this, &TimerSheetDialog::loadRequested);
+    QAction* load = file->addAction(QStringLiteral("&Load"), this, &TimerSheetDialog::loadRequested);
     load->setShortcut(QKeySequence::Open);
-    recentMenu = file->addMenu(QStringLiteral("Recent Files"));
+    recentMenu = file->addMenu(QStringLiteral("&Recent Files"));
     connect(file, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshRecentFiles);
     file->addSeparator();
-    QAction* print = file->addAction(QStringLiteral("Print..."), this, &TimerSheetDialog::printRequested);
+    // Ctrl+Enter sends, as it sends a message in mail programs; the number
+    // pad's Enter is listed first so that menus name the key as it is labelled.
+    sendAction = file->addAction(QStringLiteral("Send &Timers"), this, &TimerSheetDialog::OnSendTimers);
+    sendAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return)});
+    file->addSeparator();
+    QAction* print = file->addAction(QStringLiteral("&Print..."), this, &TimerSheetDialog::printRequested);
     print->setShortcut(QKeySequence::Print);
-    file->addAction(QStringLiteral("Export PDF..."), this, &TimerSheetDialog::exportPdfRequested);
+    file->addAction(QStringLiteral("Export P&DF..."), this, &TimerSheetDialog::exportPdfRequested);
     file->addSeparator();
     file->addAction(QStringLiteral("&Exit"), this, &QDialog::close);
 
-    commPortMenu = bar->addMenu(QStringLiteral("Comm Port"));
+    commPortMenu = bar->addMenu(QStringLiteral("&Comm Port"));
     commPortMenu->setToolTipsVisible(true);
     // Adapters come and go while the program runs.
     connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortMenu);
@@ -46,17 +55,17 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int n = 1; n <= kPortMenuCount; ++n) portActions[n - 1] = AddPortAction(n);
 
-    QMenu* view = bar->addMenu(QStringLiteral("View"));
-    view->addAction(QStringLiteral("Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
-    view->addAction(QStringLiteral("Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->addAction(QStringLiteral("&Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
+    view->addAction(QStringLiteral("&Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* guide = help->addAction(tr("&User Guide"), this, &TimerSheetDialog::userGuideRequested);
     guide->setShortcut(QKeySequence::HelpContents);
     // From the day plan and Sent to Unit too, not only from the sheet.
     guide->setShortcutContext(Qt::ApplicationShortcut);
     help->addSeparator();
-    help->addAction(QStringLiteral("About"), this, &TimerSheetDialog::aboutRequested);
+    help->addAction(QStringLiteral("&About"), this, &TimerSheetDialog::aboutRequested);
 }
 
 void TimerSheetDialog::RefreshRecentFiles() {
@@ -116,16 +125,18 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
 
         for (int row = 0; row < kFieldsPerTimer; ++row) {
             const TimerField field = kTimerFields[row];
-            auto* edit = new QLineEdit(block);
+            auto* edit = new SheetField(block);
             edit->setObjectName(QStringLiteral("field%1").arg(FieldId(timer, field)));
             edit->setAccessibleName(timerName + QLatin1Char(' ') + QString::fromLatin1(FieldLabel(field)));
             edit->setAlignment(Qt::AlignCenter);
             edit->setFixedWidth(fieldWidth);
             // A text the program placed may be longer than the typing limit;
-            // once the user shortens it, the limit holds again.
+            // once the user shortens it, the limit holds again. Setting a limit
+            // puts the whole text back (a screen reader hears it all again and
+            // the undo history goes), so only when it changes.
             const int limit = FieldTypingLimit(field);
             connect(edit, &QLineEdit::textEdited, edit, [edit, limit](const QString& text) {
-                if (text.size() <= limit) edit->setMaxLength(limit);
+                if (text.size() <= limit && edit->maxLength() != limit) edit->setMaxLength(limit);
             });
             grid->addWidget(edit, kFirstFieldRow + row, left + 1);
             fields[timer][row] = edit;

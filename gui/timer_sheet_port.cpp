@@ -8,6 +8,7 @@
 
 #include "core/settings/line_setting.h"
 #include "core/settings/port_setting.h"
+#include "gui/accessibility.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
 
@@ -47,7 +48,8 @@ void TimerSheetDialog::ApplyPortSelection() {
 }
 
 QAction* TimerSheetDialog::AddPortAction(int number) {
-    QAction* port = commPortMenu->addAction(QStringLiteral("Port %1").arg(number));
+    QAction* port = commPortMenu->addAction(QString());
+    SetPortText(port, QStringLiteral("Port %1").arg(number));
     port->setData(number);
     port->setCheckable(true);
     port->setChecked(number == portNumber);
@@ -65,12 +67,32 @@ QAction* TimerSheetDialog::PortAction(int number) const {
 }
 
 void TimerSheetDialog::ShowPortItems(const std::vector<int>& numbers) {
+    for (QAction* item : morePortItems) portWords.remove(item);
     qDeleteAll(morePortItems);
     morePortItems.clear();
     for (int number : numbers) {
         if (number <= kPortMenuCount) continue;
         if (morePortItems.empty()) morePortItems.push_back(commPortMenu->addSeparator());
         morePortItems.push_back(AddPortAction(number));
+    }
+    MarkPortMnemonics();
+}
+
+void TimerSheetDialog::SetPortText(QAction* port, const QString& text) { portWords[port] = text; }
+
+void TimerSheetDialog::MarkPortMnemonics() {
+    // Each port by a key of its own in the open menu: Port 1 to Port 9 by their
+    // digit, Port 10 by 0, and the rest by a letter left over.
+    QList<QAction*> ports;
+    QStringList texts;
+    for (QAction* item : commPortMenu->actions()) {
+        if (item->isSeparator()) continue;
+        ports << item;
+        texts << portWords.value(item);
+    }
+    const QStringList marked = WithMnemonics(texts);
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        if (ports[i]->text() != marked[i]) ports[i]->setText(marked[i]);
     }
 }
 
@@ -89,11 +111,12 @@ void TimerSheetDialog::RefreshPortMenu() {
             QString name = QString::fromStdString(port.name);
             text += QStringLiteral(" \u2013 ") + name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         }
-        item->setText(text);
+        SetPortText(item, text);
         const QString tip = QString::fromStdString(DescribeMenuPort(port));
         item->setToolTip(tip);
         item->setStatusTip(tip);
     }
+    MarkPortMnemonics();
 }
 
 }  // namespace cv

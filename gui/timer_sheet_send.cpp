@@ -2,8 +2,10 @@
 // thread of their own, while the window shows how far it got, keeps painting
 // and offers to cancel, also while a slow port opens.
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -20,6 +22,7 @@
 #include "core/settings/line_setting.h"
 #include "core/timers/unit_names.h"
 #include "gui/prompts.h"
+#include "gui/send_progress_dialog.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -31,32 +34,6 @@ const QString kCaption = QStringLiteral("Serial Communications");
 QString SendingText(int timerIndex) {
     return QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount);
 }
-
-// While a send runs: inputs locked, progress in the status bar, Cancel shown.
-class SendProgress {
-public:
-    SendProgress(QWidget* editArea, QWidget* menuBar, QPushButton* cancel, QStatusBar* status)
-        : editArea(editArea), menuBar(menuBar), cancel(cancel), status(status) {
-        editArea->setEnabled(false);
-        menuBar->setEnabled(false);
-        cancel->setVisible(true);
-        cancel->setEnabled(true);
-        // Timer 1's turn starts with opening the port.
-        status->showMessage(SendingText(0));
-    }
-    ~SendProgress() {
-        editArea->setEnabled(true);
-        menuBar->setEnabled(true);
-        cancel->setVisible(false);
-        status->clearMessage();
-    }
-
-private:
-    QWidget* editArea;
-    QWidget* menuBar;
-    QPushButton* cancel;
-    QStatusBar* status;
-};
 
 }  // namespace
 
@@ -76,7 +53,11 @@ void TimerSheetDialog::OnSendTimers() {
     const LinkTarget target{portNumber, {}, line.settings};
     SendReport report;
     {
-        SendProgress progress(editArea, menuBar, cancelButton, statusBar);
+        struct Progress {
+            TimerSheetDialog* sheet;
+            ~Progress() { sheet->EndSendProgress(); }
+        } progress{this};
+        BeginSendProgress();
         QEventLoop untilDone;
         // Each timer is read from its fields here, on the window's thread, just
         // before it goes out: a timer after a failing one is never read.
@@ -85,7 +66,7 @@ void TimerSheetDialog::OnSendTimers() {
             QMetaObject::invokeMethod(
                 this,
                 [this, index, &record] {
-                    statusBar->showMessage(SendingText(index));
+                    ShowSendProgress(index);
                     ReadTimerFromSheet(index);
                     record = records[static_cast<std::size_t>(index)];
                 },
@@ -131,6 +112,36 @@ void TimerSheetDialog::OnSendTimers() {
     promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
                                   detail.join(QStringLiteral("\n\n")), PromptMessage::Icon::Warning});
 }
+
+void TimerSheetDialog::BeginSendProgress() {
+    focusBeforeSend = QApplication::focusWidget();
+    if (!sendProgress) sendProgress = new SendProgressDialog(this, [this] { CancelSend(); });
+    sendAction->setEnabled(false);
+    // Timer 1's turn starts with opening the port.
+    ShowSendProgress(0);
+    sendProgress->open();
+    sendProgress->CancelButton()->setFocus(Qt::OtherFocusReason);
+}
+
+void TimerSheetDialog::ShowSendProgress(int timerIndex) {
+    const QString progress = SendingText(timerIndex);
+    statusBar->showMessage(progress);
+    sendProgress->ShowProgress(progress);
+}
+
+void TimerSheetDialog::EndSendProgress() {
+    sendProgress->accept();
+    activateWindow();
+    sendAction->setEnabled(true);
+    if (focusBeforeSend && focusBeforeSend->window() == this && focusBeforeSend->isEnabled()) {
+        focusBeforeSend->setFocus(Qt::OtherFocusReason);
+    } else {
+        Field(0, TimerField::StartTime)->setFocus(Qt::OtherFocusReason);
+    }
+    statusBar->clearMessage();
+}
+
+QPushButton* TimerSheetDialog::CancelButton() const { return sendProgress ? sendProgress->CancelButton() : nullptr; }
 
 std::string TimerSheetDialog::RecordSend(const SendReport& report, const LinkTarget& target) {
     // records holds each timer as it was read just before it went out.

@@ -1,7 +1,7 @@
 #include "gui/user_guide_window.h"
 
 #include <QDesktopServices>
-#include <QFocusFrame>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QImage>
@@ -19,7 +19,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "gui/window_placement.h"
+#include "gui/palette_colours.h"
+
 
 // The guide and its pictures are built in, so it reads the same offline on
 // every system.
@@ -55,10 +56,9 @@ QString HeadingAnchor(const QString& heading) {
     return anchor;
 }
 
-UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+UserGuideWindow::UserGuideWindow(QWidget* parent)
+    : SecondaryWindow(tr("CV Timer User Guide"), QStringLiteral("userGuide"), parent) {
     InitGuideResources();
-    setWindowTitle(tr("CV Timer User Guide"));
-    setObjectName(QStringLiteral("userGuide"));
 
     auto* layout = new QVBoxLayout(this);
     auto* findBar = new QHBoxLayout;
@@ -91,12 +91,8 @@ UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     text->setSource(QUrl(QString::fromLatin1(kGuideSource)), QTextDocument::MarkdownResource);
     text->document()->setUndoRedoEnabled(false);
     PrepareText();
+    ColourLinks();
     layout->addWidget(text, 1);
-    // Reading the guide shows no text cursor, so a ring in the text colour
-    // shows where the keys go.
-    focusRing = new QFocusFrame(this);
-    focusRing->hide();
-    text->installEventFilter(this);
     setTabOrder(text, findField);
     setTabOrder(findField, previous);
     setTabOrder(previous, next);
@@ -126,17 +122,7 @@ UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     addShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Return), findField, [this] { FindNext(true); });
     addShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Enter), findField, [this] { FindNext(true); });
     addShortcut(QKeySequence::Back, this, &UserGuideWindow::GoBack);
-    addShortcut(QKeySequence(Qt::Key_Escape), this, &QWidget::close);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this, &QWidget::close);
     text->setFocus();
-}
-
-bool UserGuideWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        focusRing->setWidget(event->type() == QEvent::FocusIn ? text : nullptr);
-        focusRing->setVisible(event->type() == QEvent::FocusIn);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void UserGuideWindow::PrepareText() {
@@ -164,6 +150,32 @@ void UserGuideWindow::PrepareText() {
         heading.mergeCharFormat(named);
     }
     edit.endEditBlock();
+}
+
+void UserGuideWindow::ColourLinks() {
+    const QPalette& colours = palette();
+    QColor link = colours.color(QPalette::Link);
+    if (ContrastRatio(link, colours.color(QPalette::Base)) < kTextContrast) link = colours.color(QPalette::Text);
+    QTextDocument& document = *text->document();
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextFragment fragment = part.fragment();
+            if (fragment.charFormat().anchorHref().isEmpty()) continue;
+            QTextCharFormat coloured;
+            coloured.setForeground(link);
+            edit.setPosition(fragment.position());
+            edit.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            edit.mergeCharFormat(coloured);
+        }
+    }
+    edit.endEditBlock();
+}
+
+void UserGuideWindow::changeEvent(QEvent* event) {
+    SecondaryWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && text) ColourLinks();
 }
 
 void UserGuideWindow::FollowLink(const QUrl& link) {
@@ -222,7 +234,7 @@ void UserGuideWindow::FitPictures() {
 }
 
 void UserGuideWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    SecondaryWindow::resizeEvent(event);
     FitPictures();
 }
 
@@ -232,8 +244,12 @@ QSize UserGuideWindow::sizeHint() const {
     return {metrics.averageCharWidth() * 100, metrics.lineSpacing() * 45};
 }
 
+QSize UserGuideWindow::minimumSizeHint() const {
+    return SecondaryWindow::minimumSizeHint().expandedTo({fontMetrics().averageCharWidth() * 60, 0});
+}
+
 void UserGuideWindow::ShowBeside(const QWidget& beside) {
-    ShowWindowBeside(*this, beside);
+    SecondaryWindow::ShowBeside(beside);
     FitPictures();
     text->setFocus(Qt::OtherFocusReason);
 }

@@ -1,21 +1,22 @@
 #pragma once
 // Help > User Guide (F1): the supervisor's guide, docs/user-guide.md as built
 // into the program, in a window of its own beside the sheet. Its headings are
-// link targets, its links move within it, and a find field searches it.
+// link targets, its links move within it, and a find field searches it. Like
+// the other windows beside the sheet, Esc and Ctrl+W close it.
 
 #include <QHash>
 #include <QImage>
-#include <QWidget>
 #include <vector>
 
-class QFocusFrame;
+#include "gui/secondary_window.h"
+
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
 
 namespace cv {
 
-class UserGuideWindow : public QWidget {
+class UserGuideWindow : public SecondaryWindow {
     Q_OBJECT
 
 public:
@@ -33,10 +34,13 @@ public:
     QLineEdit* FindField() const { return findField; }
     QString FindNote() const;
     QSize sizeHint() const override;
+    // Narrower than this, the window is not squeezed in beside the sheet but
+    // placed over part of it.
+    QSize minimumSizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Names each heading as a link to it is written, by the rule a code
@@ -49,11 +53,13 @@ private:
     void GoBack();
     // Narrows pictures wider than the text area to its width, keeping their shape.
     void FitPictures();
+    // Links in the palette's link colour where it keeps 4.5:1 against the
+    // ground (High Contrast's yellow on black), else in the text's colour.
+    void ColourLinks();
 
     QTextBrowser* text = nullptr;
     QLineEdit* findField = nullptr;
     QLabel* findNote = nullptr;
-    QFocusFrame* focusRing = nullptr;
     QHash<QString, QImage> pictures;  // each as it was built in
     int fittedWidth = -1;
     std::vector<int> cameFrom;  // where each link followed was read from

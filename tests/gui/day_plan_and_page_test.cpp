@@ -20,7 +20,7 @@ using DayPlanAndPageTest = SheetTest;
 
 QAction* ViewItem(TimerSheetDialog* sheet, const QString& text) {
     for (QAction* a : sheet->findChild<QMenuBar*>()->actions()[2]->menu()->actions()) {
-        if (a->text() == text) return a;
+        if (MenuText(a) == text) return a;
     }
     return nullptr;
 }

@@ -7,20 +7,21 @@
 #include <vector>
 
 #include "gui/timer_sheet.h"
+#include "tests/gui/menu_text.h"
 
 namespace cv {
 
 inline std::vector<int> MarkedPorts(const TimerSheetDialog& sheet) {
     std::vector<int> marked;
     for (QAction* item : sheet.CommPortMenu()->actions()) {
-        if (item->isChecked()) marked.push_back(item->text().section(QLatin1Char(' '), 1, 1).toInt());
+        if (item->isChecked()) marked.push_back(item->data().toInt());
     }
     return marked;
 }
 
 inline QStringList ItemTexts(const QMenu* menu) {
     QStringList texts;
-    for (QAction* item : menu->actions()) texts << (item->isSeparator() ? "-" : item->text());
+    for (QAction* item : menu->actions()) texts << (item->isSeparator() ? "-" : MenuText(item));
     return texts;
 }
 

@@ -28,7 +28,7 @@ TEST_F(PortMenuTest, PortTipsNameTheDeviceEachPortReaches) {
               "Port 2 would reach /dev/serial/by-id/usb-unit, which is not connected");
     EXPECT_EQ(sheet->PortAction(3)->toolTip(), "Port 3: no serial device");
     EXPECT_EQ(sheet->PortAction(3)->statusTip(), sheet->PortAction(3)->toolTip());
-    EXPECT_EQ(sheet->PortAction(1)->text(), "Port 1");
+    EXPECT_EQ(MenuText(sheet->PortAction(1)), "Port 1");
 }
 
 // The window shows before anything looks at the devices; opening the menu looks

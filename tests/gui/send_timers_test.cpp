@@ -1,5 +1,6 @@
 // "Send Timers" against simulated units on pseudo-terminals, through the sheet.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -167,28 +168,38 @@ TEST_F(SendTimersTest, AVanishedDeviceIsOpenedAfreshByTheNextSend) {
     EXPECT_EQ(prompts.ShownTexts(), QStringList{"Timers Sent to Corvellan"});
 }
 
-TEST_F(SendTimersTest, ShowsProgressAndCanBeCancelledWhileWaiting) {
+TEST_F(SendTimersTest, ShowsProgressAndEscCancelsFromWhereTheFocusWent) {
     unit.SetBehaviour({.silentFrom = 3});
     QString progress;
+    QString said;
     bool inputsLocked = false;
+    bool focusOnCancel = false;
+    QApplication::setActiveWindow(sheet);
+    sheet->Field(0, TimerField::Name)->setFocus();
     // Runs from inside the send, while it waits for Timer 2's first answer.
-    unit.SetMessageCallback([this, &progress, &inputsLocked](const std::string&, int number) {
+    unit.SetMessageCallback([&](const std::string&, int number) {
         if (number != 3) return;
-        QMetaObject::invokeMethod(sheet, [this, &progress, &inputsLocked] {
+        QMetaObject::invokeMethod(sheet, [&] {
             progress = sheet->StatusBar()->currentMessage();
-            inputsLocked = !sheet->Field(0, TimerField::Name)->isEnabled() && sheet->CancelButton()->isVisible();
-            sheet->CancelButton()->click();
+            said = sheet->CancelButton()->accessibleDescription();
+            inputsLocked = QApplication::activeModalWidget() == sheet->CancelButton()->window();
+            focusOnCancel = QApplication::focusWidget() == sheet->CancelButton();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }, Qt::QueuedConnection);
     });
     Send();
     EXPECT_EQ(progress, "Sending Timer 2 of 10");
+    EXPECT_EQ(said, "Sending Timer 2 of 10");
     EXPECT_TRUE(inputsLocked);
+    EXPECT_TRUE(focusOnCancel);
     EXPECT_EQ(unit.Messages().size(), 3u);
     EXPECT_EQ(prompts.ShownTexts(), QStringList{"Unable to Send Timers to Corvellan"});
     EXPECT_TRUE(LastDetail().contains("Timer 2")) << LastDetail().toStdString();
     EXPECT_TRUE(LastDetail().contains("cancelled")) << LastDetail().toStdString();
     EXPECT_TRUE(sheet->Field(0, TimerField::Name)->isEnabled());
     EXPECT_FALSE(sheet->CancelButton()->isVisible());
+    // Where the focus goes when the sheet is active again.
+    EXPECT_EQ(sheet->focusWidget(), sheet->Field(0, TimerField::Name));
 }
 
 // Port 1's lookup plays a port that is slow to open (a Bluetooth port can take

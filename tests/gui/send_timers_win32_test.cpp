@@ -1,6 +1,7 @@
 // "Send Timers" from the sheet on Windows, through COM ports that
 // scripts/wine-run --units maps onto simulated units running on Linux.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QPushButton>
@@ -70,17 +71,25 @@ TEST_F(SendTimersWindowsTest, ASilentUnitFailsTheFirstTimer) {
         << detail.toStdString();
 }
 
-TEST_F(SendTimersWindowsTest, CancelStopsTheWaitForASilentUnit) {
+TEST_F(SendTimersWindowsTest, EscOnCancelStopsTheWaitForASilentUnit) {
     QString progress;
-    // Runs from inside the send, once it waits for the unit.
-    QMetaObject::invokeMethod(sheet, [this, &progress] {
-        progress = sheet->StatusBar()->currentMessage();
-        sheet->CancelButton()->click();
+    bool focusOnCancel = false;
+    QApplication::setActiveWindow(sheet);
+    sheet->Field(0, TimerField::Name)->setFocus();
+    // Runs from inside the send, once it waits for the unit (a second per
+    // answer) and the progress window has come up with Cancel in focus.
+    QMetaObject::invokeMethod(sheet, [&] {
+        focusOnCancel = QTest::qWaitFor([&] { return QApplication::focusWidget() == sheet->CancelButton(); }, 5000);
+        progress = sheet->CancelButton()->accessibleDescription();
+        QTest::keyClick(sheet->CancelButton(), Qt::Key_Escape);
     }, Qt::QueuedConnection);
     const QString detail = SendTo("CVTIMER_SILENT_UNIT_PORT");
     EXPECT_EQ(progress, "Sending Timer 1 of 10");
+    EXPECT_TRUE(focusOnCancel);
     // Whether the settings message was out yet when Cancel came decides what follows.
     EXPECT_TRUE(detail.startsWith("Timer 1 was not sent: sending was cancelled.")) << detail.toStdString();
+    // Where the focus goes when the sheet is active again.
+    EXPECT_EQ(sheet->focusWidget(), sheet->Field(0, TimerField::Name));
 }
 
 TEST_F(SendTimersWindowsTest, AMissingComPortShowsBothBoxesWithWindowsAdvice) {

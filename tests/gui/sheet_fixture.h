@@ -18,6 +18,7 @@
 #include "core/settings/port_setting.h"
 #include "gui/timer_app.h"
 #include "gui/timer_sheet.h"
+#include "tests/gui/menu_text.h"
 #include "tests/gui/recording_prompts.h"
 #include "tests/temp_folder.h"
 
@@ -48,7 +49,7 @@ protected:
     // An item of the File menu by its text, or nullptr.
     QAction* FileItem(const QString& text) const {
         for (QAction* a : sheet->findChild<QMenuBar*>()->actions()[0]->menu()->actions()) {
-            if (a->text() == text) return a;
+            if (MenuText(a) == text) return a;
         }
         return nullptr;
     }

@@ -25,7 +25,7 @@ protected:
 
     void Leave(Way way) {
         switch (way) {
-            case Way::Exit: FileItem("&Exit")->trigger(); break;
+            case Way::Exit: FileItem("Exit")->trigger(); break;
             case Way::CloseBox: sheet->close(); break;
             case Way::Load: Load(OtherFile()); break;
             case Way::Recent:

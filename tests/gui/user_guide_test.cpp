@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QScrollBar>
 
+#include "gui/palette_colours.h"
 #include "gui/user_guide_window.h"
 #include "tests/gui/sheet_fixture.h"
 
@@ -95,6 +96,26 @@ TEST_F(UserGuideTest, ALinkMovesToItsHeadingAndEscCloses) {
 
     QTest::keyClick(&text, Qt::Key_Escape);
     EXPECT_FALSE(guide.isVisible());
+}
+
+TEST_F(UserGuideTest, LinksStayReadableWhenThePaletteTurnsDark) {
+    UserGuideWindow& guide = OpenGuide();
+    const QPalette before = QApplication::palette();
+    // Black ground; the link colour left at a dark blue, as a dark theme may.
+    QPalette dark(Qt::white, Qt::black);
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Link, QColor(0, 0, 160));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();  // windows take it from a posted event
+    int links = 0;
+    for (const QTextFragment& fragment : Fragments(*guide.Text()->document())) {
+        if (fragment.charFormat().anchorHref().isEmpty()) continue;
+        ++links;
+        EXPECT_GE(ContrastRatio(fragment.charFormat().foreground().color(), Qt::black), kTextContrast)
+            << fragment.text().toStdString();
+    }
+    QApplication::setPalette(before);
+    EXPECT_GT(links, 10);
 }
 
 TEST_F(UserGuideTest, FindGoesRoundTheGuideAndSaysWhenAWordIsNowhere) {

@@ -1,0 +1,40 @@
+#include "gui/send_progress_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/accessibility.h"
+
+namespace cv {
+
+SendProgressDialog::SendProgressDialog(QWidget* sheet, std::function<void()> cancel)
+    : QDialog(sheet, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), cancel(std::move(cancel)) {
+    setWindowTitle(tr("Sending Timers"));
+    setObjectName(QStringLiteral("sendProgress"));
+    setWindowModality(Qt::WindowModal);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    text = new QLabel(this);
+    // Room for the longest progress, so the window keeps its size.
+    text->setMinimumWidth(fontMetrics().horizontalAdvance(tr("Sending Timer 10 of 10")) * 3 / 2);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(this);
+    cancelButton = buttons->addButton(QStringLiteral("Cancel Sending"), QDialogButtonBox::RejectRole);
+    cancelButton->setObjectName(QStringLiteral("cancelSend"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &SendProgressDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void SendProgressDialog::ShowProgress(const QString& progress) {
+    if (text->text() == progress) return;
+    text->setText(progress);
+    // Read with the button when it gets the focus, and said as it changes.
+    cancelButton->setAccessibleDescription(progress);
+    if (isVisible()) Announce(*this, progress);
+}
+
+void SendProgressDialog::reject() { cancel(); }
+
+}  // namespace cv
