@@ -100,6 +100,8 @@ DayPlanWindow::DayPlanWindow(QWidget* parent)
     reminders->setObjectName(QStringLiteral("planReminders"));
     reminders->setMinimumHeight(list->minimumHeight());
     reminders->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // A list takes no name from its label: without one Orca says only "List with 77 items".
+    reminders->setAccessibleName(tr("Reminders by time"));
     byTimeLabel->setBuddy(reminders);
     byTime->addWidget(reminders);
     lists->addLayout(byTime, 1);

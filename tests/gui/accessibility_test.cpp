@@ -287,6 +287,7 @@ TEST_F(AccessibilityTest, TheDayPlanSaysInTextWhatItsPictureShows) {
     EXPECT_TRUE(picture->text(QAccessible::Description).contains("taller ticks"));
     auto* clashes = plan.findChild<QPlainTextEdit*>("planClashes");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(clashes)->text(QAccessible::Name), "Clashes");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(plan.Reminders())->text(QAccessible::Name), "Reminders by time");
 }
 
 TEST_F(AccessibilityTest, OwnColoursKeepTheirContrastInALightAndADarkPalette) {
