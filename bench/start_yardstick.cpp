@@ -48,7 +48,12 @@ void AddMenus(QMenuBar* bar) {
         port->setActionGroup(group);
     }
     bar->addMenu(QStringLiteral("&View"))->addAction(QStringLiteral("&Day Plan"));
-    bar->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* guide = help->addAction(QStringLiteral("&User Guide"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    guide->setShortcutContext(Qt::ApplicationShortcut);
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About"));
 }
 
 // Five timer columns in frames, with the row labels on the left.

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,13 +29,16 @@
 #include "gui/day_plan_window.h"
 #include "gui/prompts.h"
 #include "gui/sent_to_unit_window.h"
+#include "core/device/port_map.h"
 #include "core/record/send_log.h"
 #include "core/settings/folder_paths.h"
+#include "core/settings/profile_file.h"
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/timer_table.h"
 #include "gui/timer_app.h"
 #include "gui/timer_page.h"
 #include "gui/timer_sheet.h"
+#include "gui/user_guide_window.h"
 #include "tools/fake_device_tree.h"
 
 namespace {
@@ -129,8 +133,18 @@ bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sh
     RecordSend(sheet, partial, "2026-03-14 10:55:03 +01:00", "ben");
 
     sheet.Field(1, cv::TimerField::SnoozeTime)->setText(QStringLiteral("10"));
+    // The same picture on every machine, for the guide that shows it: on Linux
+    // Port 1 would reach whatever serial port this machine has first, so it
+    // is tied to the adapter the record names; and the record's folder, a
+    // fresh temporary one, is shown as a supervisor's own.
+    if (cv::FindPortDevice(1, {}).device.starts_with("/dev/"))
+        cv::WriteProfileString(sheet.settingsPath, "Ports", "COM1", "/dev/ttyUSB0");
     app.OnSentToUnit();
     cv::SentToUnitWindow& window = *app.SentToUnit();
+    auto* note = window.findChild<QLabel*>(QStringLiteral("recordNote"));
+    const QString home = QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
+                                                                 : QStringLiteral("/home/ben");
+    note->setText(note->text().replace(QDir::toNativeSeparators(folder), home).replace(folder, home));
     window.resize(window.sizeHint());
     return Save(window, path);
 }
@@ -163,6 +177,7 @@ QPalette DarkPalette() {
     dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
     dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
     dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(110, 170, 255));
     return dark;
 }
 
@@ -179,6 +194,7 @@ QPalette HighContrastPalette() {
     contrast.setColor(QPalette::ButtonText, Qt::white);
     contrast.setColor(QPalette::Highlight, QColor(26, 235, 255));
     contrast.setColor(QPalette::HighlightedText, Qt::black);
+    contrast.setColor(QPalette::Link, QColor(255, 255, 0));
     return contrast;
 }
 
@@ -255,6 +271,14 @@ int main(int argc, char* argv[]) {
     sheet.Field(2, cv::TimerField::StartTime)->setFocus();
     ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
+    app.SentToUnit()->hide();
+
+    // Help > User Guide as it opens, at its contents, with the keys going to
+    // the text (activation is asked for and comes later; here it is now).
+    app.OnUserGuide();
+    QApplication::setActiveWindow(app.UserGuide());
+    ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide.png")));
+    app.UserGuide()->hide();
 
     // The same windows in a dark palette and in High Contrast. Windows' own
     // style draws fields, menus and headers from the system's theme, not from
@@ -279,6 +303,11 @@ int main(int argc, char* argv[]) {
         sent.HeldTable()->setFocus();
         sent.HeldTable()->setCurrentCell(1, static_cast<int>(cv::TimerField::SnoozeTime));
         ok = ok && Save(sent, out.filePath(QStringLiteral("sent-to-unit-%1.png").arg(name)));
+        sent.hide();
+        app.OnUserGuide();
+        QApplication::setActiveWindow(app.UserGuide());
+        ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide-%1.png").arg(name)));
+        app.UserGuide()->hide();
     }
     return ok ? 0 : 1;
 }

@@ -80,6 +80,7 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent)
     legend->setWordWrap(true);
     layout->addWidget(legend);
     recordNote = new QLabel(this);
+    recordNote->setObjectName(QStringLiteral("recordNote"));
     recordNote->setWordWrap(true);
     recordNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(recordNote);

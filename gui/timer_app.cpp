@@ -13,6 +13,7 @@
 #include "gui/program_icon.h"
 #include "gui/prompts.h"
 #include "gui/timer_sheet.h"
+#include "gui/user_guide_window.h"
 
 static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 
@@ -46,6 +47,7 @@ TimerSheetDialog& TimerApp::CreateSheet() {
     connect(sheet, &TimerSheetDialog::sendFinished, this, &TimerApp::ReadSentToUnitAgain);
     connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::CompareSentToUnit);
     connect(sheet, &TimerSheetDialog::aboutRequested, this, &TimerApp::OnAbout);
+    connect(sheet, &TimerSheetDialog::userGuideRequested, this, &TimerApp::OnUserGuide);
     return *sheet;
 }
 
@@ -110,6 +112,17 @@ void TimerApp::FillSentToUnit(const TimerSheetDialog& sheet) {
 void TimerApp::CompareSentToUnit() {
     if (sentToUnit && sentToUnit->isVisible() && currentSheet) sentToUnit->CompareWith(currentSheet->TimersOnSheet());
 }
+
+void TimerApp::OnUserGuide() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    // A child of the sheet, like the day plan; it keeps its place in the
+    // guide when closed and opened again.
+    if (!userGuide) userGuide = new UserGuideWindow(sheet);
+    userGuide->ShowBeside(*sheet);
+}
+
+UserGuideWindow* TimerApp::UserGuide() const { return userGuide; }
 
 void TimerApp::OnAbout() {
     AboutDialog about(work, currentSheet.get());

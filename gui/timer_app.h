@@ -2,7 +2,8 @@
 // The application: builds the timer sheet, runs it until it closes, and
 // handles the commands that belong to the whole program: the timer files
 // (Save, Load, Recent Files, a dropped file, the one given at start), the
-// question about unsaved work, the day plan, print and PDF, About.
+// question about unsaved work, the day plan, print and PDF, the user guide,
+// About.
 
 #include <QObject>
 #include <QPointer>
@@ -19,6 +20,7 @@ class Prompts;
 class SentToUnitWindow;
 struct FileDialogRequest;
 class TimerSheetDialog;
+class UserGuideWindow;
 
 class TimerApp : public QObject {
     Q_OBJECT
@@ -42,6 +44,7 @@ public:
     TimerSheetDialog* CurrentSheet() const { return currentSheet.get(); }
     DayPlanWindow* DayPlan() const;
     SentToUnitWindow* SentToUnit() const;
+    UserGuideWindow* UserGuide() const;
 
     // File > Save; true once the file is written.
     bool SaveTimerFile();
@@ -65,6 +68,8 @@ public:
     void OnPrint();
     void OnExportPdf();
     void OnAbout();
+    // Help > User Guide (F1): the guide beside the sheet, read in when first opened.
+    void OnUserGuide();
 
 private:
     void RememberFile(const QString& path);
@@ -80,6 +85,7 @@ private:
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
     QPointer<SentToUnitWindow> sentToUnit;
+    QPointer<UserGuideWindow> userGuide;
 };
 
 }  // namespace cv

@@ -117,6 +117,7 @@ signals:
     void saveRequested();
     void loadRequested();
     void aboutRequested();
+    void userGuideRequested();
     void printRequested();
     void exportPdfRequested();
     void dayPlanRequested();

@@ -60,6 +60,11 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     view->addAction(QStringLiteral("&Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* guide = help->addAction(tr("&User Guide"), this, &TimerSheetDialog::userGuideRequested);
+    guide->setShortcut(QKeySequence::HelpContents);
+    // From the day plan and Sent to Unit too, not only from the sheet.
+    guide->setShortcutContext(Qt::ApplicationShortcut);
+    help->addSeparator();
     help->addAction(QStringLiteral("&About"), this, &TimerSheetDialog::aboutRequested);
 }
 

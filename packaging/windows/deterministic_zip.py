@@ -3,7 +3,8 @@
 
     deterministic_zip.py OUTPUT.zip FILE...
 
-Entries go in the order given, flat (each under its own name), all dated
+Entries go in the order given, each under the path given (relative, with /
+between folders, as zip wants), all dated
 SOURCE_DATE_EPOCH (UTC), as a regular file readable by everyone, without the
 extra fields (owner, access and creation times) that zip tools add from the
 file system.
@@ -24,7 +25,7 @@ def main():
     partial = output + ".part"
     with zipfile.ZipFile(partial, "w") as archive:
         for path in files:
-            entry = zipfile.ZipInfo(os.path.basename(path), date_time=when)
+            entry = zipfile.ZipInfo(path.replace(os.sep, "/"), date_time=when)
             entry.compress_type = zipfile.ZIP_DEFLATED
             entry.create_system = 3  # Unix, so that the mode below is read
             entry.external_attr = 0o100644 << 16

@@ -52,7 +52,7 @@ start "" /wait msiexec /i "%msi%" /qn /l*v "%logs%\install.log"
 set status=%errorlevel%
 call :expect "%status%" "0" "msiexec /i ends with 0 (if not, run this as administrator; the log says why)"
 
-for %%f in (cvtimer.exe cvtimerctl.exe README.txt COPYING.txt) do (
+for %%f in (cvtimer.exe cvtimerctl.exe README.txt COPYING.txt user-guide.md images\timer-sheet.png) do (
   if exist "%installed%\%%f" (set here=yes) else set here=no
   call :expect "!here!" "yes" "%installed%\%%f is installed"
 )
