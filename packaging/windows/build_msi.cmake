@@ -96,7 +96,8 @@ file(REMOVE "${OUTPUT}" "${unsigned}")
 file(REMOVE_RECURSE "${dated}")
 file(GLOB staged "${STAGE}/*")
 file(COPY ${staged} DESTINATION "${dated}")
-file(GLOB staged "${dated}/*")
+# Every file and folder, the guide's pictures in images/ too.
+file(GLOB_RECURSE staged LIST_DIRECTORIES true "${dated}/*")
 cv_run("dating the staged files" touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" ${staged})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
                         ${wixl} --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
