@@ -28,6 +28,7 @@
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
 #include "gui/prompts.h"
+#include "gui/sample_palettes.h"
 #include "gui/sent_to_unit_window.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
@@ -167,37 +168,6 @@ bool ChooseOffscreenScreen(const QString& screen, const QString& folder) {
     return true;
 }
 
-QPalette DarkPalette() {
-    QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
-    dark.setColor(QPalette::Text, QColor(235, 235, 235));
-    dark.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
-    dark.setColor(QPalette::Button, QColor(50, 50, 50));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::Link, QColor(110, 170, 255));
-    return dark;
-}
-
-// The system colours of Windows' High Contrast Black, as Qt takes them when
-// High Contrast is on: white text on black, yellow-on-black links, selection
-// in cyan with black text.
-QPalette HighContrastPalette() {
-    QPalette contrast(Qt::white, Qt::black);
-    contrast.setColor(QPalette::Base, Qt::black);
-    contrast.setColor(QPalette::AlternateBase, Qt::black);
-    contrast.setColor(QPalette::Text, Qt::white);
-    contrast.setColor(QPalette::PlaceholderText, QColor(63, 242, 63));
-    contrast.setColor(QPalette::Button, Qt::black);
-    contrast.setColor(QPalette::ButtonText, Qt::white);
-    contrast.setColor(QPalette::Highlight, QColor(26, 235, 255));
-    contrast.setColor(QPalette::HighlightedText, Qt::black);
-    contrast.setColor(QPalette::Link, QColor(255, 255, 0));
-    return contrast;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -288,8 +258,8 @@ int main(int argc, char* argv[]) {
         std::printf("the windowsvista style draws from the system's theme: no dark or High Contrast pictures\n");
         return ok ? 0 : 1;
     }
-    const std::pair<QPalette, QString> palettes[] = {{DarkPalette(), QStringLiteral("dark")},
-                                                     {HighContrastPalette(), QStringLiteral("high-contrast")}};
+    const std::pair<QPalette, QString> palettes[] = {{cv::sample_palettes::Dark(), QStringLiteral("dark")},
+                                                     {cv::sample_palettes::HighContrast(), QStringLiteral("high-contrast")}};
     for (const auto& [palette, name] : palettes) {
         QApplication::setPalette(palette);
         QApplication::setActiveWindow(&sheet);

@@ -27,6 +27,7 @@
 #include "gui/day_plan_window.h"
 #include "gui/line_edit_accessible.h"
 #include "gui/palette_colours.h"
+#include "gui/sample_palettes.h"
 #include "gui/sent_to_unit_window.h"
 #include "gui/sheet_field.h"
 #include "tests/gui/sheet_fixture.h"
@@ -70,21 +71,6 @@ private:
     std::string where = "the start";
     std::thread thread;
 };
-
-QPalette DarkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 45));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
-    dark.setColor(QPalette::Text, QColor(235, 235, 235));
-    dark.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
-    dark.setColor(QPalette::Button, QColor(50, 50, 50));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    return dark;
-}
 
 // A record of one whole send of the default timers to Port 1.
 void RecordDefaultSend(const std::string& folder) {
@@ -295,7 +281,7 @@ TEST_F(AccessibilityTest, OwnColoursKeepTheirContrastInALightAndADarkPalette) {
     RecordDefaultSend(folder.Path());
     sheet->SelectPort(1);
     const QPalette before = QApplication::palette();
-    for (const QPalette& palette : {QApplication::style()->standardPalette(), DarkPalette()}) {
+    for (const QPalette& palette : {QApplication::style()->standardPalette(), sample_palettes::Dark()}) {
         QApplication::setPalette(palette);
         // Windows take a new application palette from a posted event.
         QCoreApplication::processEvents();
