@@ -1,0 +1,27 @@
+#pragma once
+// Texts for people, in the user's language. Every message the core and
+// cvtimerctl show goes through Tr as one whole sentence, with %1 to %9 for
+// values (FillPlaceholders) and %n for a count, so that each language orders
+// its words and agrees its plurals. lupdate reads Tr as Qt's translate(), so
+// the context and the English text must be string literals at the call.
+//
+// The English text is the key; what comes back is UTF-8.
+
+#include <string>
+
+namespace cv {
+
+std::string Tr(const char* context, const char* source);
+
+// The form of the sentence that fits the count, with %n replaced by it.
+// The disambiguation is lupdate's comment argument; pass nullptr.
+std::string Tr(const char* context, const char* source, const char* disambiguation, int n);
+
+// Where the texts come from: the window hands its Qt translators' lookup,
+// cvtimerctl its own tables. Without one, the English text itself (with %n
+// filled, so "%n reminders" reads "1 reminders": English needs its plural
+// catalogue too).
+using TextLookup = std::string (*)(const char* context, const char* source, const char* disambiguation, int n);
+void UseTextLookup(TextLookup lookup);
+
+}  // namespace cv
