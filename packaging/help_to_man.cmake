@@ -7,8 +7,17 @@
 
 cmake_minimum_required(VERSION 3.25)
 
+# The page is English whatever the locale of the build (cvtimerctl speaks the
+# user's language): no language variable but LC_ALL=C.UTF-8, and run in a
+# folder of its own, where no CVTimerSystem.ini can pin another language.
+set(help_folder ${OUTPUT}.help)
+file(REMOVE_RECURSE ${help_folder})
+file(MAKE_DIRECTORY ${help_folder})
+
 function(RunHelp out)
-  execute_process(COMMAND ${PROGRAM} ${ARGN} --help
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_MESSAGES --unset=LANG
+                          LC_ALL=C.UTF-8 ${PROGRAM} ${ARGN} --help
+    WORKING_DIRECTORY ${help_folder}
     OUTPUT_VARIABLE text RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${PROGRAM} ${ARGN} --help failed (${status})")
@@ -107,3 +116,4 @@ string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
 string(REPLACE "@SYNOPSIS@" "${synopsis}" page "${page}")
 string(REPLACE "@COMMANDS@" "${commands}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")
+file(REMOVE_RECURSE ${help_folder})
