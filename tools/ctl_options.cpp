@@ -1,12 +1,12 @@
-#include "core/language/tr.h"
-#include "core/timers/sentence.h"
 #include "tools/ctl_options.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
+#include "core/language/tr.h"
 #include "core/settings/port_setting.h"
+#include "core/timers/sentence.h"
 #include "core/timers/utf8_text.h"
 
 namespace cv {

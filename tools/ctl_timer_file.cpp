@@ -1,12 +1,12 @@
-#include "core/language/tr.h"
-#include "core/timers/sentence.h"
 #include "tools/ctl_timer_file.h"
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "core/language/tr.h"
 #include "core/timerfile/timer_file_io.h"
+#include "core/timers/sentence.h"
 #include "tools/ctl_options.h"
 
 namespace cv {
