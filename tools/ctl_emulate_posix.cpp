@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "tools/ctl_commands.h"
 #include "tools/ctl_options.h"
 #include "tools/console.h"
@@ -25,20 +27,23 @@ namespace cv {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: cvtimerctl emulate [options]\n\n"
-    "Plays a Corvellan unit on a pseudo-terminal: answers every message with 'g'\n"
-    "and prints each message and each complete timer it receives. The first line\n"
-    "printed names the device to open. Stops on Ctrl-C or SIGTERM.\n\n"
-    "Options:\n"
-    "  --link PATH       also make PATH a symbolic link to the device (removed on exit)\n"
-    "  --wrong-at N      answer message N (counted from 1) with the wrong byte\n"
-    "  --wrong-byte C    the wrong byte: one character, or 0xNN (default x)\n"
-    "  --silent-from N   answer nothing from message N on\n"
-    "  --delay MS        answer each message MS milliseconds late\n"
-    "  --baud B          take as long as a line at B baud would (10 bits a byte)\n"
-    "  --exit-after N    stop once message N has been answered\n"
-    "  --help            show this text\n";
+// The --help page, one text so that a language words it as a whole.
+std::string Usage() {
+    return Tr("CtlEmulate",
+           "Usage: cvtimerctl emulate [options]\n\n"
+           "Plays a Corvellan unit on a pseudo-terminal: answers every message with 'g'\n"
+           "and prints each message and each complete timer it receives. The first line\n"
+           "printed names the device to open. Stops on Ctrl-C or SIGTERM.\n\n"
+           "Options:\n"
+           "  --link PATH       also make PATH a symbolic link to the device (removed on exit)\n"
+           "  --wrong-at N      answer message N (counted from 1) with the wrong byte\n"
+           "  --wrong-byte C    the wrong byte: one character, or 0xNN (default x)\n"
+           "  --silent-from N   answer nothing from message N on\n"
+           "  --delay MS        answer each message MS milliseconds late\n"
+           "  --baud B          take as long as a line at B baud would (10 bits a byte)\n"
+           "  --exit-after N    stop once message N has been answered\n"
+           "  --help            show this text\n");
+}
 
 // Both signals and the unit's worker wake the main thread through this pipe.
 int gWakeWrite = -1;
@@ -67,7 +72,7 @@ std::optional<char> ParseByte(std::string_view text) {
     return static_cast<char>(value);
 }
 
-int UsageError(const std::string& message) { return cv::UsageError("emulate", message, kUsage); }
+int UsageError(const std::string& message) { return cv::UsageError("emulate", message, Usage().c_str()); }
 
 // Fills `options`; returns -1 to go on, otherwise the exit code.
 int ParseOptions(int argc, char** argv, EmulateOptions& options) {
@@ -75,7 +80,7 @@ int ParseOptions(int argc, char** argv, EmulateOptions& options) {
     while (!arguments.AtEnd()) {
         const std::string_view name = arguments.Next();
         if (IsHelpOption(name)) {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             return 0;
         }
         int* count = nullptr;
@@ -85,20 +90,20 @@ int ParseOptions(int argc, char** argv, EmulateOptions& options) {
         else if (name == "--baud") count = &options.behaviour.baud;
         else if (name == "--exit-after") count = &options.exitAfter;
         else if (name != "--link" && name != "--wrong-byte")
-            return UsageError("unknown option '" + std::string(arguments.Whole()) + "'");
+            return UsageError(FillPlaceholders(Tr("CtlUsage", "unknown option '%1'"), {arguments.Whole()}));
         const std::optional<std::string_view> value = arguments.TakeValue();
-        if (!value) return UsageError(std::string(name) + " needs a value");
+        if (!value) return UsageError(FillPlaceholders(Tr("CtlUsage", "%1 needs a value"), {name}));
 
         if (count) {
             std::optional<int> parsed = ParseCount(*value);
-            if (!parsed) return UsageError(std::string(name) + " takes a whole number, not '" + std::string(*value) + "'");
+            if (!parsed) return UsageError(FillPlaceholders(Tr("CtlUsage", "%1 takes a whole number, not '%2'"), {name, *value}));
             *count = *parsed;
         } else if (name == "--link") {
-            if (value->empty()) return UsageError("--link needs a path");
+            if (value->empty()) return UsageError(Tr("CtlUsage", "--link needs a path"));
             options.link = *value;
         } else {
             std::optional<char> byte = ParseByte(*value);
-            if (!byte) return UsageError("--wrong-byte takes one character or 0xNN, not '" + std::string(*value) + "'");
+            if (!byte) return UsageError(FillPlaceholders(Tr("CtlUsage", "--wrong-byte takes one character or 0xNN, not '%1'"), {*value}));
             options.behaviour.wrongByte = *byte;
         }
     }
@@ -110,7 +115,7 @@ int ParseOptions(int argc, char** argv, EmulateOptions& options) {
 bool CreateLink(const std::string& link, const std::string& target, std::string& error) {
     struct stat existing {};
     if (lstat(link.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
-        error = link + ": exists and is not a symbolic link";
+        error = FillPlaceholders(Tr("CtlEmulate", "%1: exists and is not a symbolic link"), {link});
         return false;
     }
     const std::string fresh = link + ".new" + std::to_string(getpid());
@@ -154,7 +159,8 @@ int RunEmulate(int argc, char** argv) {
 
     int wakePipe[2];
     if (pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        std::fprintf(stderr, "cvtimerctl emulate: pipe: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "cvtimerctl emulate: %s\n",
+                     FillPlaceholders(Tr("CtlEmulate", "pipe: %1"), {std::strerror(errno)}).c_str());
         return 1;
     }
     gWakeWrite = wakePipe[1];
@@ -182,10 +188,12 @@ int RunEmulate(int argc, char** argv) {
         // Holding the output keeps an early message from being printed before the device line.
         std::lock_guard lock(output);
         if (!unit.Start(&error)) {
-            std::fprintf(stderr, "cvtimerctl emulate: cannot open a pseudo-terminal: %s\n", error.c_str());
+            std::fprintf(stderr, "cvtimerctl emulate: %s\n",
+                         FillPlaceholders(Tr("CtlEmulate", "cannot open a pseudo-terminal: %1"), {error}).c_str());
             exitCode = 1;
         } else if (!options.link.empty() && !CreateLink(options.link, unit.DevicePath(), error)) {
-            std::fprintf(stderr, "cvtimerctl emulate: cannot make the link %s\n", error.c_str());
+            std::fprintf(stderr, "cvtimerctl emulate: %s\n",
+                         FillPlaceholders(Tr("CtlEmulate", "cannot make the link %1"), {error}).c_str());
             exitCode = 1;
         } else {
             std::printf("Simulated Corvellan unit on %s\n", unit.DevicePath().c_str());

@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/language/tr.h"
 #include "core/settings/port_setting.h"
+#include "core/timers/sentence.h"
 #include "core/timers/utf8_text.h"
 
 namespace cv {
@@ -105,17 +107,18 @@ int TakeUnitOption(ArgumentReader& arguments, std::string_view option, const cha
                    UnitOptions& unit) {
     if (option != "--port" && option != "--device") return -2;
     const std::optional<std::string_view> value = arguments.TakeValue();
-    if (!value || value->empty()) return UsageError(command, std::string(option) + " needs a value", usage);
+    if (!value || value->empty()) return UsageError(command, FillPlaceholders(Tr("CtlUsage", "%1 needs a value"), {option}), usage);
     if (option == "--port") {
         const std::optional<int> port = ParseCount(*value);
         if (!port || *port < 1 || *port > 0xFFFF)
-            return UsageError(command, "--port takes a number from 1 to 65535, not '" + std::string(*value) + "'",
+            return UsageError(command,
+                              FillPlaceholders(Tr("CtlUsage", "--port takes a number from 1 to 65535, not '%1'"), {*value}),
                               usage);
         unit.port = *port;
     } else {
         unit.device = std::string(*value);
     }
-    if (unit.port && unit.device) return UsageError(command, "give --port or --device, not both", usage);
+    if (unit.port && unit.device) return UsageError(command, Tr("CtlUsage", "give --port or --device, not both"), usage);
     return -1;
 }
 

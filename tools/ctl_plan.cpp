@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "core/timers/clock_text.h"
 #include "core/timers/day_plan.h"
 #include "tools/ctl_commands.h"
@@ -16,17 +18,20 @@ namespace cv {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: cvtimerctl plan FILE\n\n"
-    "Prints the day the timers of a timer file make: every reminder in time\n"
-    "order (\"06:00 AM  Hands Washing\"), then the clashes, one line per minute\n"
-    "at which two or more timers remind, the names separated by commas.\n"
-    "Each timer reminds at its start time and then every repeat interval until\n"
-    "midnight; an interval of 0 reminds once. A timer that starts 24 hours or\n"
-    "more after midnight is listed as outside the day.\n\n"
-    "Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.\n\n"
-    "Options:\n"
-    "  --help    show this text\n";
+// The --help page, one text so that a language words it as a whole.
+std::string Usage() {
+    return Tr("CtlPlan",
+           "Usage: cvtimerctl plan FILE\n\n"
+           "Prints the day the timers of a timer file make: every reminder in time\n"
+           "order (\"06:00 AM  Hands Washing\"), then the clashes, one line per minute\n"
+           "at which two or more timers remind, the names separated by commas.\n"
+           "Each timer reminds at its start time and then every repeat interval until\n"
+           "midnight; an interval of 0 reminds once. A timer that starts 24 hours or\n"
+           "more after midnight is listed as outside the day.\n\n"
+           "Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.\n\n"
+           "Options:\n"
+           "  --help    show this text\n");
+}
 
 // named: the timers with their names as the file spells them, in UTF-8.
 std::vector<std::string> NamesOf(const TimerRecords& named, const std::vector<int>& indexes) {
@@ -43,14 +48,16 @@ void PrintPlan(const TimerFileContent& content) {
     const DayPlan plan = PlanDay(timers);
     for (const Reminder& reminder : plan.reminders)
         std::printf("%s\n", PlanLine(reminder.minute, NamesOf(named, {reminder.timerIndex})).c_str());
-    std::printf("\nClashes:\n");
-    if (plan.clashes.empty()) std::printf("none\n");
+    std::printf("\n%s\n", Tr("CtlPlan", "Clashes:").c_str());
+    if (plan.clashes.empty()) std::printf("%s\n", Tr("CtlPlan", "none").c_str());
     for (const PlanMinute& clash : plan.clashes)
         std::printf("%s\n", PlanLine(clash.minute, NamesOf(named, clash.timerIndexes)).c_str());
-    if (!plan.outsideDay.empty()) std::printf("\nOutside the day:\n");
+    if (!plan.outsideDay.empty()) std::printf("\n%s\n", Tr("CtlPlan", "Outside the day:").c_str());
     for (int index : plan.outsideDay) {
-        std::printf("%s starts %s after midnight\n", NamesOf(named, {index})[0].c_str(),
-                    FormatDuration(timers[static_cast<std::size_t>(index)].startTime).c_str());
+        std::printf("%s\n", FillPlaceholders(Tr("CtlPlan", "%1 starts %2 after midnight"),
+                                             {NamesOf(named, {index})[0],
+                                              FormatDuration(timers[static_cast<std::size_t>(index)].startTime)})
+                               .c_str());
     }
 }
 
@@ -58,7 +65,7 @@ void PrintPlan(const TimerFileContent& content) {
 
 int RunPlan(int argc, char** argv) {
     TimerFileContent content;
-    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", kUsage, content))
+    if (const std::optional<int> exitStatus = ReadTimerFileOperand(argc, argv, "plan", Usage().c_str(), content))
         return *exitStatus;
     PrintPlan(content);
     return 0;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "core/device/port_map.h"
 #include "core/device/port_menu.h"
 #include "core/settings/folder_paths.h"
@@ -19,21 +21,24 @@ namespace cv {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: cvtimerctl ports\n\n"
-    "Lists the ports of CV Timer's Comm Port menu with the serial device each\n"
-    "reaches now: the device named for it in the [Ports] section of\n"
-    "CVTimerSystem.ini in the current folder, or else, on Linux, the next present\n"
-    "device, and on Windows COMn for port n. Each line says whether the device is\n"
-    "present and, where the system tells, what is plugged in there, for example\n"
-    "\"FT232R USB UART (FTDI)\" or \"USB Serial Port (FTDI)\". Port 1 to Port 12 are\n"
-    "always listed, a port above 12 when it reaches a present device (on Windows\n"
-    "COM13 and up as Device Manager shows them) or when that file chooses it. The\n"
-    "port chosen in that file is marked with '*'.\n\n"
-    "Exit status: 0 listed, 2 wrong usage.\n\n"
-    "Options:\n"
-    "  --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys\n"
-    "  --help      show this text\n";
+// The --help page, one text so that a language words it as a whole.
+std::string Usage() {
+    return Tr("CtlPorts",
+           "Usage: cvtimerctl ports\n\n"
+           "Lists the ports of CV Timer's Comm Port menu with the serial device each\n"
+           "reaches now: the device named for it in the [Ports] section of\n"
+           "CVTimerSystem.ini in the current folder, or else, on Linux, the next present\n"
+           "device, and on Windows COMn for port n. Each line says whether the device is\n"
+           "present and, where the system tells, what is plugged in there, for example\n"
+           "\"FT232R USB UART (FTDI)\" or \"USB Serial Port (FTDI)\". Port 1 to Port 12 are\n"
+           "always listed, a port above 12 when it reaches a present device (on Windows\n"
+           "COM13 and up as Device Manager shows them) or when that file chooses it. The\n"
+           "port chosen in that file is marked with '*'.\n\n"
+           "Exit status: 0 listed, 2 wrong usage.\n\n"
+           "Options:\n"
+           "  --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys\n"
+           "  --help      show this text\n");
+}
 
 bool FileExists(const std::string& path) {
     std::error_code error;
@@ -42,10 +47,14 @@ bool FileExists(const std::string& path) {
 
 std::vector<std::string> PortRow(const MenuPort& port, bool selected) {
     const std::string marker = selected ? "*" : " ";
-    const std::string name = "Port " + std::to_string(port.number);
-    if (!port.lookup.found) return {marker, name, "-", "", "no device", ""};
-    return {marker, name, DisplayDeviceName(port.lookup.device), port.lookup.fromSettings ? "(from settings)" : "",
-            port.present ? "present" : "missing", port.name};
+    const std::string name = FillPlaceholders(Tr("CtlPorts", "Port %1"), {std::to_string(port.number)});
+    if (!port.lookup.found) return {marker, name, "-", "", Tr("CtlPorts", "no device"), ""};
+    return {marker,
+            name,
+            DisplayDeviceName(port.lookup.device),
+            port.lookup.fromSettings ? Tr("CtlPorts", "(from settings)") : std::string(),
+            port.present ? Tr("CtlPorts", "present") : Tr("CtlPorts", "missing"),
+            port.name};
 }
 
 }  // namespace
@@ -56,13 +65,14 @@ int RunPorts(int argc, char** argv) {
     while (!arguments.AtEnd()) {
         const std::string_view argument = arguments.Next();
         if (IsHelpOption(argument)) {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             return 0;
         }
         if (argument != "--root")
-            return UsageError("ports", "unknown argument '" + std::string(arguments.Whole()) + "'", kUsage);
+            return UsageError("ports", FillPlaceholders(Tr("CtlUsage", "unknown argument '%1'"), {arguments.Whole()}),
+                              Usage().c_str());
         const std::optional<std::string_view> value = arguments.TakeValue();
-        if (!value || value->empty()) return UsageError("ports", "--root needs a folder", kUsage);
+        if (!value || value->empty()) return UsageError("ports", Tr("CtlUsage", "--root needs a folder"), Usage().c_str());
         root = *value;
     }
 
@@ -79,12 +89,18 @@ int RunPorts(int argc, char** argv) {
     PrintTable(rows, {});
 
     if (unread) {
-        std::printf("\n* port 1, used because %s was not read (see above)\n", settingsPath.c_str());
+        std::printf("\n* %s\n",
+                    FillPlaceholders(Tr("CtlPorts", "port 1, used because %1 was not read (see above)"), {settingsPath})
+                        .c_str());
     } else if (selected < 1) {
-        std::printf("\n%s chooses port %d, which does not exist.\n", settingsPath.c_str(), selected);
+        std::printf("\n%s\n", FillPlaceholders(Tr("CtlPorts", "%1 chooses port %2, which does not exist."),
+                                               {settingsPath, std::to_string(selected)})
+                                  .c_str());
     } else {
-        std::printf("\n* the port chosen in %s%s\n", settingsPath.c_str(),
-                    FileExists(settingsPath) ? "" : " (no such file: port 1)");
+        const std::string chosen = FileExists(settingsPath)
+                                       ? Tr("CtlPorts", "the port chosen in %1")
+                                       : Tr("CtlPorts", "the port chosen in %1 (no such file: port 1)");
+        std::printf("\n* %s\n", FillPlaceholders(chosen, {settingsPath}).c_str());
     }
     return 0;
 }

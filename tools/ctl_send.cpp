@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "core/device/port_map.h"
 #include "core/platform/blocking_call.h"
 #include "core/settings/folder_paths.h"
@@ -30,27 +32,30 @@ namespace cv {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: cvtimerctl send FILE [--port N | --device PATH]\n\n"
-    "Sends the ten timers of a timer file to the Corvellan unit, printing each\n"
-    "message as it goes out. Without an option the port is the one chosen in\n"
-    "CVTimerSystem.ini in the current folder (port 1 without that file); ports\n"
-    "map to devices as in the program, [Ports] entries of that file included.\n\n"
-    "The line is 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,\n"
-    "unless Parity=, StopBits= or FlowControl= in [SerialComm] of that file say\n"
-    "otherwise (also with --device).\n\n"
-    "Exit status: 0 all ten sent, 1 the file cannot be read, a line setting in\n"
-    "CVTimerSystem.ini is not one CV Timer knows (nothing is sent then) or a timer\n"
-    "was not sent, 2 wrong usage or a name the unit cannot take (nothing is sent\n"
-    "then), 128 + the signal's number (130 for Ctrl-C) when an interrupt or\n"
-    "SIGTERM stopped the send; the timers before it stay sent. Ctrl-C also cuts\n"
-    "short an open that hangs, where the system allows; on Windows a second\n"
-    "Ctrl-C ends cvtimerctl at once.\n\n"
-    "Options:\n"
-    "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
-    "  --device PATH  use this serial device, bypassing the port numbers (on\n"
-    "                 Windows a port name such as COM7 will do)\n"
-    "  --help         show this text\n";
+// The --help page, one text so that a language words it as a whole.
+std::string Usage() {
+    return Tr("CtlSend",
+           "Usage: cvtimerctl send FILE [--port N | --device PATH]\n\n"
+           "Sends the ten timers of a timer file to the Corvellan unit, printing each\n"
+           "message as it goes out. Without an option the port is the one chosen in\n"
+           "CVTimerSystem.ini in the current folder (port 1 without that file); ports\n"
+           "map to devices as in the program, [Ports] entries of that file included.\n\n"
+           "The line is 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,\n"
+           "unless Parity=, StopBits= or FlowControl= in [SerialComm] of that file say\n"
+           "otherwise (also with --device).\n\n"
+           "Exit status: 0 all ten sent, 1 the file cannot be read, a line setting in\n"
+           "CVTimerSystem.ini is not one CV Timer knows (nothing is sent then) or a timer\n"
+           "was not sent, 2 wrong usage or a name the unit cannot take (nothing is sent\n"
+           "then), 128 + the signal's number (130 for Ctrl-C) when an interrupt or\n"
+           "SIGTERM stopped the send; the timers before it stay sent. Ctrl-C also cuts\n"
+           "short an open that hangs, where the system allows; on Windows a second\n"
+           "Ctrl-C ends cvtimerctl at once.\n\n"
+           "Options:\n"
+           "  --port N       use Comm Port N (1 to 65535) instead of the chosen one\n"
+           "  --device PATH  use this serial device, bypassing the port numbers (on\n"
+           "                 Windows a port name such as COM7 will do)\n"
+           "  --help         show this text\n");
+}
 
 // Set from a signal handler (Linux) or the console control thread (Windows).
 std::atomic<int> gStopSignal{0};
@@ -67,10 +72,12 @@ void OnStopSignal(int signalNumber) {
 class PrintingObserver : public TransferObserver {
 public:
     void TimerStarted(int timerIndex) override {
-        std::printf("Sending Timer %d of %d\n", timerIndex + 1, kTimerCount);
+        const std::string line = FillPlaceholders(Tr("CtlSend", "Sending Timer %1 of %2"),
+                                                  {std::to_string(timerIndex + 1), std::to_string(kTimerCount)});
+        std::printf("%s\n", line.c_str());
     }
     void MessageSent(std::string_view message) override {
-        std::printf("  sent %s\n", EscapeForDisplay(message).c_str());
+        std::printf("  %s\n", FillPlaceholders(Tr("CtlSend", "sent %1"), {EscapeForDisplay(message)}).c_str());
     }
     bool KeepGoing() override { return gStopSignal == 0; }
 };
@@ -87,20 +94,21 @@ int ParseOptions(int argc, char** argv, SendOptions& options) {
     while (!arguments.AtEnd()) {
         const std::string_view argument = arguments.Next();
         if (!arguments.IsOption()) {
-            if (havePath) return UsageError("send", "only one FILE, please", kUsage);
+            if (havePath) return UsageError("send", Tr("CtlUsage", "only one FILE, please"), Usage().c_str());
             options.path = argument;
             havePath = true;
             continue;
         }
         if (IsHelpOption(argument)) {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             return 0;
         }
-        const int taken = TakeUnitOption(arguments, argument, "send", kUsage, options.unit);
-        if (taken == -2) return UsageError("send", "unknown option '" + std::string(arguments.Whole()) + "'", kUsage);
+        const int taken = TakeUnitOption(arguments, argument, "send", Usage().c_str(), options.unit);
+        if (taken == -2) return UsageError("send", FillPlaceholders(Tr("CtlUsage", "unknown option '%1'"), {arguments.Whole()}),
+                                                Usage().c_str());
         if (taken >= 0) return taken;
     }
-    if (!havePath) return UsageError("send", "which timer file?", kUsage);
+    if (!havePath) return UsageError("send", Tr("CtlUsage", "which timer file?"), Usage().c_str());
     return -1;
 }
 
@@ -133,7 +141,7 @@ int RunSend(int argc, char** argv) {
     std::optional<std::string> refusal = FindForeignName(content.shownNames, NameUse::Send);
     if (!refusal) refusal = FindUnsendableName(names);
     if (refusal) {
-        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", refusal->c_str());
+        std::fprintf(stderr, "%s\n%s\n", Tr("CtlSend", "Unable to Send Timers to Corvellan").c_str(), refusal->c_str());
         return 2;
     }
 
@@ -145,7 +153,8 @@ int RunSend(int argc, char** argv) {
     if (options.unit.device) target.devicePath = DeviceFromUserName(*options.unit.device);
     const LineSettingsReading line = ReadLineSettings(settingsPath);
     if (!line.problem.empty()) {
-        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n", line.problem.c_str());
+        std::fprintf(stderr, "%s\n%s\n", Tr("CtlSend", "Unable to Send Timers to Corvellan").c_str(),
+                     line.problem.c_str());
         return 1;
     }
     target.line = line.settings;
@@ -166,7 +175,7 @@ int RunSend(int argc, char** argv) {
     link.Close();
 
     if (report.AllSent()) {
-        std::printf("Timers Sent to Corvellan\n");
+        std::printf("%s\n", Tr("SendOutcome", "Timers Sent to Corvellan").c_str());
         std::fflush(stdout);
         RecordThisSend(report, content.records, target, link, options.path);
         return 0;
@@ -174,15 +183,18 @@ int RunSend(int argc, char** argv) {
     std::fflush(stdout);
     if (report.failure.failedAt == TimerSendResult::Stage::Open) {
         // The reason is said once, under the line it belongs to.
-        std::fprintf(stderr, "Unable to open selected serial port.\n%s\nUnable to Send Timers to Corvellan\n"
-                             "Timer %d was not sent.\n",
-                     DescribeSerialError(report.failure.openError).c_str(), report.failedIndex + 1);
+        std::fprintf(stderr, "%s\n%s\n%s\n%s\n", Tr("CtlSend", "Unable to open selected serial port.").c_str(),
+                     DescribeSerialError(report.failure.openError).c_str(),
+                     Tr("CtlSend", "Unable to Send Timers to Corvellan").c_str(),
+                     FillPlaceholders(Tr("CtlSend", "Timer %1 was not sent."), {std::to_string(report.failedIndex + 1)})
+                         .c_str());
     } else {
-        std::fprintf(stderr, "Unable to Send Timers to Corvellan\n%s\n",
+        std::fprintf(stderr, "%s\n%s\n", Tr("CtlSend", "Unable to Send Timers to Corvellan").c_str(),
                      DescribeSendFailure(report.failedIndex, report.failure).c_str());
     }
     if (const std::string took = DescribeWhatTheUnitTook(report); !took.empty())
-        std::fprintf(stderr, "%s cvtimerctl sent shows what the unit holds now.\n", took.c_str());
+        std::fprintf(stderr, "%s\n",
+                     FillPlaceholders(Tr("CtlSend", "%1 cvtimerctl sent shows what the unit holds now."), {took}).c_str());
     RecordThisSend(report, content.records, target, link, options.path);
     const int stopSignal = gStopSignal;
     return stopSignal != 0 ? 128 + stopSignal : 1;

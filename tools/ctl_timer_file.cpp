@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/language/tr.h"
 #include "core/timerfile/timer_file_io.h"
+#include "core/timers/sentence.h"
 #include "tools/ctl_options.h"
 
 namespace cv {
@@ -18,15 +20,15 @@ std::optional<int> ReadTimerFileOperand(int argc, char** argv, const char* comma
         const std::string_view argument = arguments.Next();
         if (arguments.IsOption()) {
             if (!IsHelpOption(argument))
-                return UsageError(command, "unknown option '" + std::string(arguments.Whole()) + "'", usage);
+                return UsageError(command, FillPlaceholders(Tr("CtlUsage", "unknown option '%1'"), {arguments.Whole()}), usage);
             std::fputs(usage, stdout);
             return 0;
         }
-        if (havePath) return UsageError(command, "only one FILE, please", usage);
+        if (havePath) return UsageError(command, Tr("CtlUsage", "only one FILE, please"), usage);
         path = argument;
         havePath = true;
     }
-    if (!havePath) return UsageError(command, "which timer file?", usage);
+    if (!havePath) return UsageError(command, Tr("CtlUsage", "which timer file?"), usage);
 
     content = ReadTimerFile(path);
     if (!content.ok) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "cvtimer_version.h"
 #include "tools/console.h"
 #include "tools/ctl_commands.h"
@@ -15,26 +17,29 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(int argc, char** argv);
-    const char* summary;
+    std::string (*summary)();
 };
 
 // One line per subcommand.
 constexpr Command kCommands[] = {
-    {"show", cv::RunShow, "print the timers of a timer file"},
-    {"plan", cv::RunPlan, "print the day's reminders of a timer file and the clashes"},
-    {"send", cv::RunSend, "send the timers of a timer file to the unit"},
-    {"sent", cv::RunSent, "show what the unit holds as far as the record of sends knows"},
-    {"ports", cv::RunPorts, "list the serial ports and the devices they reach"},
-    {"emulate", cv::RunEmulate, "play a Corvellan unit on a pseudo-terminal (Linux only)"},
+    {"show", cv::RunShow, [] { return cv::Tr("CtlHelp", "print the timers of a timer file"); }},
+    {"plan", cv::RunPlan, [] { return cv::Tr("CtlHelp", "print the day's reminders of a timer file and the clashes"); }},
+    {"send", cv::RunSend, [] { return cv::Tr("CtlHelp", "send the timers of a timer file to the unit"); }},
+    {"sent", cv::RunSent,
+     [] { return cv::Tr("CtlHelp", "show what the unit holds as far as the record of sends knows"); }},
+    {"ports", cv::RunPorts, [] { return cv::Tr("CtlHelp", "list the serial ports and the devices they reach"); }},
+    {"emulate", cv::RunEmulate,
+     [] { return cv::Tr("CtlHelp", "play a Corvellan unit on a pseudo-terminal (Linux only)"); }},
 };
 
 void PrintUsage(std::FILE* out) {
-    std::fprintf(out,
-                 "Usage: cvtimerctl <command> [options]\n"
-                 "       cvtimerctl <command> --help\n"
-                 "       cvtimerctl --version\n\n"
-                 "Commands:\n");
-    for (const Command& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+    std::fputs(cv::Tr("CtlHelp", "Usage: cvtimerctl <command> [options]\n"
+                                 "       cvtimerctl <command> --help\n"
+                                 "       cvtimerctl --version\n\n"
+                                 "Commands:\n")
+                   .c_str(),
+               out);
+    for (const Command& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary().c_str());
 }
 
 }  // namespace
@@ -63,7 +68,8 @@ int main(int argc, char** rawArgv) {
     for (const Command& command : kCommands) {
         if (first == command.name) return command.run(argc - 1, argv + 1);
     }
-    std::fprintf(stderr, "cvtimerctl: unknown command '%s'\n\n", argv[1]);
+    std::fprintf(stderr, "cvtimerctl: %s\n\n",
+                 cv::FillPlaceholders(cv::Tr("CtlHelp", "unknown command '%1'"), {argv[1]}).c_str());
     PrintUsage(stderr);
     return 2;
 }

@@ -1,5 +1,8 @@
 #include "core/device/port_map.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -70,7 +73,8 @@ std::string UsbNameFromSysfs(const fs::path& root, const std::string& name) {
         const std::string named = UsbDeviceName(Attribute(at / "manufacturer"), Attribute(at / "product"));
         if (!named.empty()) return named;
         // A device without strings is at least told apart by its vendor and product IDs.
-        return UsbDeviceName("", "USB device " + Attribute(at / "idVendor") + ":" + Attribute(at / "idProduct"));
+        return UsbDeviceName("", FillPlaceholders(Tr("PortMap", "USB device %1:%2"),
+                                                  {Attribute(at / "idVendor"), Attribute(at / "idProduct")}));
     }
     return "";
 }
@@ -79,7 +83,7 @@ std::string UsbNameFromSysfs(const fs::path& root, const std::string& name) {
 std::string NameFromSysfs(const fs::path& root, const std::string& name, Group group) {
     switch (group) {
         case kUart:
-            return "built-in serial port";
+            return Tr("PortMap", "built-in serial port");
         case kUsbSerial:
         case kUsbModem:
             return UsbNameFromSysfs(root, name);
@@ -199,8 +203,8 @@ std::vector<PortLookup> FindPortDevicesAmong(const std::vector<int>& ports, cons
             lookup.found = true;
             lookup.device = it->second;
         } else {
-            lookup.reason = "no serial device for port " + std::to_string(port) + " (" +
-                            std::to_string(present.size()) + " found)";
+            lookup.reason = FillPlaceholders(Tr("PortMap", "no serial device for port %1 (%2 found)"),
+                                             {std::to_string(port), std::to_string(present.size())});
         }
     }
     return lookups;

@@ -1,5 +1,8 @@
 #include "core/device/port_map.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <windows.h>
 #include <setupapi.h>
 
@@ -173,7 +176,7 @@ std::vector<PortLookup> FindPortDevicesAmong(const std::vector<int>& ports, cons
     for (const int port : ports) {
         PortLookup& lookup = lookups.emplace_back();
         if (port < 1) {
-            lookup.reason = "no serial device for port " + std::to_string(port);
+            lookup.reason = FillPlaceholders(Tr("PortMap", "no serial device for port %1"), {std::to_string(port)});
             continue;
         }
         lookup.found = true;

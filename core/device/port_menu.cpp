@@ -1,5 +1,8 @@
 #include "core/device/port_menu.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <set>
 
 namespace cv {
@@ -31,12 +34,13 @@ std::vector<MenuPort> ListMenuPorts(const PortOverrides& overrides, int chosen, 
 }
 
 std::string DescribeMenuPort(const MenuPort& port) {
-    const std::string name = "Port " + std::to_string(port.number);
-    if (!port.lookup.found) return name + ": no serial device";
+    const std::string number = std::to_string(port.number);
+    if (!port.lookup.found) return FillPlaceholders(Tr("PortMenu", "Port %1: no serial device"), {number});
     // A device named in the settings file, or a COM port on Windows, may be unplugged.
     const std::string device = DisplayDeviceName(port.lookup.device);
-    if (!port.present) return name + " would reach " + device + ", which is not connected";
-    return name + " reaches " + device;
+    if (!port.present)
+        return FillPlaceholders(Tr("PortMenu", "Port %1 would reach %2, which is not connected"), {number, device});
+    return FillPlaceholders(Tr("PortMenu", "Port %1 reaches %2"), {number, device});
 }
 
 }  // namespace cv

@@ -2,49 +2,74 @@
 
 #include "core/device/port_map.h"
 #include "core/device/serial_advice.h"
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 
 namespace cv {
 
 namespace {
 
-std::string DeviceName(const SerialError& error) {
-    return error.device.empty() ? std::string("The serial device") : DisplayDeviceName(error.device);
+// One sentence about the device: `named` with %1 for its name, or `unnamed`
+// when the error does not say which device; %2 is the system's own words.
+std::string AboutDevice(const SerialError& error, const std::string& named, const std::string& unnamed) {
+    if (error.device.empty()) return FillPlaceholders(unnamed, {error.systemText});
+    return FillPlaceholders(named, {DisplayDeviceName(error.device), error.systemText});
 }
 
-std::string WithSystemText(const SerialError& error) {
-    return error.systemText.empty() ? std::string(".") : " (" + error.systemText + ").";
-}
+std::string WithAdvice(const std::string& sentence, const std::string& advice) { return sentence + " " + advice; }
 
 }  // namespace
 
 std::string DescribeSerialError(const SerialError& error) {
-    const std::string name = DeviceName(error);
+    const bool said = !error.systemText.empty();
     switch (error.kind) {
         case SerialErrorKind::None:
-            return "No error.";
+            return Tr("SerialError", "No error.");
         case SerialErrorKind::NoDevice:
             if (error.device.empty()) {
-                const std::string where = error.port > 0 ? " for port " + std::to_string(error.port) : "";
-                return "No serial device is connected" + where + ". " + NoDeviceAdvice(error);
+                const std::string none =
+                    error.port > 0
+                        ? FillPlaceholders(Tr("SerialError", "No serial device is connected for port %1."),
+                                           {std::to_string(error.port)})
+                        : Tr("SerialError", "No serial device is connected.");
+                return WithAdvice(none, NoDeviceAdvice(error));
             }
-            return "There is no serial device " + name + ". " + NoDeviceAdvice(error);
+            return WithAdvice(FillPlaceholders(Tr("SerialError", "There is no serial device %1."),
+                                               {DisplayDeviceName(error.device)}),
+                              NoDeviceAdvice(error));
         case SerialErrorKind::PermissionDenied:
-            return "Permission denied opening " + name + ". " + PermissionAdvice(error);
+            return WithAdvice(AboutDevice(error, Tr("SerialError", "Permission denied opening %1."),
+                                          Tr("SerialError", "Permission denied opening The serial device.")),
+                              PermissionAdvice(error));
         case SerialErrorKind::Busy:
-            return name + " is in use by another program. " + BusyAdvice(error);
+            return WithAdvice(AboutDevice(error, Tr("SerialError", "%1 is in use by another program."),
+                                          Tr("SerialError", "The serial device is in use by another program.")),
+                              BusyAdvice(error));
         case SerialErrorKind::NotSerial:
-            return name + " is not a serial device. Choose another port.";
+            return AboutDevice(error, Tr("SerialError", "%1 is not a serial device. Choose another port."),
+                               Tr("SerialError", "The serial device is not a serial device. Choose another port."));
         case SerialErrorKind::Vanished:
-            return name + " was disconnected. Reconnect it and try again.";
+            return AboutDevice(error, Tr("SerialError", "%1 was disconnected. Reconnect it and try again."),
+                               Tr("SerialError", "The serial device was disconnected. Reconnect it and try again."));
         case SerialErrorKind::TimedOut:
-            return name + " did not respond in time. Check that the unit is connected and switched on, "
-                          "then try again.";
+            return AboutDevice(error,
+                               Tr("SerialError", "%1 did not respond in time. Check that the unit is connected "
+                                                 "and switched on, then try again."),
+                               Tr("SerialError", "The serial device did not respond in time. Check that the unit "
+                                                 "is connected and switched on, then try again."));
         case SerialErrorKind::BadSettings:
-            return name + " does not accept the line settings" + WithSystemText(error);
+            if (said)
+                return AboutDevice(error, Tr("SerialError", "%1 does not accept the line settings (%2)."),
+                                   Tr("SerialError", "The serial device does not accept the line settings (%1)."));
+            return AboutDevice(error, Tr("SerialError", "%1 does not accept the line settings."),
+                               Tr("SerialError", "The serial device does not accept the line settings."));
         case SerialErrorKind::System:
             break;
     }
-    return "Cannot use " + (error.device.empty() ? std::string("the serial device") : name) + WithSystemText(error);
+    if (said)
+        return AboutDevice(error, Tr("SerialError", "Cannot use %1 (%2)."),
+                           Tr("SerialError", "Cannot use the serial device (%1)."));
+    return AboutDevice(error, Tr("SerialError", "Cannot use %1."), Tr("SerialError", "Cannot use the serial device."));
 }
 
 }  // namespace cv

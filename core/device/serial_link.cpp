@@ -1,5 +1,8 @@
 #include "core/device/serial_link.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -42,7 +45,7 @@ bool SerialLink::OpenDevice(const std::string& path, int baud, const LineSetting
     devicePath_ = path;
     lastError_ = {};
     if (std::find(std::begin(kSupportedBauds), std::end(kSupportedBauds), baud) == std::end(kSupportedBauds))
-        return Fail(SerialErrorKind::BadSettings, "unsupported baud rate " + std::to_string(baud));
+        return Fail(SerialErrorKind::BadSettings, FillPlaceholders(Tr("SerialLink", "unsupported baud rate %1"), {std::to_string(baud)}));
     return OpenPort(path, baud, line);
 }
 

@@ -2,6 +2,9 @@
 
 #include "core/device/serial_link.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -127,7 +130,7 @@ std::optional<Problem> WaitFor(int fd, short events, Clock::time_point deadline)
         }
         if (ready == 0) continue;
         if (entry.revents & (POLLHUP | POLLERR)) return Problem{SerialErrorKind::Vanished, "hung up"};
-        if (entry.revents & POLLNVAL) return Problem{SerialErrorKind::System, "invalid descriptor"};
+        if (entry.revents & POLLNVAL) return Problem{SerialErrorKind::System, Tr("SerialLink", "invalid descriptor")};
         if (entry.revents & events) return std::nullopt;
     }
 }
@@ -143,7 +146,7 @@ std::optional<Problem> QueryWaiting(int fd, int& waiting) {
 bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings& line) {
     speed_t speed = B0;
     if (!SpeedForBaud(baud, speed))
-        return Fail(SerialErrorKind::BadSettings, "unsupported baud rate " + std::to_string(baud));
+        return Fail(SerialErrorKind::BadSettings, FillPlaceholders(Tr("SerialLink", "unsupported baud rate %1"), {std::to_string(baud)}));
 
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -154,7 +157,7 @@ bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings&
     Port& port = *port_;
     port.fd = fd;
 
-    if (!::isatty(fd)) return FailOpen(SerialErrorKind::NotSerial, "not a terminal");
+    if (!::isatty(fd)) return FailOpen(SerialErrorKind::NotSerial, Tr("SerialLink", "not a terminal"));
 
     // flock keeps out other programs that play by the lock convention and other links in
     // this process; TIOCEXCL keeps out any further open() except root's.
@@ -182,7 +185,7 @@ bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings&
     }
     termios applied{};
     if (::tcgetattr(fd, &applied) != 0 || !TookSettings(applied, wanted))
-        return FailOpen(SerialErrorKind::BadSettings, "it did not take " + DescribeLineSettings(line, baud));
+        return FailOpen(SerialErrorKind::BadSettings, FillPlaceholders(Tr("SerialLink", "it did not take %1"), {DescribeLineSettings(line, baud)}));
     return true;
 }
 

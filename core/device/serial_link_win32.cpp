@@ -8,6 +8,9 @@
 
 #include "core/device/serial_link.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -175,7 +178,7 @@ bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings&
     // USB adapter's port unknown.
     DCB found{};
     found.DCBlength = sizeof found;
-    if (!Calls().getCommState(handle, &found)) return FailOpen(SerialErrorKind::NotSerial, "not a serial port");
+    if (!Calls().getCommState(handle, &found)) return FailOpen(SerialErrorKind::NotSerial, Tr("SerialLink", "not a serial port"));
     if (!Calls().getCommTimeouts(handle, &port.savedTimeouts)) return FailOpen(SerialErrorKind::System, FromLastError().text);
     port.savedState = found;
     port.settingsSaved = true;
@@ -185,7 +188,7 @@ bool SerialLink::OpenPort(const std::string& path, int baud, const LineSettings&
     DCB applied{};
     applied.DCBlength = sizeof applied;
     if (!Calls().getCommState(handle, &applied) || !TookState(applied, wanted))
-        return FailOpen(SerialErrorKind::BadSettings, "it did not take " + DescribeLineSettings(line, baud));
+        return FailOpen(SerialErrorKind::BadSettings, FillPlaceholders(Tr("SerialLink", "it did not take %1"), {DescribeLineSettings(line, baud)}));
     if (const std::optional<Problem> problem = SetTimeouts(port, 0, writeTimeout_))
         return FailOpen(problem->kind, problem->text);
     return true;

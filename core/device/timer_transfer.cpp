@@ -4,6 +4,8 @@
 
 #include "core/device/serial_link.h"
 #include "core/device/timer_messages.h"
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 
 namespace cv {
 
@@ -35,23 +37,32 @@ std::string Printable(char byte) {
     const unsigned char b = static_cast<unsigned char>(byte);
     if (b >= 0x20 && b < 0x7F) {
         std::snprintf(buffer, sizeof buffer, "\"%c\"", byte);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "byte 0x%02X", b);
+        return buffer;
     }
-    return buffer;
+    std::snprintf(buffer, sizeof buffer, "0x%02X", b);
+    return FillPlaceholders(Tr("SendFailure", "byte %1"), {buffer});
 }
 
-std::string DescribeAck(const AckResult& ack, const std::string& message) {
+// Why a timer's settings message (or its name message) did not go through.
+std::string DescribeAck(const AckResult& ack, bool settings) {
     switch (ack.outcome) {
-        case AckOutcome::Acknowledged: return "the unit acknowledged its " + message + " message.";
-        case AckOutcome::NoAnswer: return "the unit did not answer its " + message + " message within a second.";
+        case AckOutcome::Acknowledged:
+            return settings ? Tr("SendFailure", "the unit acknowledged its settings message.")
+                            : Tr("SendFailure", "the unit acknowledged its name message.");
+        case AckOutcome::NoAnswer:
+            return settings ? Tr("SendFailure", "the unit did not answer its settings message within a second.")
+                            : Tr("SendFailure", "the unit did not answer its name message within a second.");
         case AckOutcome::WrongAnswer:
-            return "the unit answered its " + message + " message with " + Printable(ack.answer) +
-                   " instead of \"g\".";
+            return FillPlaceholders(
+                settings ? Tr("SendFailure", "the unit answered its settings message with %1 instead of \"g\".")
+                         : Tr("SendFailure", "the unit answered its name message with %1 instead of \"g\"."),
+                {Printable(ack.answer)});
         case AckOutcome::WriteFailed:
-            return "its " + message + " message could not be written. " + DescribeSerialError(ack.error);
+            return (settings ? Tr("SendFailure", "its settings message could not be written.")
+                             : Tr("SendFailure", "its name message could not be written.")) +
+                   " " + DescribeSerialError(ack.error);
         case AckOutcome::Vanished: return DescribeSerialError(ack.error);
-        case AckOutcome::Cancelled: return "sending was cancelled.";
+        case AckOutcome::Cancelled: return Tr("SendFailure", "sending was cancelled.");
     }
     return "";
 }
@@ -148,15 +159,15 @@ SendReport SendTimers(SerialLink& link, const LinkTarget& target, bool& resetPen
 }
 
 std::string DescribeSendFailure(int timerIndex, const TimerSendResult& result) {
-    const std::string timer = "Timer " + std::to_string(timerIndex + 1);
+    const std::string timer = std::to_string(timerIndex + 1);
+    std::string why;
     switch (result.failedAt) {
-        case TimerSendResult::Stage::Open: return timer + " was not sent: " + DescribeSerialError(result.openError);
-        case TimerSendResult::Stage::Settings:
-            return timer + " was not sent: " + DescribeAck(result.settings, "settings");
-        case TimerSendResult::Stage::Name: return timer + " was not sent: " + DescribeAck(result.name, "name");
-        case TimerSendResult::Stage::Done: break;
+        case TimerSendResult::Stage::Open: why = DescribeSerialError(result.openError); break;
+        case TimerSendResult::Stage::Settings: why = DescribeAck(result.settings, true); break;
+        case TimerSendResult::Stage::Name: why = DescribeAck(result.name, false); break;
+        case TimerSendResult::Stage::Done: return FillPlaceholders(Tr("SendFailure", "Timer %1 was sent."), {timer});
     }
-    return timer + " was sent.";
+    return FillPlaceholders(Tr("SendFailure", "Timer %1 was not sent: %2"), {timer, why});
 }
 
 }  // namespace cv

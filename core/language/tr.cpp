@@ -6,6 +6,9 @@ namespace cv {
 namespace {
 
 std::atomic<TextLookup> g_lookup{nullptr};
+thread_local int t_sourceOnly = 0;
+
+TextLookup CurrentLookup() { return t_sourceOnly > 0 ? nullptr : g_lookup.load(); }
 
 std::string FillCount(std::string text, int n) {
     const std::string count = std::to_string(n);
@@ -18,14 +21,17 @@ std::string FillCount(std::string text, int n) {
 
 void UseTextLookup(TextLookup lookup) { g_lookup.store(lookup); }
 
+SourceTextsOnly::SourceTextsOnly() { ++t_sourceOnly; }
+SourceTextsOnly::~SourceTextsOnly() { --t_sourceOnly; }
+
 std::string Tr(const char* context, const char* source) {
-    if (const TextLookup lookup = g_lookup.load())
+    if (const TextLookup lookup = CurrentLookup())
         return lookup(context, source, nullptr, -1);
     return source;
 }
 
 std::string Tr(const char* context, const char* source, const char* disambiguation, int n) {
-    if (const TextLookup lookup = g_lookup.load())
+    if (const TextLookup lookup = CurrentLookup())
         return lookup(context, source, disambiguation, n);
     return FillCount(source, n);
 }

@@ -24,4 +24,15 @@ std::string Tr(const char* context, const char* source, const char* disambiguati
 using TextLookup = std::string (*)(const char* context, const char* source, const char* disambiguation, int n);
 void UseTextLookup(TextLookup lookup);
 
+// While one lives, Tr on this thread gives the English source (with %n
+// filled): for texts that are data rather than messages, such as the outcome
+// line the record of sends keeps, which every version in every language reads.
+class SourceTextsOnly {
+public:
+    SourceTextsOnly();
+    ~SourceTextsOnly();
+    SourceTextsOnly(const SourceTextsOnly&) = delete;
+    SourceTextsOnly& operator=(const SourceTextsOnly&) = delete;
+};
+
 }  // namespace cv

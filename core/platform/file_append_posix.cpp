@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/language/tr.h"
+
 namespace cv {
 
 namespace {
@@ -36,7 +38,7 @@ FileAppendResult AppendToFile(const std::string& path, std::string_view bytes) {
         err = errno;
     } else if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return {false, "Not a regular file", 0};
+        return {false, Tr("SystemText", "Not a regular file"), 0};
     }
     std::string text;
     if (err == 0) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "core/language/tr.h"
 #include "core/platform/wide_text.h"
 
 namespace cv {
@@ -59,7 +60,7 @@ FileAppendResult AppendToFile(const std::string& path, std::string_view bytes) {
     LARGE_INTEGER size {};
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
-        return {false, "Not a regular file", 0};
+        return {false, Tr("SystemText", "Not a regular file"), 0};
     }
     if (!::GetFileSizeEx(file, &size)) code = ::GetLastError();
     if (code == 0) {

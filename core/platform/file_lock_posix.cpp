@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/language/tr.h"
+
 namespace cv {
 
 std::intptr_t FileLock::OpenLockFile(const std::string& lockPath, std::string& systemText) {
@@ -23,7 +25,7 @@ std::intptr_t FileLock::OpenLockFile(const std::string& lockPath, std::string& s
     if (::fstat(fd, &info) != 0) {
         systemText = std::strerror(errno);
     } else if (!S_ISREG(info.st_mode)) {
-        systemText = "Not a regular file";
+        systemText = Tr("SystemText", "Not a regular file");
     } else {
         return fd;
     }

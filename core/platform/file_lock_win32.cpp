@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "core/language/tr.h"
 #include "core/platform/wide_text.h"
 
 namespace cv {
@@ -27,7 +28,7 @@ std::intptr_t FileLock::OpenLockFile(const std::string& lockPath, std::string& s
     }
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
-        systemText = "Not a regular file";
+        systemText = Tr("SystemText", "Not a regular file");
         return kNone;
     }
     return reinterpret_cast<std::intptr_t>(file);

@@ -15,6 +15,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 namespace cv {
 
 namespace {
@@ -60,7 +63,7 @@ FileReplaceResult FindTarget(const std::string& path, Target& target) {
     if (::stat(target.path.c_str(), &target.status) == 0) {
         target.exists = true;
         if (S_ISDIR(target.status.st_mode)) return Failed(Stage::Target, EISDIR);
-        if (!S_ISREG(target.status.st_mode)) return {Stage::Target, "Not a regular file"};
+        if (!S_ISREG(target.status.st_mode)) return {Stage::Target, Tr("SystemText", "Not a regular file")};
         // Renaming over a read-only file would succeed; the user meant it to be kept.
         if (::access(target.path.c_str(), W_OK) != 0) return Failed(Stage::Target, errno);
     } else if (errno != ENOENT) {
@@ -205,7 +208,7 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     if (file.text.size() > limit) {
         file.text.clear();
         file.status = WholeFile::Status::TooLarge;
-        file.systemText = "larger than " + std::to_string(limit) + " bytes";
+        file.systemText = FillPlaceholders(Tr("SystemText", "larger than %1 bytes"), {std::to_string(limit)});
         return file;
     }
     file.status = WholeFile::Status::Read;

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
 #include "core/platform/wide_text.h"
 
 namespace cv {
@@ -21,8 +23,6 @@ namespace cv {
 namespace {
 
 using Stage = FileReplaceResult::Stage;
-
-constexpr const char* kNotRegular = "Not a regular file";
 
 FileReplaceResult Failed(Stage stage, DWORD code) { return {stage, SystemMessage(code)}; }
 // Conditions this file finds itself read as on Linux.
@@ -111,7 +111,7 @@ FileReplaceResult FindTarget(const std::string& path, Target& target) {
     // may not change, and a device behind a file name.
     Handle file(OpenExisting(target.path, GENERIC_WRITE));
     if (!file.Valid()) return Failed(Stage::Target, ::GetLastError());
-    if (::GetFileType(file.Get()) != FILE_TYPE_DISK) return {Stage::Target, kNotRegular};
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK) return {Stage::Target, Tr("SystemText", "Not a regular file")};
     target.exists = true;
     target.attributes = attributes;
     return {};
@@ -170,7 +170,7 @@ WholeFile OpenForReading(const std::string& path, HANDLE& opened) {
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
         WholeFile refused;
-        refused.systemText = kNotRegular;
+        refused.systemText = Tr("SystemText", "Not a regular file");
         return refused;
     }
     opened = file;
@@ -220,7 +220,7 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     if (file.Ok() && file.text.size() > limit) {
         file.text.clear();
         file.status = WholeFile::Status::TooLarge;
-        file.systemText = "larger than " + std::to_string(limit) + " bytes";
+        file.systemText = FillPlaceholders(Tr("SystemText", "larger than %1 bytes"), {std::to_string(limit)});
     }
     return file;
 }

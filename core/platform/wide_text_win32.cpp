@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 namespace cv {
 
 std::wstring WideFromUtf8(std::string_view text) {
@@ -31,7 +34,7 @@ std::string SystemMessage(unsigned long code) {
     std::wstring_view text(buffer, length);
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' || text.back() == L'.'))
         text.remove_suffix(1);
-    if (text.empty()) return "error " + std::to_string(code);
+    if (text.empty()) return FillPlaceholders(Tr("SystemText", "error %1"), {std::to_string(code)});
     return Utf8FromWide(text);
 }
 

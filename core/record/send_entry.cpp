@@ -1,12 +1,16 @@
 #include "core/record/send_entry.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "core/device/port_map.h"
 #include "core/device/serial_link.h"
 #include "core/device/timer_messages.h"
+#include "core/language/tr.h"
+#include "core/language/word_list.h"
 #include "core/platform/local_user.h"
 #include "core/record/record_text.h"
+#include "core/timers/sentence.h"
 
 namespace cv {
 
@@ -69,36 +73,60 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::string DescribeSendOutcome(const SendReport& report) {
-    if (report.AllSent()) return "Timers Sent to Corvellan";
-    return "Unable to Send Timers to Corvellan. " + DescribeSendFailure(report.failedIndex, report.failure);
+    if (report.AllSent()) return Tr("SendOutcome", "Timers Sent to Corvellan");
+    return FillPlaceholders(Tr("SendOutcome", "Unable to Send Timers to Corvellan. %1"),
+                            {DescribeSendFailure(report.failedIndex, report.failure)});
+}
+
+std::string DescribeRecordedOutcome(const std::string& outcome) {
+    constexpr std::string_view kSent = "Timers Sent to Corvellan";
+    constexpr std::string_view kUnable = "Unable to Send Timers to Corvellan. ";
+    if (outcome == kSent) return Tr("SendOutcome", "Timers Sent to Corvellan");
+    // Why the send stopped is kept in the record's own words.
+    if (outcome.starts_with(kUnable))
+        return FillPlaceholders(Tr("SendOutcome", "Unable to Send Timers to Corvellan. %1"),
+                                {std::string_view(outcome).substr(kUnable.size())});
+    return outcome;
 }
 
 std::string DescribeWhatTheUnitTook(const SendReport& report) {
     if (report.AllSent()) return "";
     const int whole = report.sentCount;
-    const std::string failing = "Timer " + std::to_string(report.failedIndex + 1) + "'s ";
+    const std::string failing = std::to_string(report.failedIndex + 1);
     TimerInSend timer;
     ReadFates(report, report.failedIndex, timer);
     if (whole == 0 && !timer.AnySent()) return "";  // nothing reached the line
-    std::string took = whole == 0   ? ""
-                       : whole == 1 ? "Timer 1"
-                       : whole == 2 ? "Timers 1 and 2"
-                                    : "Timers 1 to " + std::to_string(whole);
-    const bool settings = timer.settings == MessageFate::Acknowledged;
-    const bool name = timer.name == MessageFate::Acknowledged;
-    if (settings || name) took += (took.empty() ? "" : " and ") + failing + (settings ? "settings" : "name");
-    std::string text = "The unit took " + (took.empty() ? std::string("none of the timers") : took);
+    std::vector<std::string> took;
+    if (whole > 0) took.push_back(TimerRange(1, whole));
+    if (timer.settings == MessageFate::Acknowledged)
+        took.push_back(FillPlaceholders(Tr("SendOutcome", "Timer %1's settings"), {failing}));
+    else if (timer.name == MessageFate::Acknowledged)
+        took.push_back(FillPlaceholders(Tr("SendOutcome", "Timer %1's name"), {failing}));
     const bool settingsUnknown = timer.settings == MessageFate::Unacknowledged;
     const bool nameUnknown = timer.name == MessageFate::Unacknowledged;
-    if (settingsUnknown || nameUnknown)
-        text += "; whether it took " + failing +
-                (settingsUnknown && nameUnknown ? "settings and name" : settingsUnknown ? "settings" : "name") +
-                " is not known";
-    text += ".";
+    std::string text;
+    if (settingsUnknown || nameUnknown) {
+        const std::string unknown = FillPlaceholders(settingsUnknown && nameUnknown
+                                                         ? Tr("SendOutcome", "Timer %1's settings and name")
+                                                     : settingsUnknown ? Tr("SendOutcome", "Timer %1's settings")
+                                                                       : Tr("SendOutcome", "Timer %1's name"),
+                                                     {failing});
+        text = took.empty()
+                   ? FillPlaceholders(Tr("SendOutcome", "The unit took none of the timers; whether it took %1 is "
+                                                        "not known."),
+                                      {unknown})
+                   : FillPlaceholders(Tr("SendOutcome", "The unit took %1; whether it took %2 is not known."),
+                                      {JoinList(took), unknown});
+    } else {
+        text = took.empty() ? Tr("SendOutcome", "The unit took none of the timers.")
+                            : FillPlaceholders(Tr("SendOutcome", "The unit took %1."), {JoinList(took)});
+    }
     const int firstUnsent = report.failedIndex + (timer.AnySent() ? 2 : 1);
-    if (firstUnsent == kTimerCount) text += " Timer 10 was not sent.";
+    if (firstUnsent == kTimerCount)
+        text += " " + FillPlaceholders(Tr("SendOutcome", "Timer %1 was not sent."), {std::to_string(kTimerCount)});
     if (firstUnsent < kTimerCount)
-        text += " Timers " + std::to_string(firstUnsent) + " to 10 were not sent.";
+        text += " " + FillPlaceholders(Tr("SendOutcome", "Timers %1 to %2 were not sent."),
+                                       {std::to_string(firstUnsent), std::to_string(kTimerCount)});
     return text;
 }
 
@@ -124,7 +152,11 @@ SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string us
     entry.deviceName = CleanRecordText(facts.deviceName);
     entry.source.filePath = CleanRecordText(facts.source.filePath);
     entry.source.changed = !entry.source.filePath.empty() && facts.source.changed;
-    entry.outcome = CleanRecordText(DescribeSendOutcome(facts.report));
+    {
+        // The record keeps the program's English words, whatever language the user reads.
+        const SourceTextsOnly english;
+        entry.outcome = CleanRecordText(DescribeSendOutcome(facts.report));
+    }
     for (int index = 0; index < kTimerCount; ++index) {
         TimerInSend& timer = entry.timers[static_cast<std::size_t>(index)];
         ReadFates(facts.report, index, timer);

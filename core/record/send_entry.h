@@ -74,6 +74,11 @@ SendFacts FactsOfSend(const SendReport& report, const TimerRecords& records, con
 // was not sent: ...": what the user was told, in one line.
 std::string DescribeSendOutcome(const SendReport& report);
 
+// An outcome as the record keeps it (in English), in the user's language:
+// the words the program wrote are translated, why a send stopped is quoted
+// as the record has it.
+std::string DescribeRecordedOutcome(const std::string& outcome);
+
 // After a send that stopped partway, which timers the unit took, which part
 // it may or may not have taken, and which were not sent: "The unit took
 // Timers 1 and 2 and Timer 3's settings; whether it took Timer 3's name is

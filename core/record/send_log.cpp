@@ -1,5 +1,8 @@
 #include "core/record/send_log.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include "core/platform/file_append.h"
 #include "core/platform/file_lock.h"
 #include "core/platform/local_user.h"
@@ -16,8 +19,9 @@ namespace {
 constexpr std::size_t kReadLimit = 16 * kSendLogLimit;
 
 std::string InMiB(std::size_t bytes) {
-    return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
-                                      : std::to_string(bytes / 1024) + " KiB";
+    if (bytes % (1024 * 1024) == 0)
+        return FillPlaceholders(Tr("SendRecord", "%1 MiB"), {std::to_string(bytes / (1024 * 1024))});
+    return FillPlaceholders(Tr("SendRecord", "%1 KiB"), {std::to_string(bytes / 1024)});
 }
 
 std::string Shorten(const std::string& logPath, std::size_t limit) {
@@ -30,8 +34,9 @@ std::string Shorten(const std::string& logPath, std::size_t limit) {
     } else {
         why = file.systemText;
     }
-    return "The record of sends, " + logPath + ", has grown past " + InMiB(limit) +
-           " and its oldest entries could not be dropped: " + why + ". It is left whole.";
+    return FillPlaceholders(Tr("SendRecord", "The record of sends, %1, has grown past %2 and its oldest entries could "
+                                             "not be dropped: %3. It is left whole."),
+                            {logPath, InMiB(limit), why});
 }
 
 }  // namespace
@@ -45,16 +50,20 @@ SendLogWrite AppendSendEntry(const std::string& logPath, const SendEntry& entry,
     const FileLock lock = FileLock::Take(lockPath, lockWait);
     if (!lock.Held()) {
         // A lock file that cannot be made says what a write would: the folder refuses.
-        result.problem = "This send could not be added to the record of sends, " + logPath + ": " +
-                         (lock.Busy() ? "another CV Timer window or cvtimerctl kept it locked for as long as this "
-                                        "send could wait, and may have stopped responding."
-                                      : lock.SystemText() + ".");
+        result.problem =
+            lock.Busy() ? FillPlaceholders(Tr("SendRecord", "This send could not be added to the record of sends, %1: "
+                                                            "another CV Timer window or cvtimerctl kept it locked for "
+                                                            "as long as this send could wait, and may have stopped "
+                                                            "responding."),
+                                           {logPath})
+                        : FillPlaceholders(Tr("SendRecord", "This send could not be added to the record of sends, %1: %2."),
+                                           {logPath, lock.SystemText()});
         return result;
     }
     const FileAppendResult appended = AppendToFile(logPath, FormatSendEntry(entry));
     if (!appended.Ok()) {
-        result.problem = "This send could not be added to the record of sends, " + logPath + ": " +
-                         appended.systemText + ".";
+        result.problem = FillPlaceholders(
+            Tr("SendRecord", "This send could not be added to the record of sends, %1: %2."), {logPath, appended.systemText});
         return result;
     }
     result.written = true;
@@ -74,7 +83,8 @@ SendLogRead ReadSendLog(const std::string& logPath) {
         case WholeFile::Status::Missing: break;
         case WholeFile::Status::TooLarge:
         case WholeFile::Status::Failed:
-            result.problem = "The record of sends, " + logPath + ", cannot be read: " + file.systemText + ".";
+            result.problem = FillPlaceholders(Tr("SendRecord", "The record of sends, %1, cannot be read: %2."),
+                                              {logPath, file.systemText});
             return result;
     }
     result.ok = true;

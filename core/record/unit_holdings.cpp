@@ -1,5 +1,9 @@
 #include "core/record/unit_holdings.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+#include "core/timers/utf8_text.h"
+
 #include "core/timers/timer_table.h"
 
 namespace cv {
@@ -23,9 +27,9 @@ std::string BaseName(const std::string& path) {
 }
 
 std::string DescribePart(const HeldPart& part) {
-    if (part.known) return part.when + ", " + DescribeSource(part.source);
-    if (part.when.empty()) return "not known: no send recorded here";
-    return "not known: sent " + part.when + " without acknowledgement";
+    if (part.known) return FillPlaceholders(Tr("SentToUnit", "%1, %2"), {part.when, DescribeSource(part.source)});
+    if (part.when.empty()) return Tr("SentToUnit", "not known: no send recorded here");
+    return FillPlaceholders(Tr("SentToUnit", "not known: sent %1 without acknowledgement"), {part.when});
 }
 
 }  // namespace
@@ -66,25 +70,32 @@ std::array<FieldMatch, kFieldsPerTimer> CompareWithSheet(const HeldTimer& held, 
 
 std::string HeldFieldText(const HeldTimer& held, TimerField field) {
     const HeldPart& part = field == TimerField::Name ? held.name : held.settings;
-    if (!part.known) return "not known";
+    if (!part.known) {
+        // The field texts are Latin-1, as the timers' are; a language whose
+        // words Latin-1 lacks keeps the English ones.
+        return Latin1FromUtf8(Tr("SentToUnit", "not known")).value_or("not known");
+    }
     const std::string text = TextsFromRecord(part.values)[field];
     return field == TimerField::Name ? Trimmed(text) : text;
 }
 
 std::string DescribeSource(const SendSource& source) {
-    if (source.filePath.empty()) return "typed on the sheet";
-    return BaseName(source.filePath) + (source.changed ? " (changed)" : "");
+    if (source.filePath.empty()) return Tr("SentToUnit", "typed on the sheet");
+    if (source.changed) return FillPlaceholders(Tr("SentToUnit", "%1 (changed)"), {BaseName(source.filePath)});
+    return BaseName(source.filePath);
 }
 
 std::string DescribeWhenSent(const HeldTimer& held) {
     const HeldPart& settings = held.settings;
     const HeldPart& name = held.name;
     if (settings.when != name.when || (settings.known && name.known && settings.source != name.source))
-        return "settings " + DescribePart(settings) + "; name " + DescribePart(name);
+        return FillPlaceholders(Tr("SentToUnit", "settings %1; name %2"), {DescribePart(settings), DescribePart(name)});
     // Both parts from one send, or neither ever sent.
     if (settings.known && name.known) return DescribePart(settings);
-    if (settings.known) return DescribePart(settings) + ": its name went without acknowledgement";
-    if (name.known) return DescribePart(name) + ": its settings went without acknowledgement";
+    if (settings.known)
+        return FillPlaceholders(Tr("SentToUnit", "%1: its name went without acknowledgement"), {DescribePart(settings)});
+    if (name.known)
+        return FillPlaceholders(Tr("SentToUnit", "%1: its settings went without acknowledgement"), {DescribePart(name)});
     return DescribePart(settings);
 }
 

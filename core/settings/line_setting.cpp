@@ -1,5 +1,11 @@
 #include "core/settings/line_setting.h"
 
+#include <vector>
+
+#include "core/language/tr.h"
+#include "core/language/word_list.h"
+#include "core/timers/sentence.h"
+
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -28,18 +34,16 @@ constexpr Choice<FlowControl> kFlowControls[] = {
 // "None, Odd, Even, Mark or Space"
 template <typename Value, std::size_t N>
 std::string ChoiceList(const Choice<Value> (&choices)[N]) {
-    std::string list;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0) list += i + 1 == N ? " or " : ", ";
-        list += choices[i].name;
-    }
-    return list;
+    std::vector<std::string> names;
+    for (const Choice<Value>& choice : choices) names.emplace_back(choice.name);
+    return JoinList(names, true);
 }
 
 // Sets `value` from the key when the file names one of `choices`; otherwise
-// returns the sentence that says what is wrong and where.
+// returns `sentence`, which says what is wrong and where: %1 the file, %2
+// the line, %3 the line's text, %4 the choices.
 template <typename Value, std::size_t N>
-std::string ReadChoice(const std::string& path, const char* key, const char* what, const char* whenRemoved,
+std::string ReadChoice(const std::string& path, const char* key, const std::string& sentence,
                        const Choice<Value> (&choices)[N], Value& value) {
     const std::optional<ProfileEntry> entry = FindProfileEntry(path, kSection, key);
     if (!entry || entry->value.empty()) return {};
@@ -49,10 +53,8 @@ std::string ReadChoice(const std::string& path, const char* key, const char* wha
             return {};
         }
     }
-    return path + ", line " + std::to_string(entry->line) + ": \"" + key + "=" + QuotableText(entry->value) +
-           "\" is not " + what +
-           " CV Timer knows. Write " + key + "=" + ChoiceList(choices) + ", or remove the line for " + whenRemoved +
-           ". Nothing is sent until then.";
+    return FillPlaceholders(sentence, {path, std::to_string(entry->line),
+                                       std::string(key) + "=" + QuotableText(entry->value), ChoiceList(choices)});
 }
 
 // A key the program does not know ("Partiy", "Stop Bits", "DataBits") is
@@ -66,10 +68,11 @@ std::string ReadUnknownKeys(const std::string& path) {
         bool known = false;
         for (const char* name : {"PortNo", "Parity", "StopBits", "FlowControl"}) known = known || SameProfileName(key.name, name);
         if (known) continue;
-        return path + ", line " + std::to_string(key.line) + ": \"" + QuotableText(key.name + "=" + key.value) +
-               "\" is not a line setting CV Timer knows. [SerialComm] takes PortNo, Parity, StopBits and "
-               "FlowControl: correct the name, or remove the line for 8 data bits, no parity, 1 stop bit and no "
-               "flow control. Nothing is sent until then.";
+        return FillPlaceholders(
+            Tr("LineSetting", "%1, line %2: \"%3\" is not a line setting CV Timer knows. [SerialComm] takes PortNo, "
+                              "Parity, StopBits and FlowControl: correct the name, or remove the line for 8 data "
+                              "bits, no parity, 1 stop bit and no flow control. Nothing is sent until then."),
+            {path, std::to_string(key.line), QuotableText(key.name + "=" + key.value)});
     }
     return {};
 }
@@ -80,10 +83,19 @@ LineSettingsReading ReadLineSettings(const std::string& settingsPath) {
     LineSettingsReading reading;
     LineSettings& line = reading.settings;
     for (std::string problem :
-         {ReadChoice(settingsPath, "Parity", "a parity", "no parity", kParities, line.parity),
-          ReadChoice(settingsPath, "StopBits", "a number of stop bits", "1 stop bit", kStopBits, line.stopBits),
-          ReadChoice(settingsPath, "FlowControl", "a flow control", "no flow control", kFlowControls,
-                     line.flowControl),
+         {ReadChoice(settingsPath, "Parity",
+                     Tr("LineSetting", "%1, line %2: \"%3\" is not a parity CV Timer knows. Write Parity=%4, or "
+                                       "remove the line for no parity. Nothing is sent until then."),
+                     kParities, line.parity),
+          ReadChoice(settingsPath, "StopBits",
+                     Tr("LineSetting", "%1, line %2: \"%3\" is not a number of stop bits CV Timer knows. Write "
+                                       "StopBits=%4, or remove the line for 1 stop bit. Nothing is sent until then."),
+                     kStopBits, line.stopBits),
+          ReadChoice(settingsPath, "FlowControl",
+                     Tr("LineSetting", "%1, line %2: \"%3\" is not a flow control CV Timer knows. Write "
+                                       "FlowControl=%4, or remove the line for no flow control. Nothing is sent "
+                                       "until then."),
+                     kFlowControls, line.flowControl),
           ReadUnknownKeys(settingsPath)}) {
         if (reading.problem.empty()) reading.problem = std::move(problem);
     }

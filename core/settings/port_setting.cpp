@@ -1,5 +1,8 @@
 #include "core/settings/port_setting.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include <charconv>
 
 #include "core/platform/whole_file.h"
@@ -41,16 +44,16 @@ std::uint16_t ReadPortNumber(const std::string& settingsPath) {
 
 std::string DescribeSettingsFileProblem(const std::string& settingsPath) {
     const WholeFile file = ReadWholeFile(settingsPath, kProfileFileLimit);
-    std::string problem;
     if (file.status == WholeFile::Status::TooLarge) {
-        problem = settingsPath + " is larger than " + std::to_string(kProfileFileLimit / (1024 * 1024)) +
-                  " MiB, far too large for a settings file.";
-    } else if (file.status == WholeFile::Status::Failed) {
-        problem = settingsPath + " cannot be read: " + file.systemText + ".";
-    } else {
-        return problem;
+        return FillPlaceholders(Tr("SettingsFile", "%1 is larger than %2 MiB, far too large for a settings file. "
+                                                   "It is left as it is, and port 1 is used."),
+                                {settingsPath, std::to_string(kProfileFileLimit / (1024 * 1024))});
     }
-    return problem + " It is left as it is, and port 1 is used.";
+    if (file.status == WholeFile::Status::Failed) {
+        return FillPlaceholders(Tr("SettingsFile", "%1 cannot be read: %2. It is left as it is, and port 1 is used."),
+                                {settingsPath, file.systemText});
+    }
+    return {};
 }
 
 bool WritePortNumber(const std::string& settingsPath, std::uint16_t portNumber) {

@@ -1,5 +1,8 @@
 #include "core/settings/work_folder.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+
 #include "core/platform/user_folders.h"
 
 namespace cv {
@@ -19,12 +22,14 @@ WorkFolder ChooseWorkFolder(bool inDocumentsAsked, const std::string& startFolde
 
 std::string DescribeWorkFolderChoice(const WorkFolder& work) {
     switch (work.reason) {
-        case WorkFolder::Reason::StartFolder: return "the folder CV Timer was started in";
-        case WorkFolder::Reason::Asked: return "your Documents folder";
+        case WorkFolder::Reason::StartFolder: return Tr("WorkFolder", "the folder CV Timer was started in");
+        case WorkFolder::Reason::Asked: return Tr("WorkFolder", "your Documents folder");
         case WorkFolder::Reason::StartFolderTakesNoFiles:
-            return "your Documents folder, as " + work.startFolder + ", where CV Timer was started, takes no new files";
+            return FillPlaceholders(
+                Tr("WorkFolder", "your Documents folder, as %1, where CV Timer was started, takes no new files"),
+                {work.startFolder});
         case WorkFolder::Reason::NoDocuments:
-            return "the folder CV Timer was started in, as your Documents folder could not be found or made";
+            return Tr("WorkFolder", "the folder CV Timer was started in, as your Documents folder could not be found or made");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "core/timerfile/timer_file.h"
 
+#include "core/language/tr.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -83,16 +85,16 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
             return Windows1252Character(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c);
         });
         if (record.name.find('\n') != std::string::npos) {
-            reason = "its name holds a line break";
+            reason = Tr("TimerFile", "its name holds a line break");
         } else if (control != record.name.end()) {
             char code[8];
             std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*control));
-            reason = FillPlaceholders("its name holds a control character (%1)", {code});
+            reason = FillPlaceholders(Tr("TimerFile", "its name holds a control character (%1)"), {code});
         } else if (const std::size_t length = FormatTimerLine(record).size() - 1; length > kLongestTimerLine) {
             const std::size_t room = kLongestTimerLine - (length - std::max(record.name.size(), kNameColumnWidth));
-            reason = "its name is " + std::to_string(record.name.size()) +
-                     " characters long, and a line of a timer file holds at most " + std::to_string(room) +
-                     " with this timer's numbers";
+            reason = FillPlaceholders(Tr("TimerFile", "its name is %1 characters long, and a line of a timer "
+                                                      "file holds at most %2 with this timer's numbers"),
+                                      {std::to_string(record.name.size()), std::to_string(room)});
         } else {
             continue;
         }

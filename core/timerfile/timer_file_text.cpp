@@ -1,5 +1,7 @@
 #include "core/timerfile/timer_file_text.h"
 
+#include "core/language/tr.h"
+
 #include <algorithm>
 
 #include "core/timerfile/timer_file.h"
@@ -67,22 +69,23 @@ std::string DescribeTimerFileConversion(const TimerFileContent& content, const s
     if (content.encoding == TimerFileEncoding::Latin1) return "";
     std::string note = FillPlaceholders(
         content.encoding == TimerFileEncoding::Utf8
-            ? "\"%1\" is in UTF-8, as today's editors such as Notepad save text, so CV Timer converted its names "
-              "from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer "
-              "always has."
-            : "\"%1\" is in Windows-1252, as older Windows editors save text, so CV Timer converted its names from "
-              "Windows-1252. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer "
-              "always has.",
+            ? Tr("TimerFile", "\"%1\" is in UTF-8, as today's editors such as Notepad save text, so CV Timer "
+                              "converted its names from UTF-8. Saving writes the file in Latin-1, the characters a "
+                              "Corvellan unit shows, as CV Timer always has.")
+            : Tr("TimerFile", "\"%1\" is in Windows-1252, as older Windows editors save text, so CV Timer "
+                              "converted its names from Windows-1252. Saving writes the file in Latin-1, the "
+                              "characters a Corvellan unit shows, as CV Timer always has."),
         {path});
     if (content.plainForms) {
-        note += " Typographic quotation marks, dashes and ellipses in the names became the plain ' \" - and ..., "
-                "which the unit shows.";
+        note += ' ';
+        note += Tr("TimerFile", "Typographic quotation marks, dashes and ellipses in the names became the plain "
+                                "' \" - and ..., which the unit shows.");
     }
     for (int index = 0; index < kTimerCount; ++index) {
         const UnitText name = UnitTextFromUtf8(content.shownNames[static_cast<std::size_t>(index)]);
         if (name.foreign.empty()) continue;
         note += ' ';
-        note += FillPlaceholders("Timer %1's name holds %2, which a Corvellan unit cannot show.",
+        note += FillPlaceholders(Tr("TimerFile", "Timer %1's name holds %2, which a Corvellan unit cannot show."),
                                  {std::to_string(index + 1), DescribeCharacter(name.foreign.front().character)});
         break;
     }

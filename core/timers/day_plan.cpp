@@ -1,5 +1,9 @@
 #include "core/timers/day_plan.h"
 
+#include "core/language/tr.h"
+#include "core/timers/sentence.h"
+#include "core/timers/utf8_text.h"
+
 #include <algorithm>
 
 #include "core/timers/clock_text.h"
@@ -40,7 +44,12 @@ std::vector<PlanMinute> MinutesWithReminders(const DayPlan& plan) {
 std::string PlanName(const TimerRecords& timers, int timerIndex) {
     const std::string& name = timers[static_cast<std::size_t>(timerIndex)].name;
     const std::size_t first = name.find_first_not_of(" \t");
-    if (first == std::string::npos) return "Timer " + std::to_string(timerIndex + 1);
+    if (first == std::string::npos) {
+        // Names are Latin-1 here; a language whose "Timer" Latin-1 lacks keeps the English one.
+        const std::string number = std::to_string(timerIndex + 1);
+        if (const auto latin1 = Latin1FromUtf8(FillPlaceholders(Tr("TimerList", "Timer %1"), {number}))) return *latin1;
+        return "Timer " + number;
+    }
     return name.substr(first, name.find_last_not_of(" \t") - first + 1);
 }
 

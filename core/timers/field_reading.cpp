@@ -1,5 +1,7 @@
 #include "core/timers/field_reading.h"
 
+#include "core/language/tr.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -43,26 +45,27 @@ std::string Quoted(std::string_view text) {
 std::optional<std::string> NoNumberInTime(const FieldText& text) {
     const std::string_view read = text.unit.latin1;
     if (std::any_of(read.begin(), read.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
-    if (IsBlank(read)) return "The field is empty, so it reads as 0.";
-    return "There is no number in " + Quoted(text.typed) + ", so it reads as 0.";
+    if (IsBlank(read)) return Tr("FieldReading", "The field is empty, so it reads as 0.");
+    return FillPlaceholders(Tr("FieldReading", "There is no number in %1, so it reads as 0."), {Quoted(text.typed)});
 }
 
 std::optional<std::string> PriorityNotADigit(const FieldText& text) {
     const std::string_view read = text.unit.latin1;
     if (read.size() == 1 && read[0] >= '0' && read[0] <= '9') return std::nullopt;
-    if (IsBlank(read)) return "The field is empty, so it reads as 0.";
-    return "A Message Priority is one digit, 0 to 9; " + Quoted(text.typed) + " reads as " +
-           std::to_string(LenientAtoi(read)) + ".";
+    if (IsBlank(read)) return Tr("FieldReading", "The field is empty, so it reads as 0.");
+    return FillPlaceholders(Tr("FieldReading", "A Message Priority is one digit, 0 to 9; %1 reads as %2."),
+                            {Quoted(text.typed), std::to_string(LenientAtoi(read))});
 }
 
 std::optional<std::string> StartOutsideTheDay(const FieldText& text) {
     if (ParseTimeText(text.unit.latin1) < kMinutesPerDay) return std::nullopt;
-    return "A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.";
+    return Tr("FieldReading", "A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.");
 }
 
 // A start time as a clock shows it; one past the day as hours after midnight.
 std::string StartText(MinutesOfDay minutes) {
-    return minutes < kMinutesPerDay ? FormatClockTime(minutes) : FormatDuration(minutes) + " after midnight";
+    if (minutes < kMinutesPerDay) return FormatClockTime(minutes);
+    return FillPlaceholders(Tr("FieldReading", "%1 after midnight"), {FormatDuration(minutes)});
 }
 
 std::optional<std::string> LocalTimeMisread(const FieldText& text, std::string (*shown)(MinutesOfDay)) {
@@ -71,7 +74,7 @@ std::optional<std::string> LocalTimeMisread(const FieldText& text, std::string (
     if (!meant || *meant == read) return std::nullopt;
     char typeInstead[16];
     std::snprintf(typeInstead, sizeof typeInstead, "%d:%02d", *meant / 60, *meant % 60);
-    return FillPlaceholders("\"%1\" is read as %2, not %3: type %4 for %3.",
+    return FillPlaceholders(Tr("FieldReading", "\"%1\" is read as %2, not %3: type %4 for %3."),
                             {text.typed, shown(read), shown(*meant), typeInstead});
 }
 
@@ -81,16 +84,16 @@ std::optional<std::string> IntervalMisread(const FieldText& text) { return Local
 std::optional<std::string> UnsendableName(const FieldText& text) {
     const std::optional<std::size_t> position = FindUnsendableCharacter(text.unit.latin1);
     if (!position) return std::nullopt;
-    return "Character " + std::to_string(*position + 1) + " of the name is " +
-           DescribeUnsendableCharacter(text.unit.latin1[*position]) +
-           ", which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.";
+    return FillPlaceholders(Tr("FieldReading", "Character %1 of the name is %2, which a Corvellan unit cannot take: "
+                                               "Send Timers refuses to send until it is changed."),
+                            {std::to_string(*position + 1), DescribeUnsendableCharacter(text.unit.latin1[*position])});
 }
 
 std::optional<std::string> ForeignCharacterInName(const FieldText& text) {
     if (text.unit.foreign.empty()) return std::nullopt;
     const ForeignCharacter& first = text.unit.foreign.front();
-    return FillPlaceholders("Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send "
-                            "Timers refuse the name until it is changed.",
+    return FillPlaceholders(Tr("FieldReading", "Character %1 of the name is %2, which a Corvellan unit cannot show: "
+                                               "Save and Send Timers refuse the name until it is changed."),
                             {std::to_string(first.position + 1), DescribeCharacter(first.character)});
 }
 
@@ -111,17 +114,39 @@ constexpr DoubtCheck kDoubtChecks[] = {
     {kNameField, ForeignCharacterInName},
 };
 
-std::string Minutes(int count) { return std::to_string(count) + (count == 1 ? " minute" : " minutes"); }
-
-std::string ReadingOf(TimerField field, std::string_view text) {
+// How the field reads, in one sentence naming the field and timer %1. A
+// count of one minute has a sentence of its own where English says it so;
+// every other count takes the language's plural through %n.
+std::string ReadingOf(TimerField field, std::string_view text, int timerIndex) {
+    const std::string timer = std::to_string(timerIndex + 1);
     if (field == TimerField::Name) return "";
-    if (field == TimerField::Priority) return std::to_string(LenientAtoi(text));
+    if (field == TimerField::Priority)
+        return FillPlaceholders(Tr("FieldReading", "Message Priority of Timer %1 reads as %2"),
+                                {timer, std::to_string(LenientAtoi(text))});
     const MinutesOfDay minutes = ParseTimeText(text);
-    if (field == TimerField::StartTime) return StartText(minutes) + " (" + Minutes(minutes) + ")";
-    if (minutes == 0) {
-        return field == TimerField::RepeatInterval ? "0 minutes: the timer reminds once" : "0 minutes";
+    if (field == TimerField::StartTime) {
+        const std::string sentence =
+            minutes == 1 ? Tr("FieldReading", "Start Time of Timer %1 reads as %2 (1 minute)")
+                         : Tr("FieldReading", "Start Time of Timer %1 reads as %2 (%n minutes)", nullptr, minutes);
+        return FillPlaceholders(sentence, {timer, StartText(minutes)});
     }
-    return "every " + FormatDuration(minutes) + " (" + Minutes(minutes) + ")";
+    const bool repeat = field == TimerField::RepeatInterval;
+    if (minutes == 0) {
+        return FillPlaceholders(
+            repeat ? Tr("FieldReading", "Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once")
+                   : Tr("FieldReading", "Snooze Time of Timer %1 reads as 0 minutes"),
+            {timer});
+    }
+    std::string sentence;
+    if (repeat)
+        sentence = minutes == 1 ? Tr("FieldReading", "Repeat Interval of Timer %1 reads as every %2 (1 minute)")
+                                : Tr("FieldReading", "Repeat Interval of Timer %1 reads as every %2 (%n minutes)",
+                                     nullptr, minutes);
+    else
+        sentence = minutes == 1 ? Tr("FieldReading", "Snooze Time of Timer %1 reads as every %2 (1 minute)")
+                                : Tr("FieldReading", "Snooze Time of Timer %1 reads as every %2 (%n minutes)",
+                                     nullptr, minutes);
+    return FillPlaceholders(sentence, {timer, FormatDuration(minutes)});
 }
 
 }  // namespace
@@ -129,11 +154,7 @@ std::string ReadingOf(TimerField field, std::string_view text) {
 FieldReading ReadFieldText(int timerIndex, TimerField field, std::string_view text) {
     FieldReading result;
     const FieldText fieldText{text, UnitTextFromUtf8(text)};
-    const std::string reading = ReadingOf(field, fieldText.unit.latin1);
-    if (!reading.empty()) {
-        result.reading = std::string(FieldLabel(field)) + " of Timer " + std::to_string(timerIndex + 1) +
-                         " reads as " + reading;
-    }
+    result.reading = ReadingOf(field, fieldText.unit.latin1, timerIndex);
     for (const DoubtCheck& doubt : kDoubtChecks) {
         if ((doubt.fields & Bit(field)) == 0) continue;
         if (std::optional<std::string> why = doubt.check(fieldText)) result.doubts.push_back(std::move(*why));

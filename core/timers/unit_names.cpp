@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/language/tr.h"
 #include "core/timers/sentence.h"
 #include "core/timers/unit_text.h"
 
@@ -19,18 +20,25 @@ std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
 std::string DescribeUnsendableCharacter(char character) {
     const auto byte = static_cast<unsigned char>(character);
     char shown[32];
-    std::snprintf(shown, sizeof shown, byte == '{' || byte == '}' ? "\"%c\"" : "a control character (0x%02X)", byte);
-    return shown;
+    if (byte == '{' || byte == '}') {
+        std::snprintf(shown, sizeof shown, "\"%c\"", byte);
+        return shown;
+    }
+    std::snprintf(shown, sizeof shown, "0x%02X", byte);
+    return FillPlaceholders(Tr("UnitNames", "a control character (%1)"), {shown});
 }
 
 std::string DescribeUnsendableName(int timerIndex, std::string_view name, std::size_t position) {
     const char byte = position < name.size() ? name[position] : '\0';
     const bool brace = byte == '{' || byte == '}';
-    return "Timer " + std::to_string(timerIndex + 1) + "'s name holds " + DescribeUnsendableCharacter(byte) +
-           " at character " +
-           std::to_string(position + 1) + ", which a Corvellan unit cannot take" +
-           (brace ? ": braces mark where a message begins and ends" : "") +
-           ". Change the name and send again. Nothing was sent.";
+    const std::string sentence =
+        brace ? Tr("UnitNames", "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot take: "
+                                "braces mark where a message begins and ends. Change the name and send again. "
+                                "Nothing was sent.")
+              : Tr("UnitNames", "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot take. "
+                                "Change the name and send again. Nothing was sent.");
+    return FillPlaceholders(sentence, {std::to_string(timerIndex + 1), DescribeUnsendableCharacter(byte),
+                                       std::to_string(position + 1)});
 }
 
 std::optional<std::string> FindUnsendableName(const std::array<std::string, kTimerCount>& names) {
@@ -48,12 +56,12 @@ std::optional<std::string> FindForeignName(const std::array<std::string, kTimerC
         const UnitText name = UnitTextFromUtf8(names[static_cast<std::size_t>(index)]);
         if (name.foreign.empty()) continue;
         const ForeignCharacter& first = name.foreign.front();
-        const char* sentence =
+        const std::string sentence =
             use == NameUse::Send
-                ? "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show. Change the name "
-                  "and send again. Nothing was sent."
-                : "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show and a timer file "
-                  "cannot hold. Change the name and save again. Nothing was written.";
+                ? Tr("UnitNames", "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show. "
+                                  "Change the name and send again. Nothing was sent.")
+                : Tr("UnitNames", "Timer %1's name holds %2 at character %3, which a Corvellan unit cannot show "
+                                  "and a timer file cannot hold. Change the name and save again. Nothing was written.");
         return FillPlaceholders(sentence, {std::to_string(index + 1), DescribeCharacter(first.character),
                                            std::to_string(first.position + 1)});
     }

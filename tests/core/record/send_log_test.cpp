@@ -6,6 +6,7 @@
 #include "core/platform/file_lock.h"
 #include "core/record/send_log.h"
 #include "tests/core/record/record_fixtures.h"
+#include "tests/marked_texts.h"
 #include "tests/temp_folder.h"
 
 namespace cv {
@@ -101,6 +102,27 @@ TEST(SendLogText, AnEntryCutShortOrDamagedIsLeftOutWhole) {
     ASSERT_EQ(read.entries.size(), 2u);
     EXPECT_EQ(read.entries[0].user, "anna");
     EXPECT_EQ(read.entries[1].user, "cara");
+}
+
+TEST(SendLog, TheRecordIsWrittenInEnglishWhateverTheUsersLanguage) {
+    TempFolder folder;
+    const SendFacts facts = Facts(StoppedAt(2, Stage::Settings, Ack(AckOutcome::WrongAnswer), Ack(AckOutcome::NoAnswer)),
+                                  LunchTimers());
+    const std::string english = folder.File("english.log");
+    const std::string marked = folder.File("marked.log");
+    ASSERT_TRUE(AppendSendEntry(english, MakeSendEntry(facts, "2025-03-14 06:00:00 +01:00", "anna")).written);
+    const MarkedTexts language;
+    ASSERT_TRUE(AppendSendEntry(marked, MakeSendEntry(facts, "2025-03-14 06:00:00 +01:00", "anna")).written);
+    EXPECT_EQ(ReadBytes(marked), ReadBytes(english));
+    // The user reads the same outcome in the language.
+    const std::string shown = DescribeRecordedOutcome(ParseSendLog(ReadBytes(english)).entries.at(0).outcome);
+    EXPECT_EQ(shown.rfind("[[Unable to Send Timers to Corvellan. Timer 3 was not sent: the unit answered its settings", 0),
+              0u)
+        << shown;
+    EXPECT_EQ(DescribeSendOutcome(facts.report).rfind("[[Unable to Send Timers to Corvellan. [[Timer 3 was not sent: "
+                                                      "[[the unit answered its settings message with",
+                                                      0),
+              0u);
 }
 
 TEST(SendLog, ARecordSavedWithAByteOrderMarkKeepsItsFirstEntry) {

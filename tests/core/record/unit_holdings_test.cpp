@@ -5,6 +5,7 @@
 
 #include "core/record/unit_holdings.h"
 #include "tests/core/record/record_fixtures.h"
+#include "tests/marked_texts.h"
 
 namespace cv {
 namespace {
@@ -126,6 +127,12 @@ TEST(DescribeWhatTheUnitTook, NamesTheTimersTakenAndThePartsNotKnown) {
               "The unit took Timers 1 to 9. Timer 10 was not sent.");
     EXPECT_EQ(DescribeWhatTheUnitTook(AllSent()), "");
     EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(0, Stage::Open, {})), "");
+
+    // Each sentence whole, the timers and parts it names in the language's own patterns.
+    const MarkedTexts marked;
+    EXPECT_EQ(DescribeWhatTheUnitTook(StoppedAt(2, Stage::Name, Ack(AckOutcome::Acknowledged), Ack(AckOutcome::WrongAnswer))),
+              "[[The unit took [[[[Timers 1 and 2]] and [[Timer 3's settings]]]]; whether it took [[Timer 3's name]] "
+              "is not known.]] [[Timers 4 to 10 were not sent.]]");
 }
 
 TEST(UnitHoldings, TheSheetIsComparedAsTheUnitWouldGetIt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/golden.h"
+#include "tests/marked_texts.h"
 
 #include "tests/core/timerfile/test_support.h"
 
@@ -155,6 +156,12 @@ TEST(TimerFileErrorText, NamesFileLineAndReason) {
     const TimerFileError fields{TimerFileErrorKind::TooFewFields, "t.csv", 7, ""};
     EXPECT_EQ(TimerFileErrorMainText(fields), "Cannot Load Timer File");
     EXPECT_EQ(TimerFileErrorDetailText(fields).rfind("\"t.csv\", line 7: ", 0), 0u);
+
+    // In another language the place is its own phrase and the rest one sentence around it.
+    const MarkedTexts marked;
+    const TimerFileError tooLong{TimerFileErrorKind::LineTooLong, "t.csv", 7, ""};
+    EXPECT_EQ(TimerFileErrorDetailText(tooLong),
+              "[[[[\"t.csv\", line 7]]: the line is longer than 127 characters. Nothing was loaded.]]");
 }
 
 }  // namespace
