@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     cv::TimerApp app(prompts, work);
     if (language.pinUnknown) {
         app.SetStartNotice(QCoreApplication::translate(
-            "TimerApp", "CVTimerSystem.ini asks for the language \"%1\", which CV Timer does not speak, so it "
+            "cv::TimerApp", "CVTimerSystem.ini asks for the language \"%1\", which CV Timer does not speak, so it "
                         "speaks English. Write en, es or fr as [Display] Language there.")
                                .arg(QString::fromStdString(language.unknownPin)));
     }

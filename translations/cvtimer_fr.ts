@@ -13,13 +13,6 @@
     </message>
 </context>
 <context>
-    <name>TimerApp</name>
-    <message>
-        <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>cv::AboutDialog</name>
     <message>
         <source>About CV Timer</source>
@@ -326,6 +319,10 @@
     </message>
     <message>
         <source>Exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
