@@ -44,7 +44,9 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     folder->setObjectName(QStringLiteral("workFolder"));
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(folder, 5, 1);
-    auto* why = new QLabel(tr("(%1)", "why the program works in the folder above").arg(QString::fromStdString(DescribeWorkFolderChoice(work))), this);
+    auto* why = new QLabel(tr("(%1)", "why the program works in the folder above")
+                               .arg(QString::fromStdString(DescribeWorkFolderChoice(work))),
+                           this);
     why->setWordWrap(true);
     grid->addWidget(why, 6, 1);
 

@@ -96,7 +96,8 @@ void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g, const MarkC
         const QRectF row(g.chart.left() + pad, g.RowTop(t), g.chart.width() - pad, g.rowHeight);
         const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
         DrawPaperText(painter, row, Qt::AlignLeft | Qt::AlignVCenter,
-                         QCoreApplication::translate("cv::DayPlanPicture", "starts %1 after midnight: outside the day").arg(FromLatin1(start)));
+                      QCoreApplication::translate("cv::DayPlanPicture", "starts %1 after midnight: outside the day")
+                          .arg(FromLatin1(start)));
     }
     quiet.setItalic(false);
     painter.setFont(quiet);

@@ -19,7 +19,9 @@ SendProgressDialog::SendProgressDialog(QWidget* sheet, std::function<void()> can
     layout->setSizeConstraint(QLayout::SetFixedSize);
     text = new QLabel(this);
     // Room for the longest progress, so the window keeps its size.
-    text->setMinimumWidth(fontMetrics().horizontalAdvance(QCoreApplication::translate("cv::TimerSheetDialog", "Sending Timer %1 of %2").arg(10).arg(10)) * 3 / 2);
+    const QString longest =
+        QCoreApplication::translate("cv::TimerSheetDialog", "Sending Timer %1 of %2").arg(10).arg(10);
+    text->setMinimumWidth(fontMetrics().horizontalAdvance(longest) * 3 / 2);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(this);
     cancelButton = buttons->addButton(tr("Cancel Sending"), QDialogButtonBox::RejectRole);

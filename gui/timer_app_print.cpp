@@ -36,8 +36,8 @@ QString ExportFailure(const QString& path, const FileReplaceResult& result) {
         case FileReplaceResult::Stage::Create:
             return QCoreApplication::translate("cv::TimerApp", "\"%1\" cannot be created: %2.").arg(path, reason);
         default:
-            return QCoreApplication::translate("cv::TimerApp", "The PDF could not be written to \"%1\": %2. Any earlier file of that "
-                                                       "name is unchanged.")
+            return QCoreApplication::translate("cv::TimerApp", "The PDF could not be written to \"%1\": %2. "
+                                                               "Any earlier file of that name is unchanged.")
                 .arg(path, reason);
     }
 }
