@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStatusBar>
 
 #include "core/settings/port_setting.h"
 #include "gui/about_dialog.h"
@@ -54,7 +53,7 @@ TimerSheetDialog& TimerApp::CreateSheet() {
 
 int TimerApp::Run(const QString& fileToOpen) {
     TimerSheetDialog& sheet = currentSheet ? *currentSheet : CreateSheet();
-    if (!startNotice.isEmpty()) sheet.StatusBar()->showMessage(startNotice);
+    if (!startNotice.isEmpty()) sheet.ShowStartNotice(startNotice);
     if (!fileToOpen.isEmpty()) {
         // Shown first, so that a refusal has a window to stand on.
         sheet.show();

@@ -39,8 +39,7 @@ public:
     // box, first loading fileToOpen when one is given.
     TimerSheetDialog& CreateSheet();
     int Run(const QString& fileToOpen = QString());
-    // A line for the sheet's status bar when it first shows, for what the
-    // user should hear once but that needs no answer.
+    // A line the sheet shows from the start (TimerSheetDialog::ShowStartNotice).
     void SetStartNotice(const QString& notice) { startNotice = notice; }
 
     // The running sheet, through which the file commands reach the timers.

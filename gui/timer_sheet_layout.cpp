@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/settings/recent_files.h"
@@ -145,6 +146,20 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
         }
     }
     return block;
+}
+
+void TimerSheetDialog::ShowStartNotice(const QString& text) {
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    // Wrapped at the sheet's width: a wrapping label would otherwise pull the
+    // fixed-size sheet narrower.
+    const QMargins margins = outer->contentsMargins();
+    const int width = outer->sizeHint().width() - margins.left() - margins.right();
+    auto* notice = new QLabel(text, this);
+    notice->setObjectName(QStringLiteral("startNotice"));
+    notice->setWordWrap(true);
+    notice->setMinimumWidth(width);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->insertWidget(outer->indexOf(statusBar), notice);
 }
 
 }  // namespace cv
