@@ -15,7 +15,7 @@ namespace cv {
 
 AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setObjectName(QStringLiteral("aboutBox"));
     // The title says "About"; a screen reader also hears whose.
     setAccessibleName(tr("About CV Timer"));
@@ -30,21 +30,23 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
     icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
-    icon->setAccessibleName(QStringLiteral("CV Timer"));
+    icon->setAccessibleName(tr("CV Timer"));
     grid->addWidget(icon, 0, 0, 3, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("Version 1.0"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 CV Timer developers"), this), 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Free software under the GNU GPL, version 3 or later"), this), 2, 1);
+    grid->addWidget(new QLabel(tr("Version 1.0"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Copyright \u00A9 2026 CV Timer developers"), this), 1, 1);
+    grid->addWidget(new QLabel(tr("Free software under the GNU GPL, version 3 or later"), this), 2, 1);
 
     grid->setRowMinimumHeight(3, gap / 2);
-    grid->addWidget(new QLabel(QStringLiteral("Settings and timer files are kept in"), this), 4, 1);
+    grid->addWidget(new QLabel(tr("Settings and timer files are kept in"), this), 4, 1);
     // Selectable, to be copied into a command line or Explorer.
     auto* folder = new QLabel(QDir::toNativeSeparators(QString::fromStdString(work.folder)), this);
     folder->setObjectName(QStringLiteral("workFolder"));
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(folder, 5, 1);
-    auto* why = new QLabel(QStringLiteral("(%1)").arg(QString::fromStdString(DescribeWorkFolderChoice(work))), this);
+    auto* why = new QLabel(tr("(%1)", "why the program works in the folder above")
+                               .arg(QString::fromStdString(DescribeWorkFolderChoice(work))),
+                           this);
     why->setWordWrap(true);
     grid->addWidget(why, 6, 1);
 
@@ -54,7 +56,7 @@ AboutDialog::AboutDialog(const WorkFolder& work, QWidget* parent)
     if (QFileInfo::exists(notices)) {
         grid->setRowMinimumHeight(7, gap / 2);
         auto* where = new QLabel(
-            QStringLiteral("The licences of the other software that CV Timer contains are in %1.")
+            tr("The licences of the other software that CV Timer contains are in %1.")
                 .arg(QDir::toNativeSeparators(notices)),
             this);
         where->setObjectName(QStringLiteral("noticesFile"));

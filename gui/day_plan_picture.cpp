@@ -1,5 +1,6 @@
 #include "gui/day_plan_picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -95,7 +96,8 @@ void DayPlanPicture::PaintRows(QPainter& painter, const Geometry& g, const MarkC
         const QRectF row(g.chart.left() + pad, g.RowTop(t), g.chart.width() - pad, g.rowHeight);
         const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
         DrawPaperText(painter, row, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("starts %1 after midnight: outside the day").arg(FromLatin1(start)));
+                      QCoreApplication::translate("cv::DayPlanPicture", "starts %1 after midnight: outside the day")
+                          .arg(FromLatin1(start)));
     }
     quiet.setItalic(false);
     painter.setFont(quiet);
@@ -150,13 +152,14 @@ QString DayPlanPicture::TipAt(const QRectF& area, const QFont& font, const QPoin
         }
     }
     if (!nearest) return QString();
-    QString tip = QStringLiteral("%1 at %2").arg(names[row], FromLatin1(FormatClockTime(nearest->minute)));
+    const QString time = FromLatin1(FormatClockTime(nearest->minute));
     QStringList others;
     for (const Reminder& reminder : plan.reminders) {
         if (reminder.minute == nearest->minute && reminder.timerIndex != row) others << names[reminder.timerIndex];
     }
-    if (!others.isEmpty()) tip += QStringLiteral(", with ") + others.join(QStringLiteral(", "));
-    return tip;
+    if (others.isEmpty()) return QCoreApplication::translate("cv::DayPlanPicture", "%1 at %2").arg(names[row], time);
+    return QCoreApplication::translate("cv::DayPlanPicture", "%1 at %2, with %3", "%3 lists the other timers")
+        .arg(names[row], time, others.join(QStringLiteral(", ")));
 }
 
 }  // namespace cv

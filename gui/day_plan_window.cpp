@@ -64,7 +64,7 @@ private:
 };
 
 DayPlanWindow::DayPlanWindow(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("Day Plan"), QStringLiteral("dayPlan"), parent) {
+    : SecondaryWindow(tr("Day Plan"), QStringLiteral("dayPlan"), parent) {
     auto* layout = new QVBoxLayout(this);
     view = new DayPlanView(this);
     view->setObjectName(QStringLiteral("planPicture"));
@@ -121,16 +121,17 @@ void DayPlanWindow::ShowPlan(const TimerRecords& timers) {
         lines << FromLatin1(PlanLine(clash.minute, names));
     }
     for (int t : plan.outsideDay) {
-        lines << QStringLiteral("Outside the day: %1 starts %2 after midnight")
+        lines << tr("Outside the day: %1 starts %2 after midnight")
                      .arg(picture.Names()[t], FromLatin1(FormatDuration(timers[static_cast<std::size_t>(t)].startTime)));
     }
     const int count = static_cast<int>(plan.reminders.size());
     const int clashCount = static_cast<int>(plan.clashes.size());
     summary->setText(plan.clashes.empty()
                          ? tr("%n reminders; no two timers remind at the same minute.", nullptr, count)
-                         : tr("%1 reminders. Red, taller ticks mark the minutes at which two or more timers "
-                              "remind together (%n):", nullptr, clashCount)
-                               .arg(count));
+                         : QStringLiteral("%1 %2").arg(
+                               tr("%n reminders.", nullptr, count),
+                               tr("Red, taller ticks mark the minutes at which two or more timers "
+                                  "remind together (%n):", nullptr, clashCount)));
     view->setAccessibleDescription(summary->text());
     // Typing elsewhere must not scroll the lists back to their top.
     const QString text = lines.join(QLatin1Char('\n'));

@@ -3,10 +3,12 @@
 #include <string_view>
 
 #include "cvtimer_version.h"
+#include "gui/language_setup.h"
 #include "gui/prompts.h"
 #include "gui/shown_probe.h"
 #include "gui/timer_app.h"
 #include "core/device/port_map.h"
+#include "core/language/language_choice.h"
 #include "core/settings/folder_paths.h"
 #include "core/settings/port_setting.h"
 #include "core/settings/work_folder.h"
@@ -47,7 +49,17 @@ int main(int argc, char* argv[]) {
         return cv::FindPortDevice(port, cv::ReadPortOverrides(settingsPath));
     });
 
+    // Before any window: widgets take their texts when they are made.
+    const cv::LanguageChoice language = cv::ChooseLanguageFor(settingsPath);
+    cv::InstallLanguage(language.language);
+
     cv::DialogPrompts prompts;
     cv::TimerApp app(prompts, work);
+    if (language.pinUnknown) {
+        app.SetStartNotice(QCoreApplication::translate(
+            "cv::TimerApp", "CVTimerSystem.ini asks for the language \"%1\", which CV Timer does not speak, so it "
+                        "speaks English. Write en, es or fr as [Display] Language there.")
+                               .arg(QString::fromStdString(language.unknownPin)));
+    }
     return app.Run(fileToOpen);
 }

@@ -1,8 +1,10 @@
 // Renders the windows and the printed page to PNG files without a display, so
 // they can be looked at after every change:
 //
-//   cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI]
+//   cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr]
 //
+// The windows speak English unless --language names another, whatever the
+// system's language, so that pictures of one language compare across machines.
 // Offscreen the screen is 1600x1000 at 96 dots per inch unless --screen names
 // another (1600x900@192 is a laptop scaled to 200 %); elsewhere the screen is
 // the real one. Besides the light palette, the windows are drawn again in a
@@ -25,8 +27,10 @@
 #include <string>
 #include <utility>
 
+#include "core/language/language_choice.h"
 #include "gui/about_dialog.h"
 #include "gui/day_plan_window.h"
+#include "gui/language_setup.h"
 #include "gui/prompts.h"
 #include "gui/sample_palettes.h"
 #include "gui/sent_to_unit_window.h"
@@ -171,18 +175,31 @@ bool ChooseOffscreenScreen(const QString& screen, const QString& folder) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool screenGiven = argc == 4 && std::string(argv[2]) == "--screen";
-    if (argc != 2 && !screenGiven) {
-        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI]\n");
+    QString screen = QStringLiteral("1600x1000@96");
+    cv::Language language = cv::Language::English;
+    bool usable = argc >= 2 && argc % 2 == 0;
+    for (int i = 2; usable && i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        const std::string value = argv[i + 1];
+        if (option == "--screen") {
+            screen = QString::fromLocal8Bit(argv[i + 1]);
+        } else if (option == "--language" && (value == "en" || value == "es" || value == "fr")) {
+            language = cv::ChooseLanguage(value, {}).language;
+        } else {
+            usable = false;
+        }
+    }
+    if (!usable) {
+        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr]\n");
         return 2;
     }
     QTemporaryDir configFolder;
-    if (!ChooseOffscreenScreen(screenGiven ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("1600x1000@96"),
-                               configFolder.path())) {
+    if (!ChooseOffscreenScreen(screen, configFolder.path())) {
         std::fprintf(stderr, "cvtimer-screenshots: --screen takes WIDTHxHEIGHT@DPI, such as 1600x900@192\n");
         return 2;
     }
     QApplication application(argc, argv);
+    cv::InstallLanguage(language);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) return 1;
 

@@ -1,5 +1,6 @@
 #include "gui/send_progress_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,10 +19,12 @@ SendProgressDialog::SendProgressDialog(QWidget* sheet, std::function<void()> can
     layout->setSizeConstraint(QLayout::SetFixedSize);
     text = new QLabel(this);
     // Room for the longest progress, so the window keeps its size.
-    text->setMinimumWidth(fontMetrics().horizontalAdvance(tr("Sending Timer 10 of 10")) * 3 / 2);
+    const QString longest =
+        QCoreApplication::translate("cv::TimerSheetDialog", "Sending Timer %1 of %2").arg(10).arg(10);
+    text->setMinimumWidth(fontMetrics().horizontalAdvance(longest) * 3 / 2);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(this);
-    cancelButton = buttons->addButton(QStringLiteral("Cancel Sending"), QDialogButtonBox::RejectRole);
+    cancelButton = buttons->addButton(tr("Cancel Sending"), QDialogButtonBox::RejectRole);
     cancelButton->setObjectName(QStringLiteral("cancelSend"));
     connect(buttons, &QDialogButtonBox::rejected, this, &SendProgressDialog::reject);
     layout->addWidget(buttons);

@@ -16,6 +16,8 @@ class QPushButton;
 namespace cv {
 
 class SendProgressDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // cancel: asks the send to stop; the window stays until the send is over.
     SendProgressDialog(QWidget* sheet, std::function<void()> cancel);

@@ -48,18 +48,18 @@ void FitRows(QTableWidget* table, int rows) {
 }  // namespace
 
 SentToUnitWindow::SentToUnitWindow(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("Sent to Unit"), QStringLiteral("sentToUnit"), parent) {
+    : SecondaryWindow(tr("Sent to Unit"), QStringLiteral("sentToUnit"), parent) {
     auto* layout = new QVBoxLayout(this);
     heading = new QLabel(this);
     layout->addWidget(heading);
 
     QStringList columns;
     for (TimerField field : kTimerFields) columns << QString::fromLatin1(FieldLabel(field));
-    columns << QStringLiteral("Sent");
+    columns << tr("Sent");
     held = MakeTable(this, columns);
     held->setRowCount(kTimerCount);
     for (int row = 0; row < kTimerCount; ++row) {
-        held->setVerticalHeaderItem(row, new QTableWidgetItem(QStringLiteral("Timer %1").arg(row + 1)));
+        held->setVerticalHeaderItem(row, new QTableWidgetItem(tr("Timer %1").arg(row + 1)));
         for (int column = 0; column <= kSentColumn; ++column) held->setItem(row, column, new QTableWidgetItem);
     }
     FitRows(held, kTimerCount);
@@ -85,10 +85,9 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent)
     recordNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(recordNote);
 
-    auto* sendsLabel = new QLabel(QStringLiteral("Recent sends to this unit, newest first:"), this);
+    auto* sendsLabel = new QLabel(tr("Recent sends to this unit, newest first:"), this);
     layout->addWidget(sendsLabel);
-    sends = MakeTable(this, {QStringLiteral("When"), QStringLiteral("User"), QStringLiteral("File"),
-                             QStringLiteral("Outcome")});
+    sends = MakeTable(this, {tr("When"), tr("User"), tr("File"), tr("Outcome")});
     sends->verticalHeader()->hide();
     sends->setAccessibleName(tr("Recent sends"));
     sendsLabel->setBuddy(sends);
@@ -100,17 +99,20 @@ void SentToUnitWindow::ShowUnit(const std::string& logPath, int portNumber, cons
     const SendLogRead read = ReadSendLog(logPath);
     const UnitChoice unit{portNumber, ""};
     holdings = DeriveUnitHoldings(read.content.entries, unit);
-    const QString where = reaches.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(reaches));
-    heading->setText(QStringLiteral("What the unit on Port %1%2 holds, as far as %3 recorded send%4 to it tell:")
-                         .arg(portNumber)
-                         .arg(where)
-                         .arg(holdings.sends)
-                         .arg(holdings.sends == 1 ? "" : "s"));
-    QString note = read.ok ? QStringLiteral("The record knows only the sends made from this folder: %1")
+    heading->setText(
+        reaches.empty()
+            ? tr("What the unit on Port %1 holds, as far as %n recorded sends to it tell:", nullptr, holdings.sends)
+                  .arg(portNumber)
+            : tr("What the unit on Port %1 (%2) holds, as far as %n recorded sends to it tell:", nullptr,
+                 holdings.sends)
+                  .arg(portNumber)
+                  .arg(QString::fromStdString(reaches)));
+    QString note = read.ok ? tr("The record knows only the sends made from this folder: %1")
                                  .arg(QString::fromStdString(logPath))
                            : QString::fromStdString(read.problem);
     if (read.content.damaged > 0)
-        note += QStringLiteral(" %1 of its entries, cut short or damaged, were left out.").arg(read.content.damaged);
+        note = QStringLiteral("%1 %2").arg(
+            note, tr("%n of its entries, cut short or damaged, were left out.", nullptr, read.content.damaged));
     recordNote->setText(note);
     ShowSends(read.content, unit);
     ShowHoldings();

@@ -53,6 +53,7 @@ TimerSheetDialog& TimerApp::CreateSheet() {
 
 int TimerApp::Run(const QString& fileToOpen) {
     TimerSheetDialog& sheet = currentSheet ? *currentSheet : CreateSheet();
+    if (!startNotice.isEmpty()) sheet.ShowStartNotice(startNotice);
     if (!fileToOpen.isEmpty()) {
         // Shown first, so that a refusal has a window to stand on.
         sheet.show();

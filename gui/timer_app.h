@@ -39,6 +39,8 @@ public:
     // box, first loading fileToOpen when one is given.
     TimerSheetDialog& CreateSheet();
     int Run(const QString& fileToOpen = QString());
+    // A line the sheet shows from the start (TimerSheetDialog::ShowStartNotice).
+    void SetStartNotice(const QString& notice) { startNotice = notice; }
 
     // The running sheet, through which the file commands reach the timers.
     TimerSheetDialog* CurrentSheet() const { return currentSheet.get(); }
@@ -82,6 +84,7 @@ private:
 
     Prompts& prompts;
     const WorkFolder work;
+    QString startNotice;
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
     QPointer<SentToUnitWindow> sentToUnit;

@@ -18,10 +18,15 @@ namespace cv {
 
 namespace {
 
-const FileDialogRequest kSaveRequest{QStringLiteral("Save Timers"), QStringLiteral("CV Timer (*.csv)"),
-                                     QStringLiteral("csv")};
-const FileDialogRequest kLoadRequest{QStringLiteral("Load Timers"), QStringLiteral("CV Timer (*.csv)"),
-                                     QStringLiteral("csv")};
+// Made when asked, after the language is installed.
+FileDialogRequest SaveRequest() {
+    return {QCoreApplication::translate("cv::TimerApp", "Save Timers"),
+            QCoreApplication::translate("cv::TimerApp", "CV Timer (*.csv)"), QStringLiteral("csv")};
+}
+FileDialogRequest LoadRequest() {
+    return {QCoreApplication::translate("cv::TimerApp", "Load Timers"),
+            QCoreApplication::translate("cv::TimerApp", "CV Timer (*.csv)"), QStringLiteral("csv")};
+}
 
 PromptMessage FileErrorMessage(const TimerFileError& error) {
     return {QApplication::applicationName(), QString::fromStdString(TimerFileErrorMainText(error)),
@@ -41,11 +46,11 @@ bool TimerApp::SaveTimerFile() {
     // Asked before the file dialog: a name the unit cannot show would reach
     // the file as "?".
     if (const std::optional<std::string> refusal = FindForeignName(sheet->NamesOnSheet(), NameUse::Save)) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Save Timers"),
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Save Timers"),
                                     QString::fromStdString(*refusal), PromptMessage::Icon::Warning});
         return false;
     }
-    const QString path = prompts.AskSavePath(sheet, InDialogFolder(kSaveRequest));
+    const QString path = prompts.AskSavePath(sheet, InDialogFolder(SaveRequest()));
     if (path.isEmpty()) return false;
 
     for (int index = 0; index < kTimerCount; ++index) sheet->ReadTimerFromSheet(index);
@@ -56,7 +61,7 @@ bool TimerApp::SaveTimerFile() {
     }
     sheet->RememberFieldsAsSaved();
     RememberFile(path);
-    prompts.ShowMessage(sheet, {QStringLiteral("File Save"), QStringLiteral("Corvellan Timers Saved"), QString(),
+    prompts.ShowMessage(sheet, {tr("File Save"), tr("Corvellan Timers Saved"), QString(),
                                 PromptMessage::Icon::Information});
     return true;
 }
@@ -64,7 +69,7 @@ bool TimerApp::SaveTimerFile() {
 void TimerApp::LoadTimerFile() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet || !OfferToSaveChanges()) return;
-    const QString path = prompts.AskOpenPath(sheet, InDialogFolder(kLoadRequest));
+    const QString path = prompts.AskOpenPath(sheet, InDialogFolder(LoadRequest()));
     if (path.isEmpty()) return;
     OpenTimerFile(path);
 }
@@ -75,9 +80,9 @@ void TimerApp::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         ForgetRecentFile(sheet->settingsPath, CorePath(path));
         sheet->RefreshRecentFiles();
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Cannot Load Timer File"),
-                                    QStringLiteral("\"%1\" is no longer there, so it has been taken off the "
-                                                   "Recent Files list.")
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Cannot Load Timer File"),
+                                    tr("\"%1\" is no longer there, so it has been taken off the "
+                                       "Recent Files list.")
                                         .arg(path),
                                     PromptMessage::Icon::Warning});
         return;
@@ -109,9 +114,10 @@ bool TimerApp::OpenTimerFile(const QString& path) {
     if (!conversion.empty()) {
         QString note = QString::fromStdString(conversion);
         if (FindForeignName(content.shownNames, NameUse::Save)) {
-            note += QStringLiteral(" Its field is marked: change the name before saving or sending the timers.");
+            note = QStringLiteral("%1 %2").arg(
+                note, tr("Its field is marked: change the name before saving or sending the timers."));
         }
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Timer File Converted"), note,
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Timer File Converted"), note,
                                     PromptMessage::Icon::Information});
     }
     return true;
@@ -129,7 +135,7 @@ void TimerApp::RememberFile(const QString& path) {
 bool TimerApp::OfferToSaveChanges() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet || !sheet->HasUnsavedChanges()) return true;
-    const PromptMessage question{QApplication::applicationName(), QStringLiteral("Save changes to the timers?"),
+    const PromptMessage question{QApplication::applicationName(), tr("Save changes to the timers?"),
                                  QString(), PromptMessage::Icon::Warning};
     switch (prompts.AskSaveChanges(sheet, question)) {
         case SaveChangesAnswer::Save: return SaveTimerFile();

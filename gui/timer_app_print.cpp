@@ -1,6 +1,7 @@
 // File > Print... and File > Export PDF...: the timers on the sheet, as typed,
 // on one page.
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFile>
 #include <QStatusBar>
@@ -16,8 +17,10 @@ namespace cv {
 
 namespace {
 
-const FileDialogRequest kExportRequest{QStringLiteral("Export PDF"), QStringLiteral("PDF (*.pdf)"),
-                                       QStringLiteral("pdf")};
+FileDialogRequest ExportRequest() {
+    return {QCoreApplication::translate("cv::TimerApp", "Export PDF"),
+            QCoreApplication::translate("cv::TimerApp", "PDF (*.pdf)"), QStringLiteral("pdf")};
+}
 
 TimerPage PageOf(const TimerSheetDialog& sheet) {
     QString title = sheet.windowTitle();
@@ -26,14 +29,15 @@ TimerPage PageOf(const TimerSheetDialog& sheet) {
 }
 
 QString ExportFailure(const QString& path, const FileReplaceResult& result) {
-    const QString reason = QString::fromStdString(result.systemText.empty() ? "unknown error" : result.systemText);
+    const QString reason = result.systemText.empty() ? QCoreApplication::translate("cv::TimerApp", "unknown error")
+                                                     : QString::fromStdString(result.systemText);
     switch (result.stage) {
         case FileReplaceResult::Stage::Target:
         case FileReplaceResult::Stage::Create:
-            return QStringLiteral("\"%1\" cannot be created: %2.").arg(path, reason);
+            return QCoreApplication::translate("cv::TimerApp", "\"%1\" cannot be created: %2.").arg(path, reason);
         default:
-            return QStringLiteral("The PDF could not be written to \"%1\": %2. Any earlier file of that name is "
-                                  "unchanged.")
+            return QCoreApplication::translate("cv::TimerApp", "The PDF could not be written to \"%1\": %2. "
+                                                               "Any earlier file of that name is unchanged.")
                 .arg(path, reason);
     }
 }
@@ -45,26 +49,26 @@ void TimerApp::OnPrint() {
     if (!sheet) return;
     QString problem;
     const std::unique_ptr<PaperPrinter> printer =
-        NewPaperPrinter(QStringLiteral("Corvellan Timers"), LocalPageSize(), problem);
+        NewPaperPrinter(tr("Corvellan Timers"), LocalPageSize(), problem);
     if (!printer) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Print"),
-                                    QStringLiteral("Printing is not available: %1. File > Export PDF... still makes "
-                                                   "the page as a PDF file.")
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Print"),
+                                    tr("Printing is not available: %1. File > Export PDF... still makes "
+                                       "the page as a PDF file.")
                                         .arg(problem),
                                     PromptMessage::Icon::Warning});
         return;
     }
     if (!prompts.AskPrintSetup(sheet, *printer)) return;
     if (!PrintTimerPage(printer->Paper(), PageOf(*sheet))) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Print"),
-                                    QStringLiteral("The printer could not be started."), PromptMessage::Icon::Warning});
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Print"),
+                                    tr("The printer could not be started."), PromptMessage::Icon::Warning});
     }
 }
 
 void TimerApp::OnExportPdf() {
     TimerSheetDialog* sheet = currentSheet.get();
     if (!sheet) return;
-    const QString path = prompts.AskSavePath(sheet, InDialogFolder(kExportRequest));
+    const QString path = prompts.AskSavePath(sheet, InDialogFolder(ExportRequest()));
     if (path.isEmpty()) return;
 
     // Made whole in memory and then put in place in one step, so a failure
@@ -72,16 +76,16 @@ void TimerApp::OnExportPdf() {
     const QByteArray pdf = TimerPagePdf(PageOf(*sheet), LocalPageSize());
     FileReplaceResult result;
     if (pdf.isEmpty()) {
-        result = {FileReplaceResult::Stage::Write, "the page could not be drawn"};
+        result = {FileReplaceResult::Stage::Write, tr("the page could not be drawn").toStdString()};
     } else {
         result = ReplaceFileSafely(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
     }
     if (!result.Ok()) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), QStringLiteral("Could Not Export PDF"),
+        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Export PDF"),
                                     ExportFailure(path, result), PromptMessage::Icon::Warning});
         return;
     }
-    sheet->StatusBar()->showMessage(QStringLiteral("Exported to %1").arg(path), 10000);
+    sheet->StatusBar()->showMessage(tr("Exported to %1").arg(path), 10000);
 }
 
 }  // namespace cv

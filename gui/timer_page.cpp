@@ -1,5 +1,6 @@
 #include "gui/timer_page.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -44,15 +45,18 @@ qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page)
 }
 
 qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& timers) {
-    const QStringList header = {QStringLiteral("Timer"),  QStringLiteral("Name"),   QStringLiteral("Start"),
-                                QStringLiteral("Repeat"), QStringLiteral("Snooze"), QStringLiteral("Priority")};
+    const QStringList header = {
+        QCoreApplication::translate("cv::TimerPage", "Timer"),  QCoreApplication::translate("cv::TimerPage", "Name"),
+        QCoreApplication::translate("cv::TimerPage", "Start"),  QCoreApplication::translate("cv::TimerPage", "Repeat"),
+        QCoreApplication::translate("cv::TimerPage", "Snooze"), QCoreApplication::translate("cv::TimerPage", "Priority")};
     painter.setFont(PageFont(painter, 9));
     const QFontMetricsF metrics(painter.font());
     const QFontMetricsF boldMetrics(PageFont(painter, 9, true));
     const qreal rowHeight = metrics.height() * 1.45;
     const qreal pad = metrics.averageCharWidth();
     const qreal timeWidth = metrics.horizontalAdvance(QStringLiteral("1092:15 PM")) + 2 * pad;
-    const qreal small = boldMetrics.horizontalAdvance(QStringLiteral("Priority")) + 2 * pad;
+    const qreal small =
+        std::max(boldMetrics.horizontalAdvance(header.first()), boldMetrics.horizontalAdvance(header.last())) + 2 * pad;
     const qreal nameWidth = std::max<qreal>(area.width() - 2 * small - 3 * timeWidth, small);
     const qreal widths[] = {small, nameWidth, timeWidth, timeWidth, timeWidth, small};
 
@@ -96,8 +100,9 @@ std::vector<ListedLine> ReminderLines(const TimerRecords& timers, const DayPlan&
     }
     for (int t : plan.outsideDay) {
         const std::string start = FormatDuration(timers[static_cast<std::size_t>(t)].startTime);
-        lines.push_back({QString(), QStringLiteral("Outside the day: %1 starts %2 after midnight")
-                                        .arg(FromLatin1(PlanName(timers, t)), FromLatin1(start))});
+        lines.push_back({QString(),
+                         QCoreApplication::translate("cv::TimerPage", "Outside the day: %1 starts %2 after midnight")
+                             .arg(FromLatin1(PlanName(timers, t)), FromLatin1(start))});
     }
     return lines;
 }
@@ -142,7 +147,8 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         if (!fits && !places.empty()) {
             painter.setFont(PageFont(painter, size));
             DrawPaperText(painter, QRectF(places.back(), QSizeF(columnWidth, 1e6)), flags,
-                             QStringLiteral("... and %1 more; cvtimerctl plan lists them all").arg(lines.size() - shown));
+                          QCoreApplication::translate("cv::TimerPage", "... and %n more; cvtimerctl plan lists them all",
+                                                      nullptr, static_cast<int>(lines.size() - shown)));
         }
         return;
     }
@@ -190,7 +196,7 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     painter.setFont(PageFont(painter, 10, true));
     const qreal headingHeight = QFontMetricsF(painter.font()).height();
     DrawPaperText(painter, QRectF(area.left(), y, area.width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Reminders by time (several timers at once in bold)"));
+                  QCoreApplication::translate("cv::TimerPage", "Reminders by time (several timers at once in bold)"));
     y += headingHeight + 4;
     PaintReminderList(painter, QRectF(area.left(), y, area.width(), area.bottom() - y),
                       ReminderLines(page.timers, picture.Plan()));

@@ -41,7 +41,7 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
 
     // Out of the tab order, as on the printed sheet's template; Alt+S and
     // File > Send Timers (Ctrl+Enter) reach it from the keyboard.
-    sendButton = new QPushButton(QStringLiteral("&Send Timers"), editArea);
+    sendButton = new QPushButton(tr("&Send Timers"), editArea);
     sendButton->setObjectName(QStringLiteral("sendTimers"));
     sendButton->setAutoDefault(false);
     sendButton->setFocusPolicy(Qt::ClickFocus);

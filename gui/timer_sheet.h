@@ -74,6 +74,10 @@ public:
 
     // File > Recent Files, read again from the settings file.
     void RefreshRecentFiles();
+    // A line above the status bar for the rest of the run, for what the user
+    // should hear once but that needs no answer (the status bar itself turns
+    // to the first field's reading at once).
+    void ShowStartNotice(const QString& text);
     QMenu* RecentFilesMenu() const { return recentMenu; }
 
     // The ten timers as the fields read now, leaving records as they are.

@@ -3,6 +3,7 @@
 // anything changed since the last load or save, and timer files dropped on
 // the window.
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -30,8 +31,11 @@ FieldReading ReadingOf(int timerIndex, TimerField field, const QLineEdit* edit) 
 QString SaidOf(const FieldReading& reading) {
     QString text = QString::fromStdString(reading.reading);
     for (const std::string& doubt : reading.doubts) {
-        if (!text.isEmpty()) text += QStringLiteral(". ");
-        text += QString::fromStdString(doubt);
+        const QString said = QString::fromStdString(doubt);
+        text = text.isEmpty() ? said
+                              : QCoreApplication::translate("cv::TimerSheetDialog", "%1. %2",
+                                                            "a field's reading, then a doubt about it")
+                                    .arg(text, said);
     }
     return text;
 }
@@ -146,8 +150,9 @@ void TimerSheetDialog::SetSourceFile(std::string path) {
 }
 
 void TimerSheetDialog::UpdateTitle() {
-    QString title = QStringLiteral("Corvellan Timers");
-    if (!sourceFile.empty()) title += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(sourceFile)).fileName();
+    const QString title = sourceFile.empty() ? tr("Corvellan Timers")
+                                              : tr("Corvellan Timers - %1")
+                                                    .arg(QFileInfo(QString::fromStdString(sourceFile)).fileName());
     setWindowTitle(title + QStringLiteral("[*]"));
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/settings/recent_files.h"
@@ -27,27 +28,27 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     QMenuBar* bar = menuBar;
     outer->setMenuBar(bar);
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* save = file->addAction(QStringLiteral("&Save"), this, &TimerSheetDialog::saveRequested);
+    QMenu* file = bar->addMenu(tr("&File"));
+    QAction* save = file->addAction(tr("&Save"), this, &TimerSheetDialog::saveRequested);
     save->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    QAction* load = file->addAction(QStringLiteral("&Load"), this, &TimerSheetDialog::loadRequested);
+    QAction* load = file->addAction(tr("&Load"), this, &TimerSheetDialog::loadRequested);
     load->setShortcut(QKeySequence::Open);
-    recentMenu = file->addMenu(QStringLiteral("&Recent Files"));
+    recentMenu = file->addMenu(tr("&Recent Files"));
     connect(file, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshRecentFiles);
     file->addSeparator();
     // Ctrl+Enter sends, as it sends a message in mail programs; the number
     // pad's Enter is listed first so that menus name the key as it is labelled.
-    sendAction = file->addAction(QStringLiteral("Send &Timers"), this, &TimerSheetDialog::OnSendTimers);
+    sendAction = file->addAction(tr("Send &Timers"), this, &TimerSheetDialog::OnSendTimers);
     sendAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return)});
     file->addSeparator();
-    QAction* print = file->addAction(QStringLiteral("&Print..."), this, &TimerSheetDialog::printRequested);
+    QAction* print = file->addAction(tr("&Print..."), this, &TimerSheetDialog::printRequested);
     print->setShortcut(QKeySequence::Print);
-    file->addAction(QStringLiteral("Export P&DF..."), this, &TimerSheetDialog::exportPdfRequested);
+    file->addAction(tr("Export P&DF..."), this, &TimerSheetDialog::exportPdfRequested);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Exit"), this, &QDialog::close);
+    file->addAction(tr("&Exit"), this, &QDialog::close);
 
-    commPortMenu = bar->addMenu(QStringLiteral("&Comm Port"));
+    commPortMenu = bar->addMenu(tr("&Comm Port"));
     commPortMenu->setToolTipsVisible(true);
     // Adapters come and go while the program runs.
     connect(commPortMenu, &QMenu::aboutToShow, this, &TimerSheetDialog::RefreshPortMenu);
@@ -55,17 +56,17 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     portGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int n = 1; n <= kPortMenuCount; ++n) portActions[n - 1] = AddPortAction(n);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    view->addAction(QStringLiteral("&Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
-    view->addAction(QStringLiteral("&Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->addAction(tr("&Day Plan"), this, &TimerSheetDialog::dayPlanRequested);
+    view->addAction(tr("&Sent to Unit"), this, &TimerSheetDialog::sentToUnitRequested);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     QAction* guide = help->addAction(tr("&User Guide"), this, &TimerSheetDialog::userGuideRequested);
     guide->setShortcut(QKeySequence::HelpContents);
     // From the day plan and Sent to Unit too, not only from the sheet.
     guide->setShortcutContext(Qt::ApplicationShortcut);
     help->addSeparator();
-    help->addAction(QStringLiteral("&About"), this, &TimerSheetDialog::aboutRequested);
+    help->addAction(tr("&About"), this, &TimerSheetDialog::aboutRequested);
 }
 
 void TimerSheetDialog::RefreshRecentFiles() {
@@ -109,7 +110,7 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
     for (int k = 0; k < 5; ++k) {
         const int timer = firstTimer + k;
         const int left = 2 + 4 * k;
-        const QString timerName = QStringLiteral("Timer %1").arg(timer + 1);
+        const QString timerName = tr("Timer %1").arg(timer + 1);
 
         auto* caption = new QLabel(timerName, block);
         caption->setAlignment(Qt::AlignCenter);
@@ -127,7 +128,9 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
             const TimerField field = kTimerFields[row];
             auto* edit = new SheetField(block);
             edit->setObjectName(QStringLiteral("field%1").arg(FieldId(timer, field)));
-            edit->setAccessibleName(timerName + QLatin1Char(' ') + QString::fromLatin1(FieldLabel(field)));
+            edit->setAccessibleName(tr("Timer %1 %2", "a field's name for a screen reader: timer number, field")
+                                        .arg(timer + 1)
+                                        .arg(QString::fromLatin1(FieldLabel(field))));
             edit->setAlignment(Qt::AlignCenter);
             edit->setFixedWidth(fieldWidth);
             // A text the program placed may be longer than the typing limit;
@@ -143,6 +146,20 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
         }
     }
     return block;
+}
+
+void TimerSheetDialog::ShowStartNotice(const QString& text) {
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    // Wrapped at the sheet's width: a wrapping label would otherwise pull the
+    // fixed-size sheet narrower.
+    const QMargins margins = outer->contentsMargins();
+    const int width = outer->sizeHint().width() - margins.left() - margins.right();
+    auto* notice = new QLabel(text, this);
+    notice->setObjectName(QStringLiteral("startNotice"));
+    notice->setWordWrap(true);
+    notice->setMinimumWidth(width);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->insertWidget(outer->indexOf(statusBar), notice);
 }
 
 }  // namespace cv

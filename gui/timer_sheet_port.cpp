@@ -19,12 +19,12 @@ void TimerSheetDialog::LoadPortSetting() {
     // Said once at start: otherwise every port choice would be lost unexplained.
     const std::string problem = DescribeSettingsFileProblem(settingsPath);
     if (!problem.empty()) {
-        promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Cannot Read Settings File"),
-                                      QString::fromStdString(problem) +
-                                          QStringLiteral(" A port chosen now holds until CV Timer ends."),
+        promptsRef.ShowMessage(this, {QApplication::applicationName(), tr("Cannot Read Settings File"),
+                                      QStringLiteral("%1 %2").arg(QString::fromStdString(problem),
+                                                                  tr("A port chosen now holds until CV Timer ends.")),
                                       PromptMessage::Icon::Warning});
     } else if (const std::string lineProblem = ReadLineSettings(settingsPath).problem; !lineProblem.empty()) {
-        promptsRef.ShowMessage(this, {QApplication::applicationName(), QStringLiteral("Unknown Line Setting"),
+        promptsRef.ShowMessage(this, {QApplication::applicationName(), tr("Unknown Line Setting"),
                                       QString::fromStdString(lineProblem), PromptMessage::Icon::Warning});
     }
     // The devices are looked at when the menu is about to open, not before the
@@ -49,7 +49,7 @@ void TimerSheetDialog::ApplyPortSelection() {
 
 QAction* TimerSheetDialog::AddPortAction(int number) {
     QAction* port = commPortMenu->addAction(QString());
-    SetPortText(port, QStringLiteral("Port %1").arg(number));
+    SetPortText(port, tr("Port %1").arg(number));
     port->setData(number);
     port->setCheckable(true);
     port->setChecked(number == portNumber);
@@ -106,10 +106,11 @@ void TimerSheetDialog::RefreshPortMenu() {
         // The item still begins with "Port n" for keyboard users and screen
         // readers. The name is not put in the shortcut column (after a tab):
         // Qt's menus leave a gap there as wide as the longest name.
-        QString text = QStringLiteral("Port %1").arg(port.number);
+        QString text = tr("Port %1").arg(port.number);
         if (!port.name.empty()) {
             QString name = QString::fromStdString(port.name);
-            text += QStringLiteral(" \u2013 ") + name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            text = tr("Port %1 \u2013 %2", "the port and the device it reaches").arg(port.number)
+                       .arg(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
         }
         SetPortText(item, text);
         const QString tip = QString::fromStdString(DescribeMenuPort(port));

@@ -2,6 +2,7 @@
 // thread of their own, while the window shows how far it got, keeps painting
 // and offers to cancel, also while a slow port opens.
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -29,10 +30,12 @@ namespace cv {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Serial Communications");
+QString Caption() { return QCoreApplication::translate("cv::TimerSheetDialog", "Serial Communications"); }
 
 QString SendingText(int timerIndex) {
-    return QStringLiteral("Sending Timer %1 of %2").arg(timerIndex + 1).arg(kTimerCount);
+    return QCoreApplication::translate("cv::TimerSheetDialog", "Sending Timer %1 of %2")
+        .arg(timerIndex + 1)
+        .arg(kTimerCount);
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ void TimerSheetDialog::OnSendTimers() {
     const LineSettingsReading line = ReadLineSettings(settingsPath);
     if (!refusal && !line.problem.empty()) refusal = line.problem;
     if (refusal) {
-        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+        promptsRef.ShowMessage(this, {Caption(), tr("Unable to Send Timers to Corvellan"),
                                       QString::fromStdString(*refusal), PromptMessage::Icon::Warning});
         return;
     }
@@ -93,23 +96,24 @@ void TimerSheetDialog::OnSendTimers() {
         return;
     }
     if (!report.AllSent() && report.failure.failedAt == TimerSendResult::Stage::Open) {
-        promptsRef.ShowMessage(this, {kCaption,
-                                      QStringLiteral("Unable to open selected serial port.\n"
-                                                     "Select another serial port\nand try again."),
+        promptsRef.ShowMessage(this, {Caption(),
+                                      tr("Unable to open selected serial port.\n"
+                                         "Select another serial port\nand try again."),
                                       QString::fromStdString(DescribeSerialError(report.failure.openError)),
                                       PromptMessage::Icon::Warning});
     }
     const QString recordNote = QString::fromStdString(recordProblem);
     if (report.AllSent()) {
-        promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Timers Sent to Corvellan"), recordNote,
+        promptsRef.ShowMessage(this, {Caption(), tr("Timers Sent to Corvellan"), recordNote,
                                       PromptMessage::Icon::Information});
         return;
     }
     QStringList detail{QString::fromStdString(DescribeSendFailure(report.failedIndex, report.failure))};
     if (const std::string took = DescribeWhatTheUnitTook(report); !took.empty())
-        detail << QString::fromStdString(took) + QStringLiteral(" View > Sent to Unit shows what the unit holds now.");
+        detail << QStringLiteral("%1 %2").arg(QString::fromStdString(took),
+                                              tr("View > Sent to Unit shows what the unit holds now."));
     if (!recordNote.isEmpty()) detail << recordNote;
-    promptsRef.ShowMessage(this, {kCaption, QStringLiteral("Unable to Send Timers to Corvellan"),
+    promptsRef.ShowMessage(this, {Caption(), tr("Unable to Send Timers to Corvellan"),
                                   detail.join(QStringLiteral("\n\n")), PromptMessage::Icon::Warning});
 }
 

@@ -6,9 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language/language_choice.h"
 #include "core/language/tr.h"
+#include "core/settings/folder_paths.h"
+#include "core/settings/port_setting.h"
 #include "core/timers/sentence.h"
 #include "cvtimer_version.h"
+#include "tools/ctl_catalogue.h"
 #include "tools/console.h"
 #include "tools/ctl_commands.h"
 
@@ -51,6 +55,16 @@ int main(int argc, char** rawArgv) {
     pointers.push_back(nullptr);
     char** argv = pointers.data();
     cv::UseUtf8Console();
+    // The same settings file as the commands read, in the folder started in.
+    const cv::LanguageChoice language = cv::ChooseLanguageFor(cv::SettingsPathIn(cv::StartFolder()));
+    cv::UseCatalogue(language.language);
+    if (language.pinUnknown) {
+        const std::string notice = cv::FillPlaceholders(
+            cv::Tr("cvtimerctl", "cvtimerctl: the settings file asks for the language \"%1\" ([Display] "
+                                 "Language), which CV Timer does not speak; it speaks English. Write en, es or fr there."),
+            {language.unknownPin});
+        std::fprintf(stderr, "%s\n", notice.c_str());
+    }
 
     if (argc < 2) {
         PrintUsage(stderr);

@@ -1,0 +1,46 @@
+#include "gui/language_setup.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QTranslator>
+#include <memory>
+
+#include "core/language/tr.h"
+
+static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
+
+namespace cv {
+namespace {
+
+std::unique_ptr<QTranslator> g_ours;
+std::unique_ptr<QTranslator> g_qts;
+
+std::string TranslateThroughQt(const char* context, const char* source, const char* disambiguation, int n) {
+    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
+}
+
+// A translator for the catalogue at path, or nothing when it is not built in.
+std::unique_ptr<QTranslator> Load(const QString& path) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(path)) return nullptr;
+    QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+
+}  // namespace
+
+void InstallLanguage(Language language) {
+    InitTranslationResources();
+    for (auto* translator : {&g_ours, &g_qts}) {
+        if (*translator) QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    const QString code = QString::fromLatin1(LanguageCode(language));
+    // English has a catalogue too: its plurals ("1 reminder"), and an answer
+    // for every text so Qt never takes one from a second language.
+    g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
+    if (language != Language::English) g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
+    UseTextLookup(&TranslateThroughQt);
+}
+
+}  // namespace cv
