@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CtlEmulate</name>
+    <message>
+        <source>Usage: cvtimerctl emulate [options]
+
+Plays a Corvellan unit on a pseudo-terminal: answers every message with &apos;g&apos;
+and prints each message and each complete timer it receives. The first line
+printed names the device to open. Stops on Ctrl-C or SIGTERM.
+
+Options:
+  --link PATH       also make PATH a symbolic link to the device (removed on exit)
+  --wrong-at N      answer message N (counted from 1) with the wrong byte
+  --wrong-byte C    the wrong byte: one character, or 0xNN (default x)
+  --silent-from N   answer nothing from message N on
+  --delay MS        answer each message MS milliseconds late
+  --baud B          take as long as a line at B baud would (10 bits a byte)
+  --exit-after N    stop once message N has been answered
+  --help            show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: exists and is not a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pipe: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open a pseudo-terminal: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the link %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulated unit runs on Linux only. On Windows, connect the unit,
+or run the simulated unit on Linux and reach it through a serial cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlHelp</name>
+    <message>
+        <source>print the timers of a timer file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the day&apos;s reminders of a timer file and the clashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>send the timers of a timer file to the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show what the unit holds as far as the record of sends knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the serial ports and the devices they reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>play a Corvellan unit on a pseudo-terminal (Linux only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: cvtimerctl &lt;command&gt; [options]
+       cvtimerctl &lt;command&gt; --help
+       cvtimerctl --version
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlPlan</name>
+    <message>
+        <source>Usage: cvtimerctl plan FILE
+
+Prints the day the timers of a timer file make: every reminder in time
+order (&quot;06:00 AM  Hands Washing&quot;), then the clashes, one line per minute
+at which two or more timers remind, the names separated by commas.
+Each timer reminds at its start time and then every repeat interval until
+midnight; an interval of 0 reminds once. A timer that starts 24 hours or
+more after midnight is listed as outside the day.
+
+Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.
+
+Options:
+  --help    show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clashes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside the day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 starts %2 after midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlPorts</name>
+    <message>
+        <source>Usage: cvtimerctl ports
+
+Lists the ports of CV Timer&apos;s Comm Port menu with the serial device each
+reaches now: the device named for it in the [Ports] section of
+CVTimerSystem.ini in the current folder, or else, on Linux, the next present
+device, and on Windows COMn for port n. Each line says whether the device is
+present and, where the system tells, what is plugged in there, for example
+&quot;FT232R USB UART (FTDI)&quot; or &quot;USB Serial Port (FTDI)&quot;. Port 1 to Port 12 are
+always listed, a port above 12 when it reaches a present device (on Windows
+COM13 and up as Device Manager shows them) or when that file chooses it. The
+port chosen in that file is marked with &apos;*&apos;.
+
+Exit status: 0 listed, 2 wrong usage.
+
+Options:
+  --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys
+  --help      show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(from settings)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port 1, used because %1 was not read (see above)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chooses port %2, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port chosen in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port chosen in %1 (no such file: port 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlSend</name>
+    <message>
+        <source>Usage: cvtimerctl send FILE [--port N | --device PATH]
+
+Sends the ten timers of a timer file to the Corvellan unit, printing each
+message as it goes out. Without an option the port is the one chosen in
+CVTimerSystem.ini in the current folder (port 1 without that file); ports
+map to devices as in the program, [Ports] entries of that file included.
+
+The line is 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,
+unless Parity=, StopBits= or FlowControl= in [SerialComm] of that file say
+otherwise (also with --device).
+
+Exit status: 0 all ten sent, 1 the file cannot be read, a line setting in
+CVTimerSystem.ini is not one CV Timer knows (nothing is sent then) or a timer
+was not sent, 2 wrong usage or a name the unit cannot take (nothing is sent
+then), 128 + the signal&apos;s number (130 for Ctrl-C) when an interrupt or
+SIGTERM stopped the send; the timers before it stay sent. Ctrl-C also cuts
+short an open that hangs, where the system allows; on Windows a second
+Ctrl-C ends cvtimerctl at once.
+
+Options:
+  --port N       use Comm Port N (1 to 65535) instead of the chosen one
+  --device PATH  use this serial device, bypassing the port numbers (on
+                 Windows a port name such as COM7 will do)
+  --help         show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending Timer %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to Send Timers to Corvellan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open selected serial port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1 was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cvtimerctl sent shows what the unit holds now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlSent</name>
+    <message>
+        <source>Usage: cvtimerctl sent [--port N | --device PATH] [--history]
+
+Prints what the Corvellan unit holds as far as the record of sends knows.
+The record is CVTimerSends.log beside CVTimerSystem.ini in the current
+folder; CV Timer and cvtimerctl send add an entry to it for every send made
+from that folder, and it knows of no other. The table is that of cvtimerctl
+show, with a last column saying when each timer was sent and from which
+file. A part of a timer is &quot;not known&quot; when its message went out without
+being acknowledged (the unit may or may not have taken it), or when no send
+in the record reached it. Without an option the unit is the one on the port
+chosen in CVTimerSystem.ini.
+
+Exit status: 0 shown, 1 the record cannot be read, 2 wrong usage.
+
+Options:
+  --port N       the unit on Comm Port N (1 to 65535)
+  --device PATH  the unit on this device, whichever port reached it (on
+                 Windows a port name such as COM7 will do)
+  --history      list the sends instead, newest first: every send of the
+                 record, or with --port or --device those to that unit
+  --help         show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit on port %1, as 1 recorded send left it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The unit on port %1, as %n recorded sends left it:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The unit on %1, as 1 recorded send left it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The unit on %1, as %n recorded sends left it:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No sends recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sends recorded to the unit on port %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sends recorded to the unit on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 entry is of the record cut short or damaged, and left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are of the record cut short or damaged, and left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record knows only the sends made from this folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlShow</name>
+    <message>
+        <source>Usage: cvtimerctl show FILE
+
+Prints the ten timers of a timer file as a table: name, start time, repeat
+interval, snooze time and priority, the times as the sheet shows them.
+A name with leading blanks, or made of blanks only, is shown in quotes;
+a control character in a name is shown as \xNN. A file saved in UTF-8 or
+Windows-1252 by another editor is converted, and stderr says so.
+
+Exit status: 0 shown, 1 the file cannot be read, 2 wrong usage.
+
+Options:
+  --help    show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlTable</name>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtlUsage</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link needs a path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wrong-byte takes one character or 0xNN, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a number from 1 to 65535, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--root needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one FILE, please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>which timer file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldReading</name>
+    <message>
+        <source>The field is empty, so it reads as 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no number in %1, so it reads as 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Message Priority is one digit, 0 to 9; %1 reads as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read as %2, not %3: type %4 for %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message Priority of Timer %1 reads as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snooze Time of Timer %1 reads as 0 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LineSetting</name>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a line setting CV Timer knows. [SerialComm] takes PortNo, Parity, StopBits and FlowControl: correct the name, or remove the line for 8 data bits, no parity, 1 stop bit and no flow control. Nothing is sent until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a parity CV Timer knows. Write Parity=%4, or remove the line for no parity. Nothing is sent until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a number of stop bits CV Timer knows. Write StopBits=%4, or remove the line for 1 stop bit. Nothing is sent until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a flow control CV Timer knows. Write FlowControl=%4, or remove the line for no flow control. Nothing is sent until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LineSettings</name>
+    <message>
+        <source>%1 baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 data bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>List</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortMap</name>
+    <message>
+        <source>USB device %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no serial device for port %1 (%2 found)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no serial device for port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortMenu</name>
+    <message>
+        <source>Port %1: no serial device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 would reach %2, which is not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 reaches %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Information</source>
@@ -9,6 +640,501 @@
     </message>
     <message>
         <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendFailure</name>
+    <message>
+        <source>byte %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit acknowledged its settings message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit acknowledged its name message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit did not answer its settings message within a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit did not answer its name message within a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit answered its settings message with %1 instead of &quot;g&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit answered its name message with %1 instead of &quot;g&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its settings message could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name message could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1 was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1 was not sent: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendOutcome</name>
+    <message>
+        <source>Timers Sent to Corvellan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to Send Timers to Corvellan. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s settings and name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit took none of the timers; whether it took %1 is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit took %1; whether it took %2 is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit took none of the timers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit took %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1 was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timers %1 to %2 were not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendRecord</name>
+    <message>
+        <source>%1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of sends, %1, has grown past %2 and its oldest entries could not be dropped: %3. It is left whole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This send could not be added to the record of sends, %1: another CV Timer window or cvtimerctl kept it locked for as long as this send could wait, and may have stopped responding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This send could not be added to the record of sends, %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of sends, %1, cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SentToUnit</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: no send recorded here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: sent %1 without acknowledgement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed on the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings %1; name %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its name went without acknowledgement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its settings went without acknowledgement</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialAdvice</name>
+    <message>
+        <source>Connect the unit or choose another port from the Comm Port menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the unit or name another device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add your user to the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and choose that port from the Comm Port menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and name that port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer to let you use the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer to let you use %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the other program using the port and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the other program using %1 and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialError</name>
+    <message>
+        <source>No error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No serial device is connected for port %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No serial device is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no serial device %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied opening %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied opening The serial device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device. Choose another port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device is not a serial device. Choose another port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was disconnected. Reconnect it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device was disconnected. Reconnect it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not respond in time. Check that the unit is connected and switched on, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device did not respond in time. Check that the unit is connected and switched on, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device does not accept the line settings (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial device does not accept the line settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use the serial device (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use the serial device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>unsupported baud rate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid descriptor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not take %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1 is larger than %2 MiB, far too large for a settings file. It is left as it is, and port 1 is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is, and port 1 is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemText</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimerFile</name>
+    <message>
+        <source>its name holds a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name holds a control character (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is %1 characters long, and a line of a timer file holds at most %2 with this timer&apos;s numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timer file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Create File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could Not Save Timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Load Timer File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timers could not be written to %1: %2. Any earlier file of that name is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1 cannot be saved: %2. Change the name and save again. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file ends here, but a timer file has ten lines, one for each timer. Nothing was loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the line is longer than 127 characters. Nothing was loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the line must end in four numbers separated by commas (start, repeat, snooze, priority). Nothing was loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in UTF-8, as today&apos;s editors such as Notepad save text, so CV Timer converted its names from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in Windows-1252, as older Windows editors save text, so CV Timer converted its names from Windows-1252. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typographic quotation marks, dashes and ellipses in the names became the plain &apos; &quot; - and ..., which the unit shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimerList</name>
+    <message>
+        <source>Timer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timers %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timers %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitNames</name>
+    <message>
+        <source>a control character (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take: braces mark where a message begins and ends. Change the name and send again. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take. Change the name and send again. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show. Change the name and send again. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show and a timer file cannot hold. Change the name and save again. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkFolder</name>
+    <message>
+        <source>the folder CV Timer was started in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your Documents folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your Documents folder, as %1, where CV Timer was started, takes no new files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder CV Timer was started in, as your Documents folder could not be found or made</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
