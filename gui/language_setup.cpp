@@ -12,6 +12,7 @@ static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
 namespace cv {
 namespace {
 
+std::unique_ptr<QTranslator> g_english;
 std::unique_ptr<QTranslator> g_ours;
 std::unique_ptr<QTranslator> g_qts;
 
@@ -31,13 +32,17 @@ std::unique_ptr<QTranslator> Load(const QString& path) {
 
 void InstallLanguage(Language language) {
     InitTranslationResources();
-    for (auto* translator : {&g_ours, &g_qts}) {
+    for (auto* translator : {&g_english, &g_ours, &g_qts}) {
         if (*translator) QCoreApplication::removeTranslator(translator->get());
         translator->reset();
     }
     const QString code = QString::fromLatin1(LanguageCode(language));
     // English has a catalogue too: its plurals ("1 reminder"), and an answer
     // for every text so Qt never takes one from a second language.
+    // Qt asks the translator installed last first, so English lies beneath
+    // the chosen language: a text it has not translated yet still reads
+    // "1 reminder" rather than "1 reminders".
+    if (language != Language::English) g_english = Load(QStringLiteral(":/translations/cvtimer_en.qm"));
     g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
     if (language != Language::English) g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
     UseTextLookup(&TranslateThroughQt);

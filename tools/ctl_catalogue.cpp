@@ -60,7 +60,7 @@ std::string LookUpCatalogue(Language language, const char* context, const char* 
             return FillCount(second ? found->plural : found->text, n);
         }
     }
-    return FillCount(source, n);
+    return EnglishText(context, source, disambiguation, n);
 }
 
 void UseCatalogue(Language language) {

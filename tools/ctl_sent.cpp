@@ -75,18 +75,13 @@ int ParseOptions(int argc, char** argv, SentOptions& options) {
     return -1;
 }
 
-// "The unit on port 2, as 3 recorded sends left it:", with a sentence of its
-// own for one send, as English has it.
+// "The unit on port 2, as 3 recorded sends left it:".
 std::string HoldingsTitle(const UnitChoice& unit, int sends) {
-    if (unit.device.empty()) {
-        const std::string title =
-            sends == 1 ? Tr("CtlSent", "The unit on port %1, as 1 recorded send left it:")
-                       : Tr("CtlSent", "The unit on port %1, as %n recorded sends left it:", nullptr, sends);
-        return FillPlaceholders(title, {std::to_string(unit.portNumber)});
-    }
-    const std::string title = sends == 1 ? Tr("CtlSent", "The unit on %1, as 1 recorded send left it:")
-                                         : Tr("CtlSent", "The unit on %1, as %n recorded sends left it:", nullptr, sends);
-    return FillPlaceholders(title, {unit.device});
+    if (unit.device.empty())
+        return FillPlaceholders(Tr("CtlSent", "The unit on port %1, as %n recorded sends left it:", nullptr, sends),
+                                {std::to_string(unit.portNumber)});
+    return FillPlaceholders(Tr("CtlSent", "The unit on %1, as %n recorded sends left it:", nullptr, sends),
+                            {unit.device});
 }
 
 // The table's texts for what is not known are Latin-1, as its timers' are.
@@ -166,11 +161,9 @@ int RunSent(int argc, char** argv) {
         PrintHoldings(read.content, *unit);
     }
     if (read.content.damaged > 0)
-        std::printf("\n%s\n", read.content.damaged == 1
-                                  ? Tr("CtlSent", "1 entry is of the record cut short or damaged, and left out.").c_str()
-                                  : Tr("CtlSent", "%n entries are of the record cut short or damaged, and left out.",
-                                       nullptr, read.content.damaged)
-                                        .c_str());
+        std::printf("\n%s\n", Tr("CtlSent", "%n entries are of the record cut short or damaged, and left out.",
+                                   nullptr, read.content.damaged)
+                                    .c_str());
     std::printf("\n%s\n",
                 FillPlaceholders(Tr("CtlSent", "The record knows only the sends made from this folder: %1"), {logPath})
                     .c_str());

@@ -18,11 +18,15 @@ std::string Tr(const char* context, const char* source);
 std::string Tr(const char* context, const char* source, const char* disambiguation, int n);
 
 // Where the texts come from: the window hands its Qt translators' lookup,
-// cvtimerctl its own tables. Without one, the English text itself (with %n
-// filled, so "%n reminders" reads "1 reminders": English needs its plural
-// catalogue too).
+// cvtimerctl its own tables. Without one, the English text itself, with %n
+// filled and the English singular for a count of 1 ("1 reminder").
 using TextLookup = std::string (*)(const char* context, const char* source, const char* disambiguation, int n);
 void UseTextLookup(TextLookup lookup);
+
+// The English text with %n filled, in the singular for a count of 1: what Tr
+// gives without a lookup, and what a lookup gives for a text its language
+// lacks. n < 0: no count.
+std::string EnglishText(const char* context, const char* source, const char* disambiguation, int n);
 
 // While one lives, Tr on this thread gives the English source (with %n
 // filled): for texts that are data rather than messages, such as the outcome

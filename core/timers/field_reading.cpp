@@ -114,9 +114,8 @@ constexpr DoubtCheck kDoubtChecks[] = {
     {kNameField, ForeignCharacterInName},
 };
 
-// How the field reads, in one sentence naming the field and timer %1. A
-// count of one minute has a sentence of its own where English says it so;
-// every other count takes the language's plural through %n.
+// How the field reads, in one sentence naming the field and timer %1; the
+// minutes take the language's plural through %n.
 std::string ReadingOf(TimerField field, std::string_view text, int timerIndex) {
     const std::string timer = std::to_string(timerIndex + 1);
     if (field == TimerField::Name) return "";
@@ -125,10 +124,8 @@ std::string ReadingOf(TimerField field, std::string_view text, int timerIndex) {
                                 {timer, std::to_string(LenientAtoi(text))});
     const MinutesOfDay minutes = ParseTimeText(text);
     if (field == TimerField::StartTime) {
-        const std::string sentence =
-            minutes == 1 ? Tr("FieldReading", "Start Time of Timer %1 reads as %2 (1 minute)")
-                         : Tr("FieldReading", "Start Time of Timer %1 reads as %2 (%n minutes)", nullptr, minutes);
-        return FillPlaceholders(sentence, {timer, StartText(minutes)});
+        return FillPlaceholders(Tr("FieldReading", "Start Time of Timer %1 reads as %2 (%n minutes)", nullptr, minutes),
+                                {timer, StartText(minutes)});
     }
     const bool repeat = field == TimerField::RepeatInterval;
     if (minutes == 0) {
@@ -137,15 +134,9 @@ std::string ReadingOf(TimerField field, std::string_view text, int timerIndex) {
                    : Tr("FieldReading", "Snooze Time of Timer %1 reads as 0 minutes"),
             {timer});
     }
-    std::string sentence;
-    if (repeat)
-        sentence = minutes == 1 ? Tr("FieldReading", "Repeat Interval of Timer %1 reads as every %2 (1 minute)")
-                                : Tr("FieldReading", "Repeat Interval of Timer %1 reads as every %2 (%n minutes)",
-                                     nullptr, minutes);
-    else
-        sentence = minutes == 1 ? Tr("FieldReading", "Snooze Time of Timer %1 reads as every %2 (1 minute)")
-                                : Tr("FieldReading", "Snooze Time of Timer %1 reads as every %2 (%n minutes)",
-                                     nullptr, minutes);
+    const std::string sentence =
+        repeat ? Tr("FieldReading", "Repeat Interval of Timer %1 reads as every %2 (%n minutes)", nullptr, minutes)
+               : Tr("FieldReading", "Snooze Time of Timer %1 reads as every %2 (%n minutes)", nullptr, minutes);
     return FillPlaceholders(sentence, {timer, FormatDuration(minutes)});
 }
 
