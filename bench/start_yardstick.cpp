@@ -68,7 +68,7 @@ QWidget* Block(QWidget* parent, int firstTimer) {
     grid->setRowMinimumHeight(1, pad / 2);
     grid->setRowMinimumHeight(2 + cv::kFieldsPerTimer, pad / 2);
     for (int row = 0; row < cv::kFieldsPerTimer; ++row) {
-        auto* label = new QLabel(QString::fromLatin1(cv::FieldLabel(cv::kTimerFields[row])), block);
+        auto* label = new QLabel(QString::fromStdString(cv::FieldLabel(cv::kTimerFields[row])), block);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, 2 + row, 0);
     }

@@ -72,7 +72,7 @@ DayPlanWindow::DayPlanWindow(QWidget* parent)
     SetAccessibleRole(*view, QAccessible::Graphic);
     view->setAccessibleName(tr("Day plan picture"));
     layout->addWidget(view, 1);
-    auto* reading = new QLabel(QString::fromLatin1(kDayPlanReading), this);
+    auto* reading = new QLabel(QString::fromStdString(DayPlanReading()), this);
     reading->setObjectName(QStringLiteral("planReading"));
     layout->addWidget(reading);
 

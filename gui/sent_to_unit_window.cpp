@@ -54,7 +54,7 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent)
     layout->addWidget(heading);
 
     QStringList columns;
-    for (TimerField field : kTimerFields) columns << QString::fromLatin1(FieldLabel(field));
+    for (TimerField field : kTimerFields) columns << QString::fromStdString(FieldLabel(field));
     columns << tr("Sent");
     held = MakeTable(this, columns);
     held->setRowCount(kTimerCount);
@@ -200,7 +200,8 @@ void SentToUnitWindow::ShowSends(const SendLogContent& record, const UnitChoice&
         if (!SendReached(*entry, unit)) continue;
         const int row = sends->rowCount();
         sends->insertRow(row);
-        const std::string cells[] = {entry->when, entry->user, DescribeSource(entry->source), entry->outcome};
+        const std::string cells[] = {entry->when, entry->user, DescribeSource(entry->source),
+                                     DescribeRecordedOutcome(entry->outcome)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
             item->setToolTip(column == 2 ? QString::fromStdString(entry->source.filePath) : item->text());

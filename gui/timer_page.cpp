@@ -190,7 +190,7 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     painter.setPen(Qt::black);
     const qreal lineHeight = QFontMetricsF(painter.font()).height();
     DrawPaperText(painter, QRectF(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromLatin1(kDayPlanReading));
+                     QString::fromStdString(DayPlanReading()));
     y += lineHeight + 12;
 
     painter.setFont(PageFont(painter, 10, true));

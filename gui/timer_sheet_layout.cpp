@@ -101,7 +101,7 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
     grid->setRowMinimumHeight(kBottomPadRow, pad / 2);
 
     for (int row = 0; row < kFieldsPerTimer; ++row) {
-        auto* label = new QLabel(QString::fromLatin1(FieldLabel(kTimerFields[row])), block);
+        auto* label = new QLabel(QString::fromStdString(FieldLabel(kTimerFields[row])), block);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, kFirstFieldRow + row, 0);
     }
@@ -130,7 +130,7 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
             edit->setObjectName(QStringLiteral("field%1").arg(FieldId(timer, field)));
             edit->setAccessibleName(tr("Timer %1 %2", "a field's name for a screen reader: timer number, field")
                                         .arg(timer + 1)
-                                        .arg(QString::fromLatin1(FieldLabel(field))));
+                                        .arg(QString::fromStdString(FieldLabel(field))));
             edit->setAlignment(Qt::AlignCenter);
             edit->setFixedWidth(fieldWidth);
             // A text the program placed may be longer than the typing limit;

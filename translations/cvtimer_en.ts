@@ -358,20 +358,12 @@ Options:
   --help         show this text
 </translation>
     </message>
-    <message>
-        <source>The unit on port %1, as 1 recorded send left it:</source>
-        <translation>The unit on port %1, as 1 recorded send left it:</translation>
-    </message>
     <message numerus="yes">
         <source>The unit on port %1, as %n recorded sends left it:</source>
         <translation>
             <numerusform>The unit on port %1, as %n recorded send left it:</numerusform>
             <numerusform>The unit on port %1, as %n recorded sends left it:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The unit on %1, as 1 recorded send left it:</source>
-        <translation>The unit on %1, as 1 recorded send left it:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on %1, as %n recorded sends left it:</source>
@@ -392,14 +384,10 @@ Options:
         <source>No sends recorded to the unit on %1.</source>
         <translation>No sends recorded to the unit on %1.</translation>
     </message>
-    <message>
-        <source>1 entry is of the record cut short or damaged, and left out.</source>
-        <translation>1 entry is of the record cut short or damaged, and left out.</translation>
-    </message>
     <message numerus="yes">
         <source>%n entries are of the record cut short or damaged, and left out.</source>
         <translation>
-            <numerusform>%n entry are of the record cut short or damaged, and left out.</numerusform>
+            <numerusform>%n entry is of the record cut short or damaged, and left out.</numerusform>
             <numerusform>%n entries are of the record cut short or damaged, and left out.</numerusform>
         </translation>
     </message>
@@ -542,6 +530,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>DayPlan</name>
+    <message>
+        <source>each timer from its Start Time, every Repeat Interval, until midnight</source>
+        <translation>each timer from its Start Time, every Repeat Interval, until midnight</translation>
+    </message>
+</context>
+<context>
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
@@ -579,10 +574,6 @@ Options:
         <source>Message Priority of Timer %1 reads as %2</source>
         <translation>Message Priority of Timer %1 reads as %2</translation>
     </message>
-    <message>
-        <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation>Start Time of Timer %1 reads as %2 (1 minute)</translation>
-    </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
         <translation>
@@ -598,20 +589,12 @@ Options:
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
         <translation>Snooze Time of Timer %1 reads as 0 minutes</translation>
     </message>
-    <message>
-        <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>Repeat Interval of Timer %1 reads as every %2 (1 minute)</translation>
-    </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
         <translation>
             <numerusform>Repeat Interval of Timer %1 reads as every %2 (%n minute)</numerusform>
             <numerusform>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>Snooze Time of Timer %1 reads as every %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
@@ -1096,6 +1079,29 @@ Options:
     <message>
         <source>error %1</source>
         <translation>error %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerField</name>
+    <message>
+        <source>Timer Name</source>
+        <translation>Timer Name</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>Repeat Interval</source>
+        <translation>Repeat Interval</translation>
+    </message>
+    <message>
+        <source>Snooze Time</source>
+        <translation>Snooze Time</translation>
+    </message>
+    <message>
+        <source>Message Priority</source>
+        <translation>Message Priority</translation>
     </message>
 </context>
 <context>

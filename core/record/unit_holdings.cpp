@@ -2,6 +2,7 @@
 
 #include "core/language/tr.h"
 #include "core/timers/sentence.h"
+#include "core/timers/unit_text.h"
 #include "core/timers/utf8_text.h"
 
 #include "core/timers/timer_table.h"
@@ -71,9 +72,8 @@ std::array<FieldMatch, kFieldsPerTimer> CompareWithSheet(const HeldTimer& held, 
 std::string HeldFieldText(const HeldTimer& held, TimerField field) {
     const HeldPart& part = field == TimerField::Name ? held.name : held.settings;
     if (!part.known) {
-        // The field texts are Latin-1, as the timers' are; a language whose
-        // words Latin-1 lacks keeps the English ones.
-        return Latin1FromUtf8(Tr("SentToUnit", "not known")).value_or("not known");
+        // The field texts are Latin-1, as the timers' are.
+        return Latin1TextOr(Tr("SentToUnit", "not known"), "not known");
     }
     const std::string text = TextsFromRecord(part.values)[field];
     return field == TimerField::Name ? Trimmed(text) : text;

@@ -2,6 +2,7 @@
 
 #include "core/language/tr.h"
 #include "core/timers/sentence.h"
+#include "core/timers/unit_text.h"
 #include "core/timers/utf8_text.h"
 
 #include <algorithm>
@@ -41,14 +42,17 @@ std::vector<PlanMinute> MinutesWithReminders(const DayPlan& plan) {
     return minutes;
 }
 
+std::string DayPlanReading() {
+    return Tr("DayPlan", "each timer from its Start Time, every Repeat Interval, until midnight");
+}
+
 std::string PlanName(const TimerRecords& timers, int timerIndex) {
     const std::string& name = timers[static_cast<std::size_t>(timerIndex)].name;
     const std::size_t first = name.find_first_not_of(" \t");
     if (first == std::string::npos) {
-        // Names are Latin-1 here; a language whose "Timer" Latin-1 lacks keeps the English one.
+        // Names are Latin-1 here.
         const std::string number = std::to_string(timerIndex + 1);
-        if (const auto latin1 = Latin1FromUtf8(FillPlaceholders(Tr("TimerList", "Timer %1"), {number}))) return *latin1;
-        return "Timer " + number;
+        return Latin1TextOr(FillPlaceholders(Tr("TimerList", "Timer %1"), {number}), "Timer " + number);
     }
     return name.substr(first, name.find_last_not_of(" \t") - first + 1);
 }

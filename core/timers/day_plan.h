@@ -10,9 +10,9 @@
 
 namespace cv {
 
-// How the plan reads the timers, in the words shown beside it.
-inline constexpr const char* kDayPlanReading =
-    "each timer from its Start Time, every Repeat Interval, until midnight";
+// How the plan reads the timers, in the words shown beside it, in the user's
+// language (UTF-8).
+std::string DayPlanReading();
 
 struct Reminder {
     int minute = 0;  // of the day, 0 to 1439

@@ -1,5 +1,6 @@
 #include "core/timers/timer_table.h"
 
+#include "core/language/tr.h"
 #include "core/timers/lenient_number.h"
 #include "core/timers/time_text.h"
 
@@ -33,13 +34,13 @@ const std::array<ColumnTexts, kTimerCount> kDefaults = {{
 
 }  // namespace
 
-const char* FieldLabel(TimerField field) {
+std::string FieldLabel(TimerField field) {
     switch (field) {
-        case TimerField::Name: return "Timer Name";
-        case TimerField::StartTime: return "Start Time";
-        case TimerField::RepeatInterval: return "Repeat Interval";
-        case TimerField::SnoozeTime: return "Snooze Time";
-        case TimerField::Priority: return "Message Priority";
+        case TimerField::Name: return Tr("TimerField", "Timer Name");
+        case TimerField::StartTime: return Tr("TimerField", "Start Time");
+        case TimerField::RepeatInterval: return Tr("TimerField", "Repeat Interval");
+        case TimerField::SnoozeTime: return Tr("TimerField", "Snooze Time");
+        case TimerField::Priority: return Tr("TimerField", "Message Priority");
     }
     return "";
 }

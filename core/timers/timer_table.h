@@ -16,8 +16,9 @@ inline constexpr std::array<TimerField, kFieldsPerTimer> kTimerFields = {
     TimerField::Name, TimerField::StartTime, TimerField::RepeatInterval, TimerField::SnoozeTime,
     TimerField::Priority};
 
-// Row label as the sheet shows it: "Timer Name", "Start Time", ...
-const char* FieldLabel(TimerField field);
+// Row label as the sheet, the printed page and the screen reader show it:
+// "Timer Name", "Start Time", ... in the user's language (UTF-8).
+std::string FieldLabel(TimerField field);
 
 // Identifier of the field's edit control (1022 for Timer 1's name, ...).
 int FieldId(int timerIndex, TimerField field);

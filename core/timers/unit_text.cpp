@@ -71,4 +71,9 @@ std::string DescribeCharacter(char32_t character) {
     return text + code;
 }
 
+std::string Latin1TextOr(std::string_view utf8, std::string_view english) {
+    UnitText text = UnitTextFromUtf8(utf8);
+    return text.foreign.empty() ? std::move(text.latin1) : std::string(english);
+}
+
 }  // namespace cv

@@ -34,6 +34,12 @@ UnitText UnitTextFromCodePoints(std::u32string_view text);
 // A byte that is no part of valid UTF-8 counts as a foreign U+FFFD.
 UnitText UnitTextFromUtf8(std::string_view text);
 
+// A translated text for a place that holds Latin-1 (beside the timers' names
+// in the day plan, in Sent to Unit's cells): typographic characters in their
+// plain forms, and the English text when any other character is beyond
+// Latin-1, as "Œ" in a translation would be.
+std::string Latin1TextOr(std::string_view utf8, std::string_view english);
+
 // "\"Œ\" (U+0152)": the character, and its code for when it cannot be seen
 // or told apart from another.
 std::string DescribeCharacter(char32_t character);
