@@ -1,6 +1,10 @@
 #include "core/record/send_entry.h"
 
 #include <cstdio>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/device/port_map.h"
@@ -70,6 +74,25 @@ long long DaysFromCivil(long long year, unsigned month, unsigned day) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Why each send of this run stopped, in the user's language, by the English
+// outcome line the record keeps: the record holds only that line, so this is
+// how Sent to Unit tells the reason in the user's words while the facts were
+// at hand. Sends made elsewhere keep the record's English reason.
+std::mutex g_reasonsMutex;
+std::map<std::string, std::string, std::less<>> g_reasonsInLanguage;
+
+void RememberReason(const std::string& outcome, std::string reason) {
+    const std::lock_guard lock(g_reasonsMutex);
+    g_reasonsInLanguage.insert_or_assign(outcome, std::move(reason));
+}
+
+std::optional<std::string> RememberedReason(std::string_view outcome) {
+    const std::lock_guard lock(g_reasonsMutex);
+    const auto found = g_reasonsInLanguage.find(outcome);
+    if (found == g_reasonsInLanguage.end()) return std::nullopt;
+    return found->second;
+}
+
 }  // namespace
 
 std::string DescribeSendOutcome(const SendReport& report) {
@@ -82,10 +105,13 @@ std::string DescribeRecordedOutcome(const std::string& outcome) {
     constexpr std::string_view kSent = "Timers Sent to Corvellan";
     constexpr std::string_view kUnable = "Unable to Send Timers to Corvellan. ";
     if (outcome == kSent) return Tr("SendOutcome", "Timers Sent to Corvellan");
-    // Why the send stopped is kept in the record's own words.
-    if (outcome.starts_with(kUnable))
-        return FillPlaceholders(Tr("SendOutcome", "Unable to Send Timers to Corvellan. %1"),
-                                {std::string_view(outcome).substr(kUnable.size())});
+    // Why the send stopped: in the user's words for a send of this run, else
+    // in the record's own.
+    if (outcome.starts_with(kUnable)) {
+        const std::string reason =
+            RememberedReason(outcome).value_or(std::string(std::string_view(outcome).substr(kUnable.size())));
+        return FillPlaceholders(Tr("SendOutcome", "Unable to Send Timers to Corvellan. %1"), {reason});
+    }
     return outcome;
 }
 
@@ -157,6 +183,8 @@ SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string us
         const SourceTextsOnly english;
         entry.outcome = CleanRecordText(DescribeSendOutcome(facts.report));
     }
+    if (!facts.report.AllSent())
+        RememberReason(entry.outcome, DescribeSendFailure(facts.report.failedIndex, facts.report.failure));
     for (int index = 0; index < kTimerCount; ++index) {
         TimerInSend& timer = entry.timers[static_cast<std::size_t>(index)];
         ReadFates(facts.report, index, timer);

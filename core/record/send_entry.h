@@ -75,8 +75,9 @@ SendFacts FactsOfSend(const SendReport& report, const TimerRecords& records, con
 std::string DescribeSendOutcome(const SendReport& report);
 
 // An outcome as the record keeps it (in English), in the user's language:
-// the words the program wrote are translated, why a send stopped is quoted
-// as the record has it.
+// the words the program wrote are translated; why a send stopped is told in
+// the user's words for a send this program run made (MakeSendEntry keeps
+// them), and quoted as the record has it for any other.
 std::string DescribeRecordedOutcome(const std::string& outcome);
 
 // After a send that stopped partway, which timers the unit took, which part

@@ -114,15 +114,17 @@ TEST(SendLog, TheRecordIsWrittenInEnglishWhateverTheUsersLanguage) {
     const MarkedTexts language;
     ASSERT_TRUE(AppendSendEntry(marked, MakeSendEntry(facts, "2025-03-14 06:00:00 +01:00", "anna")).written);
     EXPECT_EQ(ReadBytes(marked), ReadBytes(english));
-    // The user reads the same outcome in the language.
+    // The user reads the outcome in the language: the reason in its words for
+    // a send of this run, in the record's own for one made elsewhere.
     const std::string shown = DescribeRecordedOutcome(ParseSendLog(ReadBytes(english)).entries.at(0).outcome);
-    EXPECT_EQ(shown.rfind("[[Unable to Send Timers to Corvellan. Timer 3 was not sent: the unit answered its settings", 0),
+    EXPECT_EQ(shown, DescribeSendOutcome(facts.report));
+    EXPECT_EQ(shown.rfind("[[Unable to Send Timers to Corvellan. [[Timer 3 was not sent: "
+                          "[[the unit answered its settings message with",
+                          0),
               0u)
         << shown;
-    EXPECT_EQ(DescribeSendOutcome(facts.report).rfind("[[Unable to Send Timers to Corvellan. [[Timer 3 was not sent: "
-                                                      "[[the unit answered its settings message with",
-                                                      0),
-              0u);
+    EXPECT_EQ(DescribeRecordedOutcome("Unable to Send Timers to Corvellan. Timer 9 was not sent: elsewhere."),
+              "[[Unable to Send Timers to Corvellan. Timer 9 was not sent: elsewhere.]]");
 }
 
 TEST(SendLog, ARecordSavedWithAByteOrderMarkKeepsItsFirstEntry) {
