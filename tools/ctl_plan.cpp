@@ -43,8 +43,14 @@ std::vector<std::string> NamesOf(const TimerRecords& named, const std::vector<in
 void PrintPlan(const TimerFileContent& content) {
     const TimerRecords& timers = content.records;
     TimerRecords named = timers;
-    for (int index = 0; index < kTimerCount; ++index)
-        named[static_cast<std::size_t>(index)].name = content.shownNames[static_cast<std::size_t>(index)];
+    for (int index = 0; index < kTimerCount; ++index) {
+        std::string& name = named[static_cast<std::size_t>(index)].name;
+        name = content.shownNames[static_cast<std::size_t>(index)];
+        // A blank name reads "Timer 3" here in UTF-8, whatever letters the
+        // language's word takes (PlanName's own stands beside Latin-1 names).
+        if (name.find_first_not_of(" \t") == std::string::npos)
+            name = FillPlaceholders(Tr("TimerList", "Timer %1"), {std::to_string(index + 1)});
+    }
     const DayPlan plan = PlanDay(timers);
     for (const Reminder& reminder : plan.reminders)
         std::printf("%s\n", PlanLine(reminder.minute, NamesOf(named, {reminder.timerIndex})).c_str());
