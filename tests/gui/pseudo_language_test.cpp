@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
