@@ -468,11 +468,11 @@ Opciones:
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Repetición</translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation>Posposición</translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Priority</source>
@@ -582,11 +582,11 @@ Opciones:
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no admite: Enviar temporizadores no enviará nada hasta que se cambie.</translation>
+        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no admite: no se podrá enviar hasta cambiarlo.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
-        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no puede mostrar: Guardar y Enviar temporizadores rechazan el nombre hasta que se cambie.</translation>
+        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no puede mostrar: no se podrá guardar ni enviar hasta cambiarlo.</translation>
     </message>
     <message>
         <source>Message Priority of Timer %1 reads as %2</source>
@@ -1589,11 +1589,11 @@ Opciones:
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Repetición</translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation>Posposición</translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Priority</source>
