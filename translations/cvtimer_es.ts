@@ -742,7 +742,7 @@ Opciones:
     <name>PortMenu</name>
     <message>
         <source>Port %1: no serial device</source>
-        <translation>Puerto %1: ningún dispositivo serie</translation>
+        <translation>Puerto %1: sin dispositivo serie</translation>
     </message>
     <message>
         <source>Port %1 would reach %2, which is not connected</source>
