@@ -565,19 +565,19 @@ Options&#xa0;:
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
-        <translation>Le champ est vide; il est donc lu comme 0.</translation>
+        <translation>Le champ est vide; il vaut donc 0.</translation>
     </message>
     <message>
         <source>There is no number in %1, so it reads as 0.</source>
-        <translation>%1 ne contient aucun nombre; le champ est donc lu comme 0.</translation>
+        <translation>%1 ne contient aucun nombre; le champ vaut donc 0.</translation>
     </message>
     <message>
         <source>A Message Priority is one digit, 0 to 9; %1 reads as %2.</source>
-        <translation>La priorité du message est un seul chiffre, de 0 à 9; %1 est lu comme %2.</translation>
+        <translation>La priorité du message est un seul chiffre, de 0 à 9; %1 vaut %2.</translation>
     </message>
     <message>
         <source>A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.</source>
-        <translation>Une heure de début de 24 heures ou plus tombe hors de la journée; le plan de la journée omet cette minuterie.</translation>
+        <translation>Une heure de début de 24 h ou plus est hors de la journée; le plan de la journée omet cette minuterie.</translation>
     </message>
     <message>
         <source>%1 after midnight</source>
@@ -585,59 +585,59 @@ Options&#xa0;:
     </message>
     <message>
         <source>&quot;%1&quot; is read as %2, not %3: type %4 for %3.</source>
-        <translation>«&#xa0;%1&#xa0;» est lu comme %2, et non %3&#xa0;: tapez %4 pour %3.</translation>
+        <translation>«&#xa0;%1&#xa0;» se lit %2, et non %3&#xa0;: tapez %4 pour %3.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation>Le nom contient %2 en position %1; un appareil Corvellan ne peut pas accepter ce caractère&#xa0;: la commande Envoyer les minuteries refuse d&apos;envoyer tant que le nom n&apos;est pas modifié.</translation>
+        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra pas ce nom.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
-        <translation>Le nom contient %2 en position %1; un appareil Corvellan ne peut pas afficher ce caractère&#xa0;: les commandes Enregistrer et Envoyer les minuteries refusent le nom tant qu&apos;il n&apos;est pas modifié.</translation>
+        <translation>Le caractère %1 du nom, %2, ne s&apos;affiche pas sur un appareil Corvellan&#xa0;: Enregistrer et Envoyer les minuteries refusent ce nom.</translation>
     </message>
     <message>
         <source>Message Priority of Timer %1 reads as %2</source>
-        <translation>La priorité du message de la minuterie %1 est lue comme %2</translation>
+        <translation>Priorité du message de la minuterie %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation>L&apos;heure de début de la minuterie %1 est lue comme %2 (1 minute)</translation>
+        <translation>Heure de début de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
         <translation>
-            <numerusform>L&apos;heure de début de la minuterie %1 est lue comme %2 (%n minute)</numerusform>
-            <numerusform>L&apos;heure de début de la minuterie %1 est lue comme %2 (%n minutes)</numerusform>
+            <numerusform>Heure de début de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Heure de début de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once</source>
-        <translation>L&apos;intervalle de répétition de la minuterie %1 est lu comme 0 minute&#xa0;: la minuterie ne rappelle qu&apos;une fois</translation>
+        <translation>Intervalle de répétition de la minuterie %1&#xa0;: 0 minute, la minuterie ne rappelle qu&apos;une fois</translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
-        <translation>Le délai de report de la minuterie %1 est lu comme 0 minute</translation>
+        <translation>Délai de report de la minuterie %1&#xa0;: 0 minute</translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>L&apos;intervalle de répétition de la minuterie %1 est lu comme %2 (1 minute)</translation>
+        <translation>Intervalle de répétition de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
         <translation>
-            <numerusform>L&apos;intervalle de répétition de la minuterie %1 est lu comme %2 (%n minute)</numerusform>
-            <numerusform>L&apos;intervalle de répétition de la minuterie %1 est lu comme %2 (%n minutes)</numerusform>
+            <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>Le délai de report de la minuterie %1 est lu comme %2 (1 minute)</translation>
+        <translation>Délai de report de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
         <translation>
-            <numerusform>Le délai de report de la minuterie %1 est lu comme %2 (%n minute)</numerusform>
-            <numerusform>Le délai de report de la minuterie %1 est lu comme %2 (%n minutes)</numerusform>
+            <numerusform>Délai de report de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Délai de report de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
 </context>
