@@ -994,10 +994,6 @@ Opciones:
         <translation>Permiso denegado al abrir %1.</translation>
     </message>
     <message>
-        <source>Permission denied opening The serial device.</source>
-        <translation>Permiso denegado al abrir el dispositivo serie.</translation>
-    </message>
-    <message>
         <source>%1 is in use by another program.</source>
         <translation>Otro programa está usando %1.</translation>
     </message>
@@ -1008,10 +1004,6 @@ Opciones:
     <message>
         <source>%1 is not a serial device. Choose another port.</source>
         <translation>%1 no es un dispositivo serie. Elija otro puerto.</translation>
-    </message>
-    <message>
-        <source>The serial device is not a serial device. Choose another port.</source>
-        <translation>El dispositivo no es un dispositivo serie. Elija otro puerto.</translation>
     </message>
     <message>
         <source>%1 was disconnected. Reconnect it and try again.</source>
@@ -1060,6 +1052,14 @@ Opciones:
     <message>
         <source>Cannot use the serial device.</source>
         <translation>No se puede usar el dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>Permission denied opening the serial device.</source>
+        <translation>Permiso denegado al abrir el dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>The device is not a serial device. Choose another port.</source>
+        <translation>El dispositivo no es un dispositivo serie. Elija otro puerto.</translation>
     </message>
 </context>
 <context>
@@ -1606,6 +1606,13 @@ Opciones:
     <message>
         <source>Reminders by time (several timers at once in bold)</source>
         <translation>Recordatorios por hora (en negrita, varios temporizadores a la vez)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more; cvtimerctl plan lists them all</source>
+        <translation>
+            <numerusform>... y %n más; cvtimerctl plan los muestra todos</numerusform>
+            <numerusform>... y %n más; cvtimerctl plan los muestra todos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

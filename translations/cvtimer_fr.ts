@@ -1001,10 +1001,6 @@ Options&#xa0;:
         <translation>Accès refusé à l&apos;ouverture du périphérique %1.</translation>
     </message>
     <message>
-        <source>Permission denied opening The serial device.</source>
-        <translation>Accès refusé à l&apos;ouverture du périphérique série.</translation>
-    </message>
-    <message>
         <source>%1 is in use by another program.</source>
         <translation>Le périphérique %1 est utilisé par un autre programme.</translation>
     </message>
@@ -1015,10 +1011,6 @@ Options&#xa0;:
     <message>
         <source>%1 is not a serial device. Choose another port.</source>
         <translation>%1 n&apos;est pas un périphérique série. Choisissez un autre port.</translation>
-    </message>
-    <message>
-        <source>The serial device is not a serial device. Choose another port.</source>
-        <translation>Le périphérique n&apos;est pas un périphérique série. Choisissez un autre port.</translation>
     </message>
     <message>
         <source>%1 was disconnected. Reconnect it and try again.</source>
@@ -1067,6 +1059,14 @@ Options&#xa0;:
     <message>
         <source>Cannot use the serial device.</source>
         <translation>Impossible d&apos;utiliser le périphérique série.</translation>
+    </message>
+    <message>
+        <source>Permission denied opening the serial device.</source>
+        <translation>Accès refusé à l&apos;ouverture du périphérique série.</translation>
+    </message>
+    <message>
+        <source>The device is not a serial device. Choose another port.</source>
+        <translation>Ce périphérique n&apos;est pas un périphérique série. Choisissez un autre port.</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1613,13 @@ Options&#xa0;:
     <message>
         <source>Reminders by time (several timers at once in bold)</source>
         <translation>Rappels par heure (plusieurs minuteries à la fois en gras)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more; cvtimerctl plan lists them all</source>
+        <translation>
+            <numerusform>... et %n autre; cvtimerctl plan les affiche tous</numerusform>
+            <numerusform>... et %n autres; cvtimerctl plan les affiche tous</numerusform>
+        </translation>
     </message>
 </context>
 <context>
