@@ -20,6 +20,14 @@ std::string TranslateThroughQt(const char* context, const char* source, const ch
     return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
 }
 
+// English keeps only its plural forms in the catalogue, so a text without a
+// count is its own translation and needs no look-up: the sheet's fifty
+// readings at start would otherwise each ask the translators in vain.
+std::string EnglishThroughQt(const char* context, const char* source, const char* disambiguation, int n) {
+    if (n < 0) return source;
+    return TranslateThroughQt(context, source, disambiguation, n);
+}
+
 // A translator for the catalogue at path, or nothing when it is not built in.
 std::unique_ptr<QTranslator> Load(const QString& path) {
     auto translator = std::make_unique<QTranslator>();
@@ -45,7 +53,7 @@ void InstallLanguage(Language language) {
     if (language != Language::English) g_english = Load(QStringLiteral(":/translations/cvtimer_en.qm"));
     g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
     if (language != Language::English) g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
-    UseTextLookup(&TranslateThroughQt);
+    UseTextLookup(language == Language::English ? &EnglishThroughQt : &TranslateThroughQt);
 }
 
 }  // namespace cv

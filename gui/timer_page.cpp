@@ -146,9 +146,12 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         }
         if (!fits && !places.empty()) {
             painter.setFont(PageFont(painter, size));
+            // The count in a variable of its own: lupdate does not read a cast
+            // among translate()'s arguments, and would leave the text out.
+            const int more = static_cast<int>(lines.size() - shown);
             DrawPaperText(painter, QRectF(places.back(), QSizeF(columnWidth, 1e6)), flags,
                           QCoreApplication::translate("cv::TimerPage", "... and %n more; cvtimerctl plan lists them all",
-                                                      nullptr, static_cast<int>(lines.size() - shown)));
+                                                      nullptr, more));
         }
         return;
     }

@@ -964,10 +964,6 @@ Options:
         <translation>Permission denied opening %1.</translation>
     </message>
     <message>
-        <source>Permission denied opening The serial device.</source>
-        <translation>Permission denied opening The serial device.</translation>
-    </message>
-    <message>
         <source>%1 is in use by another program.</source>
         <translation>%1 is in use by another program.</translation>
     </message>
@@ -978,10 +974,6 @@ Options:
     <message>
         <source>%1 is not a serial device. Choose another port.</source>
         <translation>%1 is not a serial device. Choose another port.</translation>
-    </message>
-    <message>
-        <source>The serial device is not a serial device. Choose another port.</source>
-        <translation>The serial device is not a serial device. Choose another port.</translation>
     </message>
     <message>
         <source>%1 was disconnected. Reconnect it and try again.</source>
@@ -1030,6 +1022,14 @@ Options:
     <message>
         <source>Cannot use the serial device.</source>
         <translation>Cannot use the serial device.</translation>
+    </message>
+    <message>
+        <source>Permission denied opening the serial device.</source>
+        <translation>Permission denied opening the serial device.</translation>
+    </message>
+    <message>
+        <source>The device is not a serial device. Choose another port.</source>
+        <translation>The device is not a serial device. Choose another port.</translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1599,13 @@ Options:
     <message>
         <source>Reminders by time (several timers at once in bold)</source>
         <translation>Reminders by time (several timers at once in bold)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more; cvtimerctl plan lists them all</source>
+        <translation>
+            <numerusform>... and %n more; cvtimerctl plan lists them all</numerusform>
+            <numerusform>... and %n more; cvtimerctl plan lists them all</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -20,55 +20,75 @@ Options:
   --exit-after N    stop once message N has been answered
   --help            show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl emulate [opciones]
+
+Hace de aparato Corvellan en un pseudoterminal: responde a cada mensaje con
+«g» e imprime cada mensaje y cada temporizador completo que recibe. La primera
+línea impresa indica el dispositivo que se debe abrir. Se detiene con Ctrl-C
+o SIGTERM.
+
+Opciones:
+  --link PATH       crear además PATH como enlace simbólico al dispositivo
+                    (se elimina al salir)
+  --wrong-at N      responder al mensaje N (contando desde 1) con el byte
+                    erróneo
+  --wrong-byte C    el byte erróneo: un carácter, o 0xNN (predeterminado: x)
+  --silent-from N   no responder nada a partir del mensaje N
+  --delay MS        responder a cada mensaje con MS milisegundos de retraso
+  --baud B          tardar lo que tardaría una línea a B baudios
+                    (10 bits por byte)
+  --exit-after N    detenerse cuando se haya respondido al mensaje N
+  --help            mostrar este texto
+</translation>
     </message>
     <message>
         <source>%1: exists and is not a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: existe y no es un enlace simbólico</translation>
     </message>
     <message>
         <source>pipe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pipe: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir un pseudoterminal: %1</translation>
     </message>
     <message>
         <source>cannot make the link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el enlace %1</translation>
     </message>
     <message>
         <source>the simulated unit runs on Linux only. On Windows, connect the unit,
 or run the simulated unit on Linux and reach it through a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato simulado solo funciona en Linux. En Windows, conecte el aparato,
+o ejecute el aparato simulado en Linux y llegue a él con un cable serie.</translation>
     </message>
 </context>
 <context>
     <name>CtlHelp</name>
     <message>
         <source>print the timers of a timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir los temporizadores de un archivo de temporizadores</translation>
     </message>
     <message>
         <source>print the day&apos;s reminders of a timer file and the clashes</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir los recordatorios y coincidencias del día de un archivo</translation>
     </message>
     <message>
         <source>send the timers of a timer file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>enviar al aparato los temporizadores de un archivo</translation>
     </message>
     <message>
         <source>show what the unit holds as far as the record of sends knows</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar lo que tiene el aparato según el registro de envíos</translation>
     </message>
     <message>
         <source>list the serial ports and the devices they reach</source>
-        <translation type="unfinished"></translation>
+        <translation>listar los puertos serie y los dispositivos a los que corresponden</translation>
     </message>
     <message>
         <source>play a Corvellan unit on a pseudo-terminal (Linux only)</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer de aparato Corvellan en un pseudoterminal (solo Linux)</translation>
     </message>
     <message>
         <source>Usage: cvtimerctl &lt;command&gt; [options]
@@ -77,11 +97,16 @@ or run the simulated unit on Linux and reach it through a serial cable.</source>
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl &lt;comando&gt; [opciones]
+     cvtimerctl &lt;comando&gt; --help
+     cvtimerctl --version
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido «%1»</translation>
     </message>
 </context>
 <context>
@@ -101,23 +126,38 @@ Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.
 Options:
   --help    show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl plan FILE
+
+Imprime el día que forman los temporizadores de un archivo de temporizadores:
+cada recordatorio en orden horario («06:00 AM  Lavado de manos») y luego las
+coincidencias, una línea por cada minuto en que dos o más temporizadores
+avisan, con los nombres separados por comas.
+Cada temporizador avisa a su hora de inicio y luego cada intervalo de
+repetición hasta la medianoche; un intervalo de 0 avisa una sola vez. Un
+temporizador que empieza 24 horas o más después de la medianoche aparece como
+fuera del día.
+
+Estado de salida: 0 impreso, 1 no se puede leer el archivo, 2 uso incorrecto.
+
+Opciones:
+  --help    mostrar este texto
+</translation>
     </message>
     <message>
         <source>Clashes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Outside the day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del día:</translation>
     </message>
     <message>
         <source>%1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empieza %2 después de la medianoche</translation>
     </message>
 </context>
 <context>
@@ -141,43 +181,61 @@ Options:
   --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys
   --help      show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl ports
+
+Lista los puertos del menú Puerto COM de CV Timer con el dispositivo serie al
+que corresponde cada uno ahora: el dispositivo indicado para él en la sección
+[Ports] de CVTimerSystem.ini en la carpeta actual o, si no, en Linux, el
+siguiente dispositivo presente, y en Windows COMn para el puerto n. Cada línea
+indica si el dispositivo está presente y, cuando el sistema lo dice, qué hay
+conectado allí, por ejemplo «FT232R USB UART (FTDI)» o «USB Serial Port
+(FTDI)». Los puertos 1 a 12 aparecen siempre, y un puerto por encima de 12
+cuando corresponde a un dispositivo presente (en Windows, COM13 y siguientes,
+tal como los muestra el Administrador de dispositivos) o cuando ese archivo lo
+elige. El puerto elegido en ese archivo se marca con «*».
+
+Estado de salida: 0 listado, 2 uso incorrecto.
+
+Opciones:
+  --root DIR  para pruebas en Linux: buscar dispositivos en DIR/dev y DIR/sys
+  --help      mostrar este texto
+</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto %1</translation>
     </message>
     <message>
         <source>no device</source>
-        <translation type="unfinished"></translation>
+        <translation>sin dispositivo</translation>
     </message>
     <message>
         <source>(from settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de la configuración)</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>presente</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>port 1, used because %1 was not read (see above)</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto 1, usado porque no se leyó %1 (véase arriba)</translation>
     </message>
     <message>
         <source>%1 chooses port %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elige el puerto %2, que no existe.</translation>
     </message>
     <message>
         <source>the port chosen in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto elegido en %1</translation>
     </message>
     <message>
         <source>the port chosen in %1 (no such file: port 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto elegido en %1 (no existe ese archivo: puerto 1)</translation>
     </message>
 </context>
 <context>
@@ -208,31 +266,58 @@ Options:
                  Windows a port name such as COM7 will do)
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl send FILE [--port N | --device PATH]
+
+Envía los diez temporizadores de un archivo de temporizadores al aparato
+Corvellan e imprime cada mensaje a medida que sale. Sin opciones, el puerto es
+el elegido en CVTimerSystem.ini en la carpeta actual (el puerto 1 si no existe
+ese archivo); los puertos corresponden a dispositivos como en el programa,
+incluidas las entradas [Ports] de ese archivo.
+
+La línea es de 9600 baudios, 8 bits de datos, sin paridad, 1 bit de parada y
+sin control de flujo, salvo que Parity=, StopBits= o FlowControl= en
+[SerialComm] de ese archivo indiquen otra cosa (también con --device).
+
+Estado de salida: 0 se enviaron los diez, 1 no se puede leer el archivo, un
+parámetro de línea de CVTimerSystem.ini no es uno que CV Timer conozca (y
+entonces no se envía nada) o un temporizador no se envió, 2 uso incorrecto o
+un nombre que el aparato no admite (y entonces no se envía nada), 128 + el
+número de la señal (130 para Ctrl-C) cuando una interrupción o SIGTERM detuvo
+el envío; los temporizadores anteriores quedan enviados. Ctrl-C también
+interrumpe una apertura que se bloquea, si el sistema lo permite; en Windows,
+un segundo Ctrl-C termina cvtimerctl de inmediato.
+
+Opciones:
+  --port N       usar el puerto N (1 a 65535) del menú Puerto COM en lugar del
+                 elegido
+  --device PATH  usar este dispositivo serie, sin pasar por los números de
+                 puerto (en Windows sirve un nombre de puerto como COM7)
+  --help         mostrar este texto
+</translation>
     </message>
     <message>
         <source>Sending Timer %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el temporizador %1 de %2</translation>
     </message>
     <message>
         <source>sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enviado %1</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron enviar los temporizadores al Corvellan</translation>
     </message>
     <message>
         <source>Unable to open selected serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el puerto serie seleccionado.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador %1 no se envió.</translation>
     </message>
     <message>
         <source>%1 cvtimerctl sent shows what the unit holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cvtimerctl sent muestra lo que tiene el aparato ahora.</translation>
     </message>
 </context>
 <context>
@@ -260,56 +345,78 @@ Options:
                  record, or with --port or --device those to that unit
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl sent [--port N | --device PATH] [--history]
+
+Imprime lo que tiene el aparato Corvellan según el registro de envíos.
+El registro es CVTimerSends.log, junto a CVTimerSystem.ini en la carpeta
+actual; CV Timer y cvtimerctl send le añaden una entrada por cada envío hecho
+desde esa carpeta, y no conoce ningún otro. La tabla es la de cvtimerctl show,
+con una última columna que indica cuándo se envió cada temporizador y desde
+qué archivo. Una parte de un temporizador figura como «desconocido» cuando su
+mensaje salió sin confirmación (puede que el aparato lo haya aceptado o no),
+o cuando ningún envío del registro llegó a él. Sin opciones, el aparato es el
+del puerto elegido en CVTimerSystem.ini.
+
+Estado de salida: 0 mostrado, 1 no se puede leer el registro, 2 uso incorrecto.
+
+Opciones:
+  --port N       el aparato del puerto N (1 a 65535) del menú Puerto COM
+  --device PATH  el aparato de este dispositivo, sea cual sea el puerto que
+                 llegó a él (en Windows sirve un nombre de puerto como COM7)
+  --history      listar en su lugar los envíos, primero los más nuevos: todos
+                 los del registro o, con --port o --device, los hechos a ese
+                 aparato
+  --help         mostrar este texto
+</translation>
     </message>
     <message>
         <source>The unit on port %1, as 1 recorded send left it:</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato del puerto %1, tal como lo dejó 1 envío registrado:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on port %1, as %n recorded sends left it:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El aparato del puerto %1, tal como lo dejó %n envío registrado:</numerusform>
+            <numerusform>El aparato del puerto %1, tal como lo dejaron %n envíos registrados:</numerusform>
         </translation>
     </message>
     <message>
         <source>The unit on %1, as 1 recorded send left it:</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato de %1, tal como lo dejó 1 envío registrado:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on %1, as %n recorded sends left it:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El aparato de %1, tal como lo dejó %n envío registrado:</numerusform>
+            <numerusform>El aparato de %1, tal como lo dejaron %n envíos registrados:</numerusform>
         </translation>
     </message>
     <message>
         <source>No sends recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay envíos registrados.</translation>
     </message>
     <message>
         <source>No sends recorded to the unit on port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay envíos registrados al aparato del puerto %1.</translation>
     </message>
     <message>
         <source>No sends recorded to the unit on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay envíos registrados al aparato de %1.</translation>
     </message>
     <message>
         <source>1 entry is of the record cut short or damaged, and left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada del registro está incompleta o dañada, y se omite.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are of the record cut short or damaged, and left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada del registro está incompleta o dañada, y se omite.</numerusform>
+            <numerusform>%n entradas del registro están incompletas o dañadas, y se omiten.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record knows only the sends made from this folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro solo conoce los envíos hechos desde esta carpeta: %1</translation>
     </message>
 </context>
 <context>
@@ -328,188 +435,202 @@ Exit status: 0 shown, 1 the file cannot be read, 2 wrong usage.
 Options:
   --help    show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl show FILE
+
+Imprime los diez temporizadores de un archivo de temporizadores como una
+tabla: nombre, hora de inicio, intervalo de repetición, tiempo de posposición
+y prioridad, con las horas tal como las muestra la hoja.
+Un nombre con espacios al principio, o hecho solo de espacios, se muestra
+entre comillas; un carácter de control en un nombre se muestra como \xNN. Un
+archivo guardado en UTF-8 o Windows-1252 por otro editor se convierte, y
+stderr lo indica.
+
+Estado de salida: 0 mostrado, 1 no se puede leer el archivo, 2 uso incorrecto.
+
+Opciones:
+  --help    mostrar este texto
+</translation>
     </message>
 </context>
 <context>
     <name>CtlTable</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>CtlUsage</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número entero, no «%2»</translation>
     </message>
     <message>
         <source>--link needs a path</source>
-        <translation type="unfinished"></translation>
+        <translation>--link necesita una ruta</translation>
     </message>
     <message>
         <source>--wrong-byte takes one character or 0xNN, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--wrong-byte admite un carácter o 0xNN, no «%1»</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--port admite un número de 1 a 65535, no «%1»</translation>
     </message>
     <message>
         <source>give --port or --device, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --port o --device, no ambos</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento desconocido «%1»</translation>
     </message>
     <message>
         <source>--root needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--root necesita una carpeta</translation>
     </message>
     <message>
         <source>only one FILE, please</source>
-        <translation type="unfinished"></translation>
+        <translation>solo un FILE, por favor</translation>
     </message>
     <message>
         <source>which timer file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿qué archivo de temporizadores?</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
 </context>
 <context>
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo está vacío, así que se lee como 0.</translation>
     </message>
     <message>
         <source>There is no number in %1, so it reads as 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún número en %1, así que se lee como 0.</translation>
     </message>
     <message>
         <source>A Message Priority is one digit, 0 to 9; %1 reads as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prioridad del mensaje es un solo dígito, de 0 a 9; %1 se lee como %2.</translation>
     </message>
     <message>
         <source>A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una hora de inicio de 24 horas o más queda fuera del día; el plan del día no incluye este temporizador.</translation>
     </message>
     <message>
         <source>%1 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 después de la medianoche</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is read as %2, not %3: type %4 for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se lee como %2, no como %3: escriba %4 para %3.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no admite: no se podrá enviar hasta cambiarlo.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter %1 del nombre es %2, que un aparato Corvellan no puede mostrar: no se podrá guardar ni enviar hasta cambiarlo.</translation>
     </message>
     <message>
         <source>Message Priority of Timer %1 reads as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La prioridad del mensaje del temporizador %1 se lee como %2</translation>
     </message>
     <message>
         <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de inicio del temporizador %1 se lee como %2 (1 minuto)</translation>
     </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La hora de inicio del temporizador %1 se lee como %2 (%n minuto)</numerusform>
+            <numerusform>La hora de inicio del temporizador %1 se lee como %2 (%n minutos)</numerusform>
         </translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de repetición del temporizador %1 se lee como 0 minutos: el temporizador avisa una sola vez</translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de posposición del temporizador %1 se lee como 0 minutos</translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de repetición del temporizador %1 se lee como cada %2 (1 minuto)</translation>
     </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El intervalo de repetición del temporizador %1 se lee como cada %2 (%n minuto)</numerusform>
+            <numerusform>El intervalo de repetición del temporizador %1 se lee como cada %2 (%n minutos)</numerusform>
         </translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de posposición del temporizador %1 se lee como cada %2 (1 minuto)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El tiempo de posposición del temporizador %1 se lee como cada %2 (%n minuto)</numerusform>
+            <numerusform>El tiempo de posposición del temporizador %1 se lee como cada %2 (%n minutos)</numerusform>
         </translation>
     </message>
 </context>
@@ -517,728 +638,728 @@ Options:
     <name>LineSetting</name>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a line setting CV Timer knows. [SerialComm] takes PortNo, Parity, StopBits and FlowControl: correct the name, or remove the line for 8 data bits, no parity, 1 stop bit and no flow control. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es un parámetro de línea que CV Timer conozca. [SerialComm] admite PortNo, Parity, StopBits y FlowControl: corrija el nombre, o quite la línea para usar 8 bits de datos, sin paridad, 1 bit de parada y sin control de flujo. No se enviará nada hasta entonces.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a parity CV Timer knows. Write Parity=%4, or remove the line for no parity. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es una paridad que CV Timer conozca. Escriba Parity=%4, o quite la línea para no usar paridad. No se enviará nada hasta entonces.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a number of stop bits CV Timer knows. Write StopBits=%4, or remove the line for 1 stop bit. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es un número de bits de parada que CV Timer conozca. Escriba StopBits=%4, o quite la línea para usar 1 bit de parada. No se enviará nada hasta entonces.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a flow control CV Timer knows. Write FlowControl=%4, or remove the line for no flow control. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es un control de flujo que CV Timer conozca. Escriba FlowControl=%4, o quite la línea para no usar control de flujo. No se enviará nada hasta entonces.</translation>
     </message>
 </context>
 <context>
     <name>LineSettings</name>
     <message>
         <source>%1 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 baudios</translation>
     </message>
     <message>
         <source>8 data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits de datos</translation>
     </message>
     <message>
         <source>no parity</source>
-        <translation type="unfinished"></translation>
+        <translation>sin paridad</translation>
     </message>
     <message>
         <source>odd parity</source>
-        <translation type="unfinished"></translation>
+        <translation>paridad impar</translation>
     </message>
     <message>
         <source>even parity</source>
-        <translation type="unfinished"></translation>
+        <translation>paridad par</translation>
     </message>
     <message>
         <source>mark parity</source>
-        <translation type="unfinished"></translation>
+        <translation>paridad de marca</translation>
     </message>
     <message>
         <source>space parity</source>
-        <translation type="unfinished"></translation>
+        <translation>paridad de espacio</translation>
     </message>
     <message>
         <source>1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bit de parada</translation>
     </message>
     <message>
         <source>2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bits de parada</translation>
     </message>
     <message>
         <source>no flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>sin control de flujo</translation>
     </message>
     <message>
         <source>RTS/CTS flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>control de flujo RTS/CTS</translation>
     </message>
     <message>
         <source>XON/XOFF flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>control de flujo XON/XOFF</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
     <name>PortMap</name>
     <message>
         <source>USB device %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo USB %1:%2</translation>
     </message>
     <message>
         <source>built-in serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto serie integrado</translation>
     </message>
     <message>
         <source>no serial device for port %1 (%2 found)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún dispositivo serie para el puerto %1 (encontrados: %2)</translation>
     </message>
     <message>
         <source>no serial device for port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún dispositivo serie para el puerto %1</translation>
     </message>
 </context>
 <context>
     <name>PortMenu</name>
     <message>
         <source>Port %1: no serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto %1: sin dispositivo serie</translation>
     </message>
     <message>
         <source>Port %1 would reach %2, which is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %1 correspondería a %2, que no está conectado</translation>
     </message>
     <message>
         <source>Port %1 reaches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %1 corresponde a %2</translation>
     </message>
 </context>
 <context>
     <name>Prompts</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
 </context>
 <context>
     <name>SendFailure</name>
     <message>
         <source>byte %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el byte %1</translation>
     </message>
     <message>
         <source>the unit acknowledged its settings message.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato confirmó su mensaje de ajustes.</translation>
     </message>
     <message>
         <source>the unit acknowledged its name message.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato confirmó su mensaje del nombre.</translation>
     </message>
     <message>
         <source>the unit did not answer its settings message within a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato no respondió a su mensaje de ajustes en el plazo de un segundo.</translation>
     </message>
     <message>
         <source>the unit did not answer its name message within a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato no respondió a su mensaje del nombre en el plazo de un segundo.</translation>
     </message>
     <message>
         <source>the unit answered its settings message with %1 instead of &quot;g&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato respondió a su mensaje de ajustes con %1 en lugar de «g».</translation>
     </message>
     <message>
         <source>the unit answered its name message with %1 instead of &quot;g&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el aparato respondió a su mensaje del nombre con %1 en lugar de «g».</translation>
     </message>
     <message>
         <source>its settings message could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir su mensaje de ajustes.</translation>
     </message>
     <message>
         <source>its name message could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir su mensaje del nombre.</translation>
     </message>
     <message>
         <source>sending was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>se canceló el envío.</translation>
     </message>
     <message>
         <source>Timer %1 was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador %1 se envió.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador %1 no se envió: %2</translation>
     </message>
 </context>
 <context>
     <name>SendOutcome</name>
     <message>
         <source>Timers Sent to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores enviados al Corvellan</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron enviar los temporizadores al Corvellan. %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>los ajustes del temporizador %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del temporizador %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s settings and name</source>
-        <translation type="unfinished"></translation>
+        <translation>los ajustes y el nombre del temporizador %1</translation>
     </message>
     <message>
         <source>The unit took none of the timers; whether it took %1 is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato no aceptó ninguno de los temporizadores; no se sabe si aceptó %1.</translation>
     </message>
     <message>
         <source>The unit took %1; whether it took %2 is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato aceptó %1; no se sabe si aceptó %2.</translation>
     </message>
     <message>
         <source>The unit took none of the timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato no aceptó ninguno de los temporizadores.</translation>
     </message>
     <message>
         <source>The unit took %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato aceptó %1.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador %1 no se envió.</translation>
     </message>
     <message>
         <source>Timers %1 to %2 were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los temporizadores del %1 al %2 no se enviaron.</translation>
     </message>
 </context>
 <context>
     <name>SendRecord</name>
     <message>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KiB</translation>
     </message>
     <message>
         <source>The record of sends, %1, has grown past %2 and its oldest entries could not be dropped: %3. It is left whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de envíos, %1, ha superado los %2 y no se pudieron eliminar sus entradas más antiguas: %3. Se deja entero.</translation>
     </message>
     <message>
         <source>This send could not be added to the record of sends, %1: another CV Timer window or cvtimerctl kept it locked for as long as this send could wait, and may have stopped responding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este envío no se pudo añadir al registro de envíos, %1: otra ventana de CV Timer o cvtimerctl lo mantuvo bloqueado todo el tiempo que este envío podía esperar, y quizá haya dejado de responder.</translation>
     </message>
     <message>
         <source>This send could not be added to the record of sends, %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este envío no se pudo añadir al registro de envíos, %1: %2.</translation>
     </message>
     <message>
         <source>The record of sends, %1, cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de envíos, %1, no se puede leer: %2.</translation>
     </message>
 </context>
 <context>
     <name>SentToUnit</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>not known: no send recorded here</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido: no hay ningún envío registrado aquí</translation>
     </message>
     <message>
         <source>not known: sent %1 without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido: enviado el %1 sin confirmación</translation>
     </message>
     <message>
         <source>not known</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>typed on the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>escrito en la hoja</translation>
     </message>
     <message>
         <source>%1 (changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modificado)</translation>
     </message>
     <message>
         <source>settings %1; name %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustes: %1; nombre: %2</translation>
     </message>
     <message>
         <source>%1: its name went without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: su nombre se envió sin confirmación</translation>
     </message>
     <message>
         <source>%1: its settings went without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sus ajustes se enviaron sin confirmación</translation>
     </message>
 </context>
 <context>
     <name>SerialAdvice</name>
     <message>
         <source>Connect the unit or choose another port from the Comm Port menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el aparato o elija otro puerto en el menú Puerto COM.</translation>
     </message>
     <message>
         <source>Connect the unit or name another device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el aparato o indique otro dispositivo.</translation>
     </message>
     <message>
         <source>Add your user to the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada su usuario al grupo «dialout» (sudo usermod -aG dialout $USER) y luego cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciérrelo y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and choose that port from the Comm Port menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el aparato, busque el número de su puerto COM en el Administrador de dispositivos (en «Puertos (COM y LPT)», o «Ports (COM &amp; LPT)» si Windows está en inglés) y elija ese puerto en el menú Puerto COM.</translation>
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and name that port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el aparato, busque el número de su puerto COM en el Administrador de dispositivos (en «Puertos (COM y LPT)», o «Ports (COM &amp; LPT)» si Windows está en inglés) e indique ese puerto.</translation>
     </message>
     <message>
         <source>Ask the administrator of this computer to let you use the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pida al administrador de esta computadora que le permita usar el puerto.</translation>
     </message>
     <message>
         <source>Ask the administrator of this computer to let you use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pida al administrador de esta computadora que le permita usar %1.</translation>
     </message>
     <message>
         <source>Close the other program using the port and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre el otro programa que está usando el puerto y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Close the other program using %1 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre el otro programa que está usando %1 y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
     <name>SerialError</name>
     <message>
         <source>No error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún error.</translation>
     </message>
     <message>
         <source>No serial device is connected for port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún dispositivo serie conectado para el puerto %1.</translation>
     </message>
     <message>
         <source>No serial device is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún dispositivo serie conectado.</translation>
     </message>
     <message>
         <source>There is no serial device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el dispositivo serie %1.</translation>
     </message>
     <message>
         <source>Permission denied opening %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permission denied opening The serial device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado al abrir %1.</translation>
     </message>
     <message>
         <source>%1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando %1.</translation>
     </message>
     <message>
         <source>The serial device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el dispositivo serie.</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose another port.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The serial device is not a serial device. Choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un dispositivo serie. Elija otro puerto.</translation>
     </message>
     <message>
         <source>%1 was disconnected. Reconnect it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se desconectó. Vuelva a conectarlo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The serial device was disconnected. Reconnect it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo serie se desconectó. Vuelva a conectarlo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1 did not respond in time. Check that the unit is connected and switched on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no respondió a tiempo. Compruebe que el aparato esté conectado y encendido, y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The serial device did not respond in time. Check that the unit is connected and switched on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo serie no respondió a tiempo. Compruebe que el aparato esté conectado y encendido, y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>%1 does not accept the line settings (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no acepta los parámetros de la línea (%2).</translation>
     </message>
     <message>
         <source>The serial device does not accept the line settings (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo serie no acepta los parámetros de la línea (%1).</translation>
     </message>
     <message>
         <source>%1 does not accept the line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no acepta los parámetros de la línea.</translation>
     </message>
     <message>
         <source>The serial device does not accept the line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo serie no acepta los parámetros de la línea.</translation>
     </message>
     <message>
         <source>Cannot use %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar %1 (%2).</translation>
     </message>
     <message>
         <source>Cannot use the serial device (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el dispositivo serie (%1).</translation>
     </message>
     <message>
         <source>Cannot use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar %1.</translation>
     </message>
     <message>
         <source>Cannot use the serial device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>Permission denied opening the serial device.</source>
+        <translation>Permiso denegado al abrir el dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>The device is not a serial device. Choose another port.</source>
+        <translation>El dispositivo no es un dispositivo serie. Elija otro puerto.</translation>
     </message>
 </context>
 <context>
     <name>SerialLink</name>
     <message>
         <source>unsupported baud rate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad de %1 baudios no admitida</translation>
     </message>
     <message>
         <source>invalid descriptor</source>
-        <translation type="unfinished"></translation>
+        <translation>descriptor no válido</translation>
     </message>
     <message>
         <source>not a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un terminal</translation>
     </message>
     <message>
         <source>it did not take %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no aceptó %1</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un puerto serie</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>%1 is larger than %2 MiB, far too large for a settings file. It is left as it is, and port 1 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MiB, demasiado para un archivo de configuración. No se modifica y se usa el puerto 1.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2. It is left as it is, and port 1 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer: %2. No se modifica y se usa el puerto 1.</translation>
     </message>
 </context>
 <context>
     <name>SystemText</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 bytes</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error %1</translation>
     </message>
 </context>
 <context>
     <name>TimerFile</name>
     <message>
         <source>its name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre contiene un salto de línea</translation>
     </message>
     <message>
         <source>its name holds a control character (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre contiene un carácter de control (%1)</translation>
     </message>
     <message>
         <source>its name is %1 characters long, and a line of a timer file holds at most %2 with this timer&apos;s numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre tiene %1 caracteres, y una línea de un archivo de temporizadores admite como máximo %2 con los números de este temporizador</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1</translation>
     </message>
     <message>
         <source>The timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de temporizadores</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», línea %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>Cannot Create File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo</translation>
     </message>
     <message>
         <source>Could Not Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los temporizadores</translation>
     </message>
     <message>
         <source>Cannot Load Timer File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de temporizadores</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede crear: %2.</translation>
     </message>
     <message>
         <source>The timers could not be written to %1: %2. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los temporizadores en %1: %2. Si ya había un archivo con ese nombre, no ha cambiado.</translation>
     </message>
     <message>
         <source>Timer %1 cannot be saved: %2. Change the name and save again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador %1 no se puede guardar: %2. Cambie el nombre y vuelva a guardar. No se escribió nada.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: %2.</translation>
     </message>
     <message>
         <source>%1: the file ends here, but a timer file has ten lines, one for each timer. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo termina aquí, pero un archivo de temporizadores tiene diez líneas, una por temporizador. No se cargó nada.</translation>
     </message>
     <message>
         <source>%1: the line is longer than 127 characters. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la línea tiene más de 127 caracteres. No se cargó nada.</translation>
     </message>
     <message>
         <source>%1: the line must end in four numbers separated by commas (start, repeat, snooze, priority). Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la línea debe terminar en cuatro números separados por comas (inicio, repetición, posposición, prioridad). No se cargó nada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in UTF-8, as today&apos;s editors such as Notepad save text, so CV Timer converted its names from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está en UTF-8, como guardan el texto los editores actuales, por ejemplo el Bloc de notas, así que CV Timer convirtió sus nombres desde UTF-8. Al guardar, el archivo se escribe en Latin-1, los caracteres que muestra un aparato Corvellan, como CV Timer ha hecho siempre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in Windows-1252, as older Windows editors save text, so CV Timer converted its names from Windows-1252. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está en Windows-1252, como guardan el texto los editores antiguos de Windows, así que CV Timer convirtió sus nombres desde Windows-1252. Al guardar, el archivo se escribe en Latin-1, los caracteres que muestra un aparato Corvellan, como CV Timer ha hecho siempre.</translation>
     </message>
     <message>
         <source>Typographic quotation marks, dashes and ellipses in the names became the plain &apos; &quot; - and ..., which the unit shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las comillas, rayas y puntos suspensivos tipográficos de los nombres se convirtieron en los simples &apos; &quot; - y ..., que el aparato muestra.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del temporizador %1 contiene %2, que un aparato Corvellan no puede mostrar.</translation>
     </message>
 </context>
 <context>
     <name>TimerList</name>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador %1</translation>
     </message>
     <message>
         <source>Timers %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>los temporizadores %1 y %2</translation>
     </message>
     <message>
         <source>Timers %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>los temporizadores del %1 al %2</translation>
     </message>
 </context>
 <context>
     <name>UnitNames</name>
     <message>
         <source>a control character (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control (%1)</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take: braces mark where a message begins and ends. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del temporizador %1 contiene %2 en la posición %3, que un aparato Corvellan no admite: las llaves marcan dónde empieza y termina un mensaje. Cambie el nombre y vuelva a enviar. No se envió nada.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del temporizador %1 contiene %2 en la posición %3, que un aparato Corvellan no admite. Cambie el nombre y vuelva a enviar. No se envió nada.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del temporizador %1 contiene %2 en la posición %3, que un aparato Corvellan no puede mostrar. Cambie el nombre y vuelva a enviar. No se envió nada.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show and a timer file cannot hold. Change the name and save again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del temporizador %1 contiene %2 en la posición %3, que un aparato Corvellan no puede mostrar y un archivo de temporizadores no puede contener. Cambie el nombre y vuelva a guardar. No se escribió nada.</translation>
     </message>
 </context>
 <context>
     <name>WorkFolder</name>
     <message>
         <source>the folder CV Timer was started in</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta en la que se inició CV Timer</translation>
     </message>
     <message>
         <source>your Documents folder</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta Documentos</translation>
     </message>
     <message>
         <source>your Documents folder, as %1, where CV Timer was started, takes no new files</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta Documentos, ya que %1, donde se inició CV Timer, no admite archivos nuevos</translation>
     </message>
     <message>
         <source>the folder CV Timer was started in, as your Documents folder could not be found or made</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta en la que se inició CV Timer, ya que no se pudo encontrar ni crear su carpeta Documentos</translation>
     </message>
 </context>
 <context>
     <name>cv::AboutDialog</name>
     <message>
         <source>About CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de CV Timer</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 1.0</translation>
     </message>
     <message>
         <source>Copyright © 2026 CV Timer developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 los desarrolladores de CV Timer</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior</translation>
     </message>
     <message>
         <source>Settings and timer files are kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de configuración y de temporizadores se guardan en</translation>
     </message>
     <message>
         <source>(%1)</source>
         <comment>why the program works in the folder above</comment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>The licences of the other software that CV Timer contains are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las licencias del software de terceros que incluye CV Timer están en %1.</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPlanPicture</name>
     <message>
         <source>starts %1 after midnight: outside the day</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza %1 después de la medianoche: fuera del día</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 at %2, with %3</source>
         <comment>%3 lists the other timers</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, con %3</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPlanWindow</name>
     <message>
         <source>Day plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del plan del día</translation>
     </message>
     <message>
         <source>Clashes</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias</translation>
     </message>
     <message>
         <source>&amp;Reminders by time (several timers at once in bold):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordatorios por hora (en negrita, varios temporizadores a la vez):</translation>
     </message>
     <message>
         <source>Reminders by time</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios por hora</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders; no two timers remind at the same minute.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recordatorio; no hay dos temporizadores que avisen en el mismo minuto.</numerusform>
+            <numerusform>%n recordatorios; no hay dos temporizadores que avisen en el mismo minuto.</numerusform>
         </translation>
     </message>
     <message>
         <source>Day Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan del día</translation>
     </message>
     <message>
         <source>Outside the day: %1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del día: %1 empieza %2 después de la medianoche</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recordatorio.</numerusform>
+            <numerusform>%n recordatorios.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Red, taller ticks mark the minutes at which two or more timers remind together (%n):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La marca roja, más alta, señala el minuto en que dos o más temporizadores avisan a la vez (%n):</numerusform>
+            <numerusform>Las marcas rojas, más altas, señalan los minutos en que dos o más temporizadores avisan a la vez (%n):</numerusform>
         </translation>
     </message>
 </context>
@@ -1246,110 +1367,110 @@ Options:
     <name>cv::SendProgressDialog</name>
     <message>
         <source>Sending Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando temporizadores</translation>
     </message>
     <message>
         <source>Cancel Sending</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar envío</translation>
     </message>
 </context>
 <context>
     <name>cv::SentToUnitWindow</name>
     <message>
         <source>What the unit holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que tiene el aparato</translation>
     </message>
     <message>
         <source>≠ on a red ground: the sheet differs from what the unit holds; the line under the table gives the sheet&apos;s value for the cell in focus. &quot;not known&quot;: the message went out but the unit did not acknowledge it, so it may or may not have taken it, or no send recorded here reached it.</source>
-        <translation type="unfinished"></translation>
+        <translation>≠ sobre fondo rojo: la hoja difiere de lo que tiene el aparato; la línea bajo la tabla muestra el valor de la hoja para la celda activa. «desconocido»: el mensaje salió, pero el aparato no lo confirmó, así que puede que lo haya aceptado o no; o bien ningún envío registrado aquí llegó a él.</translation>
     </message>
     <message>
         <source>Recent sends</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíos recientes</translation>
     </message>
     <message>
         <source>Differs from the sheet, which has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Difiere de la hoja, que tiene %1.</translation>
     </message>
     <message>
         <source>The sheet has: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja tiene: %1</translation>
     </message>
     <message>
         <source>Timer %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador %1, %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1: the unit holds %2; the sheet has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el aparato tiene %2; la hoja tiene %3.</translation>
     </message>
     <message>
         <source>%1: what the unit holds is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se sabe lo que tiene el aparato.</translation>
     </message>
     <message>
         <source>%1: the unit holds %2, as the sheet does.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el aparato tiene %2, igual que la hoja.</translation>
     </message>
     <message>
         <source>Sent to Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado al aparato</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador %1</translation>
     </message>
     <message>
         <source>Recent sends to this unit, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíos recientes a este aparato, primero los más nuevos:</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message numerus="yes">
         <source>What the unit on Port %1 holds, as far as %n recorded sends to it tell:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lo que tiene el aparato del puerto %1, según %n envío registrado a él:</numerusform>
+            <numerusform>Lo que tiene el aparato del puerto %1, según %n envíos registrados a él:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>What the unit on Port %1 (%2) holds, as far as %n recorded sends to it tell:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lo que tiene el aparato del puerto %1 (%2), según %n envío registrado a él:</numerusform>
+            <numerusform>Lo que tiene el aparato del puerto %1 (%2), según %n envíos registrados a él:</numerusform>
         </translation>
     </message>
     <message>
         <source>The record knows only the sends made from this folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro solo conoce los envíos hechos desde esta carpeta: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of its entries, cut short or damaged, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %n de sus entradas, que estaba incompleta o dañada.</numerusform>
+            <numerusform>Se omitieron %n de sus entradas, que estaban incompletas o dañadas.</numerusform>
         </translation>
     </message>
 </context>
@@ -1357,308 +1478,317 @@ Options:
     <name>cv::TimerApp</name>
     <message>
         <source>Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar temporizadores</translation>
     </message>
     <message>
         <source>CV Timer (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer (*.csv)</translation>
     </message>
     <message>
         <source>Load Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir temporizadores</translation>
     </message>
     <message>
         <source>Could Not Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los temporizadores</translation>
     </message>
     <message>
         <source>File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Corvellan Timers Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores Corvellan guardados</translation>
     </message>
     <message>
         <source>Cannot Load Timer File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de temporizadores</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, so it has been taken off the Recent Files list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no existe, así que se quitó de la lista Archivos recientes.</translation>
     </message>
     <message>
         <source>Its field is marked: change the name before saving or sending the timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del nombre está marcado: cambie el nombre antes de guardar o enviar los temporizadores.</translation>
     </message>
     <message>
         <source>Timer File Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de temporizadores convertido</translation>
     </message>
     <message>
         <source>Save changes to the timers?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de los temporizadores?</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear «%1»: %2.</translation>
     </message>
     <message>
         <source>The PDF could not be written to &quot;%1&quot;: %2. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el PDF en «%1»: %2. Si ya había un archivo con ese nombre, no ha cambiado.</translation>
     </message>
     <message>
         <source>Corvellan Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores Corvellan</translation>
     </message>
     <message>
         <source>Could Not Print</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir</translation>
     </message>
     <message>
         <source>Printing is not available: %1. File &gt; Export PDF... still makes the page as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresión no está disponible: %1. Archivo &gt; Exportar PDF... sigue generando la página como archivo PDF.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora.</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo dibujar la página</translation>
     </message>
     <message>
         <source>Could Not Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el PDF</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1</translation>
     </message>
     <message>
         <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
-        <translation type="unfinished"></translation>
+        <translation>CVTimerSystem.ini pide el idioma «%1», que CV Timer no habla, así que se muestra en inglés. Escriba allí en, es o fr como [Display] Language.</translation>
     </message>
 </context>
 <context>
     <name>cv::TimerPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad</translation>
     </message>
     <message>
         <source>Outside the day: %1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del día: %1 empieza %2 después de la medianoche</translation>
     </message>
     <message>
         <source>Reminders by time (several timers at once in bold)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios por hora (en negrita, varios temporizadores a la vez)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more; cvtimerctl plan lists them all</source>
+        <translation>
+            <numerusform>... y %n más; cvtimerctl plan los muestra todos</numerusform>
+            <numerusform>... y %n más; cvtimerctl plan los muestra todos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>cv::TimerSheetDialog</name>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guía del usuario</translation>
     </message>
     <message>
         <source>Sending Timer %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el temporizador %1 de %2</translation>
     </message>
     <message>
         <source>&amp;Send Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar temporizadores</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <comment>a field&apos;s reading, then a doubt about it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Corvellan Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores Corvellan</translation>
     </message>
     <message>
         <source>Corvellan Timers - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores Corvellan - %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir</translation>
     </message>
     <message>
         <source>&amp;Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos &amp;recientes</translation>
     </message>
     <message>
         <source>Send &amp;Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar temporizadores</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Comm Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto COM</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Day Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan del día</translation>
     </message>
     <message>
         <source>&amp;Sent to Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviado al aparato</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de CV Timer</translation>
     </message>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador %1</translation>
     </message>
     <message>
         <source>Timer %1 %2</source>
         <comment>a field&apos;s name for a screen reader: timer number, field</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador %1, %2</translation>
     </message>
     <message>
         <source>Cannot Read Settings File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de configuración</translation>
     </message>
     <message>
         <source>A port chosen now holds until CV Timer ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto que elija ahora se mantendrá hasta que cierre CV Timer.</translation>
     </message>
     <message>
         <source>Unknown Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro de línea desconocido</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto %1</translation>
     </message>
     <message>
         <source>Port %1 – %2</source>
         <comment>the port and the device it reaches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Puerto %1 – %2</translation>
     </message>
     <message>
         <source>Serial Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicación serie</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron enviar los temporizadores al Corvellan</translation>
     </message>
     <message>
         <source>Unable to open selected serial port.
 Select another serial port
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el puerto serie seleccionado.
+Seleccione otro puerto serie
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Timers Sent to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores enviados al Corvellan</translation>
     </message>
     <message>
         <source>View &gt; Sent to Unit shows what the unit holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver &gt; Enviado al aparato muestra lo que tiene el aparato ahora.</translation>
     </message>
 </context>
 <context>
     <name>cv::UserGuideWindow</name>
     <message>
         <source>CV Timer User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario de CV Timer</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Find in the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la guía</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>User guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is nowhere in the guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no aparece en la guía.</translation>
     </message>
 </context>
 <context>
     <name>cvtimerctl</name>
     <message>
         <source>cvtimerctl: the settings file asks for the language &quot;%1&quot; ([Display] Language), which CV Timer does not speak; it speaks English. Write en, es or fr there.</source>
-        <translation type="unfinished"></translation>
+        <translation>cvtimerctl: el archivo de configuración pide el idioma «%1» ([Display] Language), que CV Timer no habla; se muestra en inglés. Escriba allí en, es o fr.</translation>
     </message>
 </context>
 </TS>

@@ -20,55 +20,76 @@ Options:
   --exit-after N    stop once message N has been answered
   --help            show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl emulate [options]
+
+Joue le rôle d&apos;un appareil Corvellan sur un pseudo-terminal&#xa0;: répond «&#xa0;g&#xa0;» à
+chaque message et affiche chaque message et chaque minuterie complète qu&apos;il
+reçoit. La première ligne affichée nomme le périphérique à ouvrir. S&apos;arrête
+sur Ctrl-C ou SIGTERM.
+
+Options&#xa0;:
+  --link PATH       fait aussi de PATH un lien symbolique vers le
+                    périphérique (supprimé à la sortie)
+  --wrong-at N      répond au message N (compté à partir de 1) par le
+                    mauvais octet
+  --wrong-byte C    le mauvais octet&#xa0;: un caractère, ou 0xNN (x par défaut)
+  --silent-from N   ne répond plus rien à partir du message N
+  --delay MS        répond à chaque message avec MS millisecondes de retard
+  --baud B          prend autant de temps qu&apos;une ligne à B bauds (10 bits
+                    par octet)
+  --exit-after N    s&apos;arrête après avoir répondu au message N
+  --help            affiche ce texte
+</translation>
     </message>
     <message>
         <source>%1: exists and is not a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: existe déjà et n&apos;est pas un lien symbolique</translation>
     </message>
     <message>
         <source>pipe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pipe&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir un pseudo-terminal&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot make the link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le lien %1</translation>
     </message>
     <message>
         <source>the simulated unit runs on Linux only. On Windows, connect the unit,
 or run the simulated unit on Linux and reach it through a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil simulé ne fonctionne que sous Linux. Sous Windows,
+branchez l&apos;appareil, ou faites fonctionner l&apos;appareil simulé sous Linux et
+joignez-le par un câble série.</translation>
     </message>
 </context>
 <context>
     <name>CtlHelp</name>
     <message>
         <source>print the timers of a timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche les minuteries d&apos;un fichier de minuteries</translation>
     </message>
     <message>
         <source>print the day&apos;s reminders of a timer file and the clashes</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche la journée d&apos;un fichier&#xa0;: rappels et chevauchements</translation>
     </message>
     <message>
         <source>send the timers of a timer file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>envoie les minuteries d&apos;un fichier de minuteries à l&apos;appareil</translation>
     </message>
     <message>
         <source>show what the unit holds as far as the record of sends knows</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche ce que contient l&apos;appareil d&apos;après le registre des envois</translation>
     </message>
     <message>
         <source>list the serial ports and the devices they reach</source>
-        <translation type="unfinished"></translation>
+        <translation>liste les ports série et les périphériques qu&apos;ils atteignent</translation>
     </message>
     <message>
         <source>play a Corvellan unit on a pseudo-terminal (Linux only)</source>
-        <translation type="unfinished"></translation>
+        <translation>joue un appareil Corvellan sur un pseudo-terminal (Linux seulement)</translation>
     </message>
     <message>
         <source>Usage: cvtimerctl &lt;command&gt; [options]
@@ -77,11 +98,16 @@ or run the simulated unit on Linux and reach it through a serial cable.</source>
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl &lt;command&gt; [options]
+              cvtimerctl &lt;command&gt; --help
+              cvtimerctl --version
+
+Commandes&#xa0;:
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -101,23 +127,38 @@ Exit status: 0 printed, 1 the file cannot be read, 2 wrong usage.
 Options:
   --help    show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl plan FILE
+
+Affiche la journée que donnent les minuteries d&apos;un fichier de minuteries&#xa0;:
+chaque rappel dans l&apos;ordre chronologique («&#xa0;06:00 AM  Hands Washing&#xa0;»), puis
+les chevauchements, une ligne par minute à laquelle deux minuteries ou plus
+rappellent, les noms séparés par des virgules. Chaque minuterie rappelle à
+son heure de début, puis à chaque intervalle de répétition jusqu&apos;à minuit;
+un intervalle de 0 ne rappelle qu&apos;une fois. Une minuterie qui commence
+24 heures ou plus après minuit est indiquée comme hors de la journée.
+
+Codes de sortie&#xa0;: 0 affiché, 1 le fichier ne peut pas être lu,
+2 utilisation incorrecte.
+
+Options&#xa0;:
+  --help    affiche ce texte
+</translation>
     </message>
     <message>
         <source>Clashes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chevauchements&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Outside the day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de la journée&#xa0;:</translation>
     </message>
     <message>
         <source>%1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commence %2 après minuit</translation>
     </message>
 </context>
 <context>
@@ -141,43 +182,63 @@ Options:
   --root DIR  for testing on Linux: look for devices under DIR/dev and DIR/sys
   --help      show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl ports
+
+Liste les ports du menu Port COM de CV Timer avec le périphérique série que
+chacun atteint maintenant&#xa0;: le périphérique désigné pour ce port dans la
+section [Ports] de CVTimerSystem.ini du dossier courant, sinon, sous Linux,
+le périphérique présent suivant et, sous Windows, COMn pour le port n.
+Chaque ligne indique si le périphérique est présent et, quand le système le
+dit, ce qui y est branché, par exemple «&#xa0;FT232R USB UART (FTDI)&#xa0;» ou
+«&#xa0;USB Serial Port (FTDI)&#xa0;». Les ports 1 à 12 sont toujours listés; un port
+au-delà de 12 l&apos;est quand il atteint un périphérique présent (sous Windows,
+COM13 et au-delà tels que les montre le Gestionnaire de périphériques) ou
+quand ce fichier le choisit. Le port choisi dans ce fichier est marqué
+d&apos;un «&#xa0;*&#xa0;».
+
+Codes de sortie&#xa0;: 0 listé, 2 utilisation incorrecte.
+
+Options&#xa0;:
+  --root DIR  pour les essais sous Linux&#xa0;: cherche les périphériques sous
+              DIR/dev et DIR/sys
+  --help      affiche ce texte
+</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1</translation>
     </message>
     <message>
         <source>no device</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun périphérique</translation>
     </message>
     <message>
         <source>(from settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(selon les paramètres)</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>présent</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>port 1, used because %1 was not read (see above)</source>
-        <translation type="unfinished"></translation>
+        <translation>port 1, utilisé parce que %1 n&apos;a pas été lu (voir plus haut)</translation>
     </message>
     <message>
         <source>%1 chooses port %2, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 choisit le port %2, qui n&apos;existe pas.</translation>
     </message>
     <message>
         <source>the port chosen in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le port choisi dans %1</translation>
     </message>
     <message>
         <source>the port chosen in %1 (no such file: port 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le port choisi dans %1 (fichier inexistant&#xa0;: port 1)</translation>
     </message>
 </context>
 <context>
@@ -208,31 +269,58 @@ Options:
                  Windows a port name such as COM7 will do)
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl send FILE [--port N | --device PATH]
+
+Envoie les dix minuteries d&apos;un fichier de minuteries à l&apos;appareil Corvellan
+en affichant chaque message à son départ. Sans option, le port est celui
+choisi dans CVTimerSystem.ini du dossier courant (le port 1 sans ce
+fichier); les ports mènent aux périphériques comme dans le programme,
+entrées [Ports] de ce fichier comprises.
+
+La ligne est à 9600 bauds, 8 bits de données, sans parité, 1 bit d&apos;arrêt,
+sans contrôle de flux, à moins que Parity=, StopBits= ou FlowControl= dans
+[SerialComm] de ce fichier n&apos;en disent autrement (aussi avec --device).
+
+Codes de sortie&#xa0;: 0 les dix envoyées, 1 le fichier ne peut pas être lu, un
+paramètre de ligne de CVTimerSystem.ini n&apos;est pas connu de CV Timer (rien
+n&apos;est alors envoyé) ou une minuterie n&apos;a pas été envoyée, 2 utilisation
+incorrecte ou un nom que l&apos;appareil ne peut pas accepter (rien n&apos;est alors
+envoyé), 128 + le numéro du signal (130 pour Ctrl-C) quand une interruption
+ou SIGTERM a arrêté l&apos;envoi; les minuteries envoyées avant restent
+envoyées. Ctrl-C interrompt aussi une ouverture qui se bloque, quand le
+système le permet; sous Windows, un second Ctrl-C termine cvtimerctl
+aussitôt.
+
+Options&#xa0;:
+  --port N       utilise le port N (1 à 65535) au lieu du port choisi
+  --device PATH  utilise ce périphérique série, sans passer par les numéros
+                 de port (sous Windows, un nom de port tel que COM7 convient)
+  --help         affiche ce texte
+</translation>
     </message>
     <message>
         <source>Sending Timer %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la minuterie %1 sur %2</translation>
     </message>
     <message>
         <source>sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;envoyer les minuteries à l&apos;appareil Corvellan</translation>
     </message>
     <message>
         <source>Unable to open selected serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port série choisi.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie %1 n&apos;a pas été envoyée.</translation>
     </message>
     <message>
         <source>%1 cvtimerctl sent shows what the unit holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La commande cvtimerctl sent montre ce que contient maintenant l&apos;appareil.</translation>
     </message>
 </context>
 <context>
@@ -260,56 +348,81 @@ Options:
                  record, or with --port or --device those to that unit
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl sent [--port N | --device PATH] [--history]
+
+Affiche ce que contient l&apos;appareil Corvellan d&apos;après le registre des envois.
+Le registre est CVTimerSends.log, à côté de CVTimerSystem.ini dans le
+dossier courant; CV Timer et cvtimerctl send y ajoutent une entrée pour
+chaque envoi fait depuis ce dossier, et il n&apos;en connaît aucun autre. Le
+tableau est celui de cvtimerctl show, avec une dernière colonne qui indique
+quand chaque minuterie a été envoyée et depuis quel fichier. Une partie
+d&apos;une minuterie porte la mention «&#xa0;inconnu&#xa0;» quand son message est parti
+sans accusé de réception (l&apos;appareil l&apos;a peut-être accepté, peut-être pas)
+ou quand aucun envoi du registre ne l&apos;a atteinte. Sans option, l&apos;appareil
+est celui du port choisi dans CVTimerSystem.ini.
+
+Codes de sortie&#xa0;: 0 affiché, 1 le registre ne peut pas être lu,
+2 utilisation incorrecte.
+
+Options&#xa0;:
+  --port N       l&apos;appareil du port N (1 à 65535)
+  --device PATH  l&apos;appareil de ce périphérique, quel que soit le port qui
+                 y menait (sous Windows, un nom de port tel que COM7
+                 convient)
+  --history      liste plutôt les envois, du plus récent au plus ancien&#xa0;:
+                 tous les envois du registre ou, avec --port ou --device,
+                 ceux faits à cet appareil
+  --help         affiche ce texte
+</translation>
     </message>
     <message>
         <source>The unit on port %1, as 1 recorded send left it:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil du port %1, tel que l&apos;a laissé 1 envoi enregistré&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on port %1, as %n recorded sends left it:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;appareil du port %1, tel que l&apos;a laissé %n envoi enregistré&#xa0;:</numerusform>
+            <numerusform>L&apos;appareil du port %1, tel que l&apos;ont laissé %n envois enregistrés&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>The unit on %1, as 1 recorded send left it:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil du périphérique %1, tel que l&apos;a laissé 1 envoi enregistré&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on %1, as %n recorded sends left it:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;appareil du périphérique %1, tel que l&apos;a laissé %n envoi enregistré&#xa0;:</numerusform>
+            <numerusform>L&apos;appareil du périphérique %1, tel que l&apos;ont laissé %n envois enregistrés&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>No sends recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun envoi enregistré.</translation>
     </message>
     <message>
         <source>No sends recorded to the unit on port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun envoi enregistré vers l&apos;appareil du port %1.</translation>
     </message>
     <message>
         <source>No sends recorded to the unit on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun envoi enregistré vers l&apos;appareil du périphérique %1.</translation>
     </message>
     <message>
         <source>1 entry is of the record cut short or damaged, and left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée du registre est tronquée ou endommagée, et omise.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are of the record cut short or damaged, and left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée du registre est tronquée ou endommagée, et omise.</numerusform>
+            <numerusform>%n entrées du registre sont tronquées ou endommagées, et omises.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record knows only the sends made from this folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne connaît que les envois faits depuis ce dossier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -328,188 +441,203 @@ Exit status: 0 shown, 1 the file cannot be read, 2 wrong usage.
 Options:
   --help    show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl show FILE
+
+Affiche les dix minuteries d&apos;un fichier de minuteries sous forme de
+tableau&#xa0;: nom, heure de début, intervalle de répétition, délai de report et
+priorité, les heures telles que la feuille les montre. Un nom qui commence
+par des blancs, ou fait uniquement de blancs, est affiché entre guillemets;
+un caractère de contrôle dans un nom est affiché sous la forme \xNN. Un
+fichier enregistré en UTF-8 ou en Windows-1252 par un autre éditeur est
+converti, et stderr le signale.
+
+Codes de sortie&#xa0;: 0 affiché, 1 le fichier ne peut pas être lu,
+2 utilisation incorrecte.
+
+Options&#xa0;:
+  --help    affiche ce texte
+</translation>
     </message>
 </context>
 <context>
     <name>CtlTable</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
     <name>CtlUsage</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige une valeur</translation>
     </message>
     <message>
         <source>%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend un nombre entier, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--link needs a path</source>
-        <translation type="unfinished"></translation>
+        <translation>--link exige un chemin</translation>
     </message>
     <message>
         <source>--wrong-byte takes one character or 0xNN, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--wrong-byte prend un caractère ou 0xNN, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--port prend un nombre de 1 à 65535, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>give --port or --device, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez --port ou --device, mais pas les deux</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--root needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--root exige un dossier</translation>
     </message>
     <message>
         <source>only one FILE, please</source>
-        <translation type="unfinished"></translation>
+        <translation>un seul FILE, s&apos;il vous plaît</translation>
     </message>
     <message>
         <source>which timer file?</source>
-        <translation type="unfinished"></translation>
+        <translation>quel fichier de minuteries?</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ est vide; il vaut donc 0.</translation>
     </message>
     <message>
         <source>There is no number in %1, so it reads as 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun nombre; le champ vaut donc 0.</translation>
     </message>
     <message>
         <source>A Message Priority is one digit, 0 to 9; %1 reads as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La priorité du message est un seul chiffre, de 0 à 9; %1 vaut %2.</translation>
     </message>
     <message>
         <source>A Start Time of 24 hours or more lies outside the day; the day plan leaves this timer out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une heure de début de 24 h ou plus est hors de la journée; le plan de la journée omet cette minuterie.</translation>
     </message>
     <message>
         <source>%1 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 après minuit</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is read as %2, not %3: type %4 for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» se lit %2, et non %3&#xa0;: tapez %4 pour %3.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra pas ce nom.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère %1 du nom, %2, ne s&apos;affiche pas sur un appareil Corvellan&#xa0;: Enregistrer et Envoyer les minuteries refusent ce nom.</translation>
     </message>
     <message>
         <source>Message Priority of Timer %1 reads as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité du message de la minuterie %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Heure de début de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Heure de début de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de répétition de la minuterie %1&#xa0;: 0 minute, la minuterie ne rappelle qu&apos;une fois</translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de report de la minuterie %1&#xa0;: 0 minute</translation>
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de répétition de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de report de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Délai de report de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
+            <numerusform>Délai de report de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
     </message>
 </context>
@@ -517,728 +645,728 @@ Options:
     <name>LineSetting</name>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a line setting CV Timer knows. [SerialComm] takes PortNo, Parity, StopBits and FlowControl: correct the name, or remove the line for 8 data bits, no parity, 1 stop bit and no flow control. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas un paramètre de ligne connu de CV Timer. [SerialComm] accepte PortNo, Parity, StopBits et FlowControl&#xa0;: corrigez le nom, ou supprimez la ligne pour 8 bits de données, sans parité, 1 bit d&apos;arrêt et sans contrôle de flux. Rien ne sera envoyé d&apos;ici là.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a parity CV Timer knows. Write Parity=%4, or remove the line for no parity. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas une parité connue de CV Timer. Inscrivez Parity=%4, ou supprimez la ligne pour n&apos;avoir aucune parité. Rien ne sera envoyé d&apos;ici là.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a number of stop bits CV Timer knows. Write StopBits=%4, or remove the line for 1 stop bit. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas un nombre de bits d&apos;arrêt connu de CV Timer. Inscrivez StopBits=%4, ou supprimez la ligne pour 1 bit d&apos;arrêt. Rien ne sera envoyé d&apos;ici là.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a flow control CV Timer knows. Write FlowControl=%4, or remove the line for no flow control. Nothing is sent until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas un contrôle de flux connu de CV Timer. Inscrivez FlowControl=%4, ou supprimez la ligne pour n&apos;avoir aucun contrôle de flux. Rien ne sera envoyé d&apos;ici là.</translation>
     </message>
 </context>
 <context>
     <name>LineSettings</name>
     <message>
         <source>%1 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bauds</translation>
     </message>
     <message>
         <source>8 data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits de données</translation>
     </message>
     <message>
         <source>no parity</source>
-        <translation type="unfinished"></translation>
+        <translation>sans parité</translation>
     </message>
     <message>
         <source>odd parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité impaire</translation>
     </message>
     <message>
         <source>even parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité paire</translation>
     </message>
     <message>
         <source>mark parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité marque</translation>
     </message>
     <message>
         <source>space parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité espace</translation>
     </message>
     <message>
         <source>1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bit d&apos;arrêt</translation>
     </message>
     <message>
         <source>2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bits d&apos;arrêt</translation>
     </message>
     <message>
         <source>no flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>sans contrôle de flux</translation>
     </message>
     <message>
         <source>RTS/CTS flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle de flux RTS/CTS</translation>
     </message>
     <message>
         <source>XON/XOFF flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle de flux XON/XOFF</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
     <name>PortMap</name>
     <message>
         <source>USB device %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique USB %1:%2</translation>
     </message>
     <message>
         <source>built-in serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>port série intégré</translation>
     </message>
     <message>
         <source>no serial device for port %1 (%2 found)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun périphérique série pour le port %1 (périphériques trouvés&#xa0;: %2)</translation>
     </message>
     <message>
         <source>no serial device for port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun périphérique série pour le port %1</translation>
     </message>
 </context>
 <context>
     <name>PortMenu</name>
     <message>
         <source>Port %1: no serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1&#xa0;: aucun périphérique série</translation>
     </message>
     <message>
         <source>Port %1 would reach %2, which is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 mènerait à %2, qui n&apos;est pas branché</translation>
     </message>
     <message>
         <source>Port %1 reaches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 mène à %2</translation>
     </message>
 </context>
 <context>
     <name>Prompts</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
 </context>
 <context>
     <name>SendFailure</name>
     <message>
         <source>byte %1</source>
-        <translation type="unfinished"></translation>
+        <translation>octet %1</translation>
     </message>
     <message>
         <source>the unit acknowledged its settings message.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil a accusé réception du message de réglages.</translation>
     </message>
     <message>
         <source>the unit acknowledged its name message.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil a accusé réception du message du nom.</translation>
     </message>
     <message>
         <source>the unit did not answer its settings message within a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil n&apos;a pas répondu au message de réglages dans un délai d&apos;une seconde.</translation>
     </message>
     <message>
         <source>the unit did not answer its name message within a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil n&apos;a pas répondu au message du nom dans un délai d&apos;une seconde.</translation>
     </message>
     <message>
         <source>the unit answered its settings message with %1 instead of &quot;g&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil a répondu au message de réglages par %1 au lieu de «&#xa0;g&#xa0;».</translation>
     </message>
     <message>
         <source>the unit answered its name message with %1 instead of &quot;g&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil a répondu au message du nom par %1 au lieu de «&#xa0;g&#xa0;».</translation>
     </message>
     <message>
         <source>its settings message could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>le message de réglages n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>its name message could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>le message du nom n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>sending was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;envoi a été annulé.</translation>
     </message>
     <message>
         <source>Timer %1 was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie %1 a été envoyée.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie %1 n&apos;a pas été envoyée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SendOutcome</name>
     <message>
         <source>Timers Sent to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries envoyées à l&apos;appareil Corvellan</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;envoyer les minuteries à l&apos;appareil Corvellan. %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de la minuterie %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la minuterie %1</translation>
     </message>
     <message>
         <source>Timer %1&apos;s settings and name</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages et le nom de la minuterie %1</translation>
     </message>
     <message>
         <source>The unit took none of the timers; whether it took %1 is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil n&apos;a accepté aucune des minuteries; on ignore s&apos;il a accepté %1.</translation>
     </message>
     <message>
         <source>The unit took %1; whether it took %2 is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a accepté ceci&#xa0;: %1; on ignore s&apos;il a accepté %2.</translation>
     </message>
     <message>
         <source>The unit took none of the timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil n&apos;a accepté aucune des minuteries.</translation>
     </message>
     <message>
         <source>The unit took %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a accepté ceci&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie %1 n&apos;a pas été envoyée.</translation>
     </message>
     <message>
         <source>Timers %1 to %2 were not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minuteries %1 à %2 n&apos;ont pas été envoyées.</translation>
     </message>
 </context>
 <context>
     <name>SendRecord</name>
     <message>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mio</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kio</translation>
     </message>
     <message>
         <source>The record of sends, %1, has grown past %2 and its oldest entries could not be dropped: %3. It is left whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des envois, %1, a dépassé %2 et ses entrées les plus anciennes n&apos;ont pas pu être retirées&#xa0;: %3. Il est conservé en entier.</translation>
     </message>
     <message>
         <source>This send could not be added to the record of sends, %1: another CV Timer window or cvtimerctl kept it locked for as long as this send could wait, and may have stopped responding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet envoi n&apos;a pas pu être ajouté au registre des envois, %1&#xa0;: une autre fenêtre de CV Timer ou cvtimerctl l&apos;a gardé verrouillé aussi longtemps que cet envoi pouvait attendre, et a peut-être cessé de répondre.</translation>
     </message>
     <message>
         <source>This send could not be added to the record of sends, %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet envoi n&apos;a pas pu être ajouté au registre des envois, %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The record of sends, %1, cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des envois, %1, ne peut pas être lu&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>SentToUnit</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>not known: no send recorded here</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu&#xa0;: aucun envoi enregistré ici</translation>
     </message>
     <message>
         <source>not known: sent %1 without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu&#xa0;: envoyé le %1 sans accusé de réception</translation>
     </message>
     <message>
         <source>not known</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>typed on the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>saisi sur la feuille</translation>
     </message>
     <message>
         <source>%1 (changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modifié)</translation>
     </message>
     <message>
         <source>settings %1; name %2</source>
-        <translation type="unfinished"></translation>
+        <translation>réglages&#xa0;: %1; nom&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: its name went without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: nom envoyé sans accusé de réception</translation>
     </message>
     <message>
         <source>%1: its settings went without acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: réglages envoyés sans accusé de réception</translation>
     </message>
 </context>
 <context>
     <name>SerialAdvice</name>
     <message>
         <source>Connect the unit or choose another port from the Comm Port menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l&apos;appareil ou choisissez un autre port dans le menu Port COM.</translation>
     </message>
     <message>
         <source>Connect the unit or name another device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l&apos;appareil ou indiquez un autre périphérique.</translation>
     </message>
     <message>
         <source>Add your user to the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez votre utilisateur au groupe «&#xa0;dialout&#xa0;» (sudo usermod -aG dialout $USER), puis fermez la session et ouvrez-la de nouveau.</translation>
     </message>
     <message>
         <source>Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez ce programme et réessayez.</translation>
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and choose that port from the Comm Port menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM &amp; LPT)&#xa0;») et choisissez ce port dans le menu Port COM.</translation>
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and name that port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM &amp; LPT)&#xa0;») et indiquez ce port.</translation>
     </message>
     <message>
         <source>Ask the administrator of this computer to let you use the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandez à l&apos;administrateur de cet ordinateur de vous permettre d&apos;utiliser le port.</translation>
     </message>
     <message>
         <source>Ask the administrator of this computer to let you use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandez à l&apos;administrateur de cet ordinateur de vous permettre d&apos;utiliser %1.</translation>
     </message>
     <message>
         <source>Close the other program using the port and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez l&apos;autre programme qui utilise le port et réessayez.</translation>
     </message>
     <message>
         <source>Close the other program using %1 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez l&apos;autre programme qui utilise %1 et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>SerialError</name>
     <message>
         <source>No error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune erreur.</translation>
     </message>
     <message>
         <source>No serial device is connected for port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique série n&apos;est branché pour le port %1.</translation>
     </message>
     <message>
         <source>No serial device is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique série n&apos;est branché.</translation>
     </message>
     <message>
         <source>There is no serial device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Permission denied opening %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permission denied opening The serial device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé à l&apos;ouverture du périphérique %1.</translation>
     </message>
     <message>
         <source>%1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>The serial device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose another port.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The serial device is not a serial device. Choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un périphérique série. Choisissez un autre port.</translation>
     </message>
     <message>
         <source>%1 was disconnected. Reconnect it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 a été débranché. Rebranchez-le et réessayez.</translation>
     </message>
     <message>
         <source>The serial device was disconnected. Reconnect it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série a été débranché. Rebranchez-le et réessayez.</translation>
     </message>
     <message>
         <source>%1 did not respond in time. Check that the unit is connected and switched on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 n&apos;a pas répondu à temps. Vérifiez que l&apos;appareil est branché et allumé, puis réessayez.</translation>
     </message>
     <message>
         <source>The serial device did not respond in time. Check that the unit is connected and switched on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série n&apos;a pas répondu à temps. Vérifiez que l&apos;appareil est branché et allumé, puis réessayez.</translation>
     </message>
     <message>
         <source>%1 does not accept the line settings (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 n&apos;accepte pas les paramètres de ligne (%2).</translation>
     </message>
     <message>
         <source>The serial device does not accept the line settings (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série n&apos;accepte pas les paramètres de ligne (%1).</translation>
     </message>
     <message>
         <source>%1 does not accept the line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 n&apos;accepte pas les paramètres de ligne.</translation>
     </message>
     <message>
         <source>The serial device does not accept the line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique série n&apos;accepte pas les paramètres de ligne.</translation>
     </message>
     <message>
         <source>Cannot use %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser le périphérique %1 (%2).</translation>
     </message>
     <message>
         <source>Cannot use the serial device (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser le périphérique série (%1).</translation>
     </message>
     <message>
         <source>Cannot use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser le périphérique %1.</translation>
     </message>
     <message>
         <source>Cannot use the serial device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser le périphérique série.</translation>
+    </message>
+    <message>
+        <source>Permission denied opening the serial device.</source>
+        <translation>Accès refusé à l&apos;ouverture du périphérique série.</translation>
+    </message>
+    <message>
+        <source>The device is not a serial device. Choose another port.</source>
+        <translation>Ce périphérique n&apos;est pas un périphérique série. Choisissez un autre port.</translation>
     </message>
 </context>
 <context>
     <name>SerialLink</name>
     <message>
         <source>unsupported baud rate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>débit de %1 bauds non pris en charge</translation>
     </message>
     <message>
         <source>invalid descriptor</source>
-        <translation type="unfinished"></translation>
+        <translation>descripteur non valide</translation>
     </message>
     <message>
         <source>not a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un terminal</translation>
     </message>
     <message>
         <source>it did not take %1</source>
-        <translation type="unfinished"></translation>
+        <translation>réglages non appliqués&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un port série</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>%1 is larger than %2 MiB, far too large for a settings file. It is left as it is, and port 1 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 Mio, ce qui est beaucoup trop pour un fichier de paramètres. Il est laissé tel quel, et le port 1 est utilisé.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2. It is left as it is, and port 1 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2. Il est laissé tel quel, et le port 1 est utilisé.</translation>
     </message>
 </context>
 <context>
     <name>SystemText</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 octets</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur %1</translation>
     </message>
 </context>
 <context>
     <name>TimerFile</name>
     <message>
         <source>its name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom contient un saut de ligne</translation>
     </message>
     <message>
         <source>its name holds a control character (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom contient un caractère de contrôle (%1)</translation>
     </message>
     <message>
         <source>its name is %1 characters long, and a line of a timer file holds at most %2 with this timer&apos;s numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom compte %1 caractères, et une ligne de fichier de minuteries en contient au plus %2 avec les nombres de cette minuterie</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>The timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de minuteries</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;», ligne %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>Cannot Create File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier</translation>
     </message>
     <message>
         <source>Could Not Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les minuteries</translation>
     </message>
     <message>
         <source>Cannot Load Timer File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier de minuteries</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The timers could not be written to %1: %2. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minuteries n&apos;ont pas pu être écrites dans %1&#xa0;: %2. Tout fichier antérieur du même nom reste inchangé.</translation>
     </message>
     <message>
         <source>Timer %1 cannot be saved: %2. Change the name and save again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie %1 ne peut pas être enregistrée&#xa0;: %2. Modifiez le nom et enregistrez de nouveau. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1: the file ends here, but a timer file has ten lines, one for each timer. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier se termine ici, alors qu&apos;un fichier de minuteries compte dix lignes, une par minuterie. Rien n&apos;a été chargé.</translation>
     </message>
     <message>
         <source>%1: the line is longer than 127 characters. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la ligne dépasse 127 caractères. Rien n&apos;a été chargé.</translation>
     </message>
     <message>
         <source>%1: the line must end in four numbers separated by commas (start, repeat, snooze, priority). Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la ligne doit se terminer par quatre nombres séparés par des virgules (début, répétition, report, priorité). Rien n&apos;a été chargé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in UTF-8, as today&apos;s editors such as Notepad save text, so CV Timer converted its names from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est en UTF-8, comme l&apos;enregistrent les éditeurs de texte actuels tels que le Bloc-notes; CV Timer a donc converti ses noms depuis l&apos;UTF-8. L&apos;enregistrement écrit le fichier en Latin-1, les caractères qu&apos;affiche un appareil Corvellan, comme CV Timer l&apos;a toujours fait.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in Windows-1252, as older Windows editors save text, so CV Timer converted its names from Windows-1252. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est en Windows-1252, comme l&apos;enregistrent les anciens éditeurs de texte de Windows; CV Timer a donc converti ses noms depuis le Windows-1252. L&apos;enregistrement écrit le fichier en Latin-1, les caractères qu&apos;affiche un appareil Corvellan, comme CV Timer l&apos;a toujours fait.</translation>
     </message>
     <message>
         <source>Typographic quotation marks, dashes and ellipses in the names became the plain &apos; &quot; - and ..., which the unit shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les guillemets, tirets et points de suspension typographiques des noms sont devenus les simples &apos; &quot; - et ..., que l&apos;appareil affiche.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la minuterie %1 contient %2, qu&apos;un appareil Corvellan ne peut pas afficher.</translation>
     </message>
 </context>
 <context>
     <name>TimerList</name>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie %1</translation>
     </message>
     <message>
         <source>Timers %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries %1 et %2</translation>
     </message>
     <message>
         <source>Timers %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries %1 à %2</translation>
     </message>
 </context>
 <context>
     <name>UnitNames</name>
     <message>
         <source>a control character (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle (%1)</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take: braces mark where a message begins and ends. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la minuterie %1 contient %2 en position %3; un appareil Corvellan ne peut pas accepter ce caractère&#xa0;: les accolades marquent le début et la fin d&apos;un message. Modifiez le nom et envoyez de nouveau. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot take. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la minuterie %1 contient %2 en position %3; un appareil Corvellan ne peut pas accepter ce caractère. Modifiez le nom et envoyez de nouveau. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show. Change the name and send again. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la minuterie %1 contient %2 en position %3; un appareil Corvellan ne peut pas afficher ce caractère. Modifiez le nom et envoyez de nouveau. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show and a timer file cannot hold. Change the name and save again. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la minuterie %1 contient %2 en position %3; un appareil Corvellan ne peut pas afficher ce caractère, et un fichier de minuteries ne peut pas le contenir. Modifiez le nom et enregistrez de nouveau. Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>WorkFolder</name>
     <message>
         <source>the folder CV Timer was started in</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier où CV Timer a été lancé</translation>
     </message>
     <message>
         <source>your Documents folder</source>
-        <translation type="unfinished"></translation>
+        <translation>votre dossier Documents</translation>
     </message>
     <message>
         <source>your Documents folder, as %1, where CV Timer was started, takes no new files</source>
-        <translation type="unfinished"></translation>
+        <translation>votre dossier Documents, car %1, où CV Timer a été lancé, n&apos;accepte pas de nouveaux fichiers</translation>
     </message>
     <message>
         <source>the folder CV Timer was started in, as your Documents folder could not be found or made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier où CV Timer a été lancé, car votre dossier Documents est introuvable et n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
     <name>cv::AboutDialog</name>
     <message>
         <source>About CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de CV Timer</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>Copyright © 2026 CV Timer developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 les développeurs de CV Timer</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
     </message>
     <message>
         <source>Settings and timer files are kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres et les fichiers de minuteries sont conservés dans</translation>
     </message>
     <message>
         <source>(%1)</source>
         <comment>why the program works in the folder above</comment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>The licences of the other software that CV Timer contains are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les licences des autres logiciels que contient CV Timer se trouvent dans %1.</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPlanPicture</name>
     <message>
         <source>starts %1 after midnight: outside the day</source>
-        <translation type="unfinished"></translation>
+        <translation>commence %1 après minuit&#xa0;: hors de la journée</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 at %2, with %3</source>
         <comment>%3 lists the other timers</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2, avec %3</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPlanWindow</name>
     <message>
         <source>Day plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du plan de la journée</translation>
     </message>
     <message>
         <source>Clashes</source>
-        <translation type="unfinished"></translation>
+        <translation>Chevauchements</translation>
     </message>
     <message>
         <source>&amp;Reminders by time (several timers at once in bold):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rappels par heure (plusieurs minuteries à la fois en gras)&#xa0;:</translation>
     </message>
     <message>
         <source>Reminders by time</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels par heure</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders; no two timers remind at the same minute.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rappel; jamais deux minuteries ne rappellent à la même minute.</numerusform>
+            <numerusform>%n rappels; jamais deux minuteries ne rappellent à la même minute.</numerusform>
         </translation>
     </message>
     <message>
         <source>Day Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de la journée</translation>
     </message>
     <message>
         <source>Outside the day: %1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de la journée&#xa0;: %1 commence %2 après minuit</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rappel.</numerusform>
+            <numerusform>%n rappels.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Red, taller ticks mark the minutes at which two or more timers remind together (%n):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Les traits rouges, plus hauts, marquent les minutes où deux minuteries ou plus rappellent ensemble (%n)&#xa0;:</numerusform>
+            <numerusform>Les traits rouges, plus hauts, marquent les minutes où deux minuteries ou plus rappellent ensemble (%n)&#xa0;:</numerusform>
         </translation>
     </message>
 </context>
@@ -1246,110 +1374,110 @@ Options:
     <name>cv::SendProgressDialog</name>
     <message>
         <source>Sending Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des minuteries</translation>
     </message>
     <message>
         <source>Cancel Sending</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;envoi</translation>
     </message>
 </context>
 <context>
     <name>cv::SentToUnitWindow</name>
     <message>
         <source>What the unit holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que contient l&apos;appareil</translation>
     </message>
     <message>
         <source>≠ on a red ground: the sheet differs from what the unit holds; the line under the table gives the sheet&apos;s value for the cell in focus. &quot;not known&quot;: the message went out but the unit did not acknowledge it, so it may or may not have taken it, or no send recorded here reached it.</source>
-        <translation type="unfinished"></translation>
+        <translation>≠ sur fond rouge&#xa0;: la feuille diffère de ce que contient l&apos;appareil; la ligne sous le tableau donne la valeur de la feuille pour la cellule active. «&#xa0;inconnu&#xa0;»&#xa0;: le message est parti, mais l&apos;appareil n&apos;en a pas accusé réception, si bien qu&apos;il l&apos;a peut-être accepté, peut-être pas; ou aucun envoi enregistré ici ne l&apos;a atteint.</translation>
     </message>
     <message>
         <source>Recent sends</source>
-        <translation type="unfinished"></translation>
+        <translation>Envois récents</translation>
     </message>
     <message>
         <source>Differs from the sheet, which has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffère de la feuille, qui indique %1.</translation>
     </message>
     <message>
         <source>The sheet has: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille indique&#xa0;: %1</translation>
     </message>
     <message>
         <source>Timer %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie %1, %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1: the unit holds %2; the sheet has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;appareil contient %2; la feuille indique %3.</translation>
     </message>
     <message>
         <source>%1: what the unit holds is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: on ignore ce que contient l&apos;appareil.</translation>
     </message>
     <message>
         <source>%1: the unit holds %2, as the sheet does.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;appareil contient %2, comme la feuille.</translation>
     </message>
     <message>
         <source>Sent to Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé à l&apos;appareil</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie %1</translation>
     </message>
     <message>
         <source>Recent sends to this unit, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envois récents à cet appareil, du plus récent au plus ancien&#xa0;:</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message numerus="yes">
         <source>What the unit on Port %1 holds, as far as %n recorded sends to it tell:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce que contient l&apos;appareil du port %1, d&apos;après %n envoi enregistré vers lui&#xa0;:</numerusform>
+            <numerusform>Ce que contient l&apos;appareil du port %1, d&apos;après les %n envois enregistrés vers lui&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>What the unit on Port %1 (%2) holds, as far as %n recorded sends to it tell:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce que contient l&apos;appareil du port %1 (%2), d&apos;après %n envoi enregistré vers lui&#xa0;:</numerusform>
+            <numerusform>Ce que contient l&apos;appareil du port %1 (%2), d&apos;après les %n envois enregistrés vers lui&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>The record knows only the sends made from this folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne connaît que les envois faits depuis ce dossier&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n of its entries, cut short or damaged, were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n de ses entrées, tronquée ou endommagée, a été omise.</numerusform>
+            <numerusform>%n de ses entrées, tronquées ou endommagées, ont été omises.</numerusform>
         </translation>
     </message>
 </context>
@@ -1357,308 +1485,317 @@ Options:
     <name>cv::TimerApp</name>
     <message>
         <source>Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les minuteries</translation>
     </message>
     <message>
         <source>CV Timer (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer (*.csv)</translation>
     </message>
     <message>
         <source>Load Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des minuteries</translation>
     </message>
     <message>
         <source>Could Not Save Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les minuteries</translation>
     </message>
     <message>
         <source>File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du fichier</translation>
     </message>
     <message>
         <source>Corvellan Timers Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries Corvellan enregistrées</translation>
     </message>
     <message>
         <source>Cannot Load Timer File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier de minuteries</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, so it has been taken off the Recent Files list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe plus; il a donc été retiré de la liste Fichiers récents.</translation>
     </message>
     <message>
         <source>Its field is marked: change the name before saving or sending the timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son champ est marqué&#xa0;: modifiez le nom avant d&apos;enregistrer ou d&apos;envoyer les minuteries.</translation>
     </message>
     <message>
         <source>Timer File Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de minuteries converti</translation>
     </message>
     <message>
         <source>Save changes to the timers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications des minuteries?</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The PDF could not be written to &quot;%1&quot;: %2. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2. Tout fichier antérieur du même nom reste inchangé.</translation>
     </message>
     <message>
         <source>Corvellan Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries Corvellan</translation>
     </message>
     <message>
         <source>Could Not Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer</translation>
     </message>
     <message>
         <source>Printing is not available: %1. File &gt; Export PDF... still makes the page as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression n&apos;est pas disponible&#xa0;: %1. Fichier &gt; Exporter en PDF... produit tout de même la page en fichier PDF.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n&apos;a pas pu être dessinée</translation>
     </message>
     <message>
         <source>Could Not Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter en PDF</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté dans %1</translation>
     </message>
     <message>
         <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
-        <translation type="unfinished"></translation>
+        <translation>CVTimerSystem.ini demande la langue «&#xa0;%1&#xa0;», que CV Timer ne parle pas; il parle donc anglais. Inscrivez-y en, es ou fr comme valeur de Language dans [Display].</translation>
     </message>
 </context>
 <context>
     <name>cv::TimerPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Outside the day: %1 starts %2 after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de la journée&#xa0;: %1 commence %2 après minuit</translation>
     </message>
     <message>
         <source>Reminders by time (several timers at once in bold)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels par heure (plusieurs minuteries à la fois en gras)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more; cvtimerctl plan lists them all</source>
+        <translation>
+            <numerusform>... et %n autre; cvtimerctl plan les affiche tous</numerusform>
+            <numerusform>... et %n autres; cvtimerctl plan les affiche tous</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>cv::TimerSheetDialog</name>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guide d&apos;utilisation</translation>
     </message>
     <message>
         <source>Sending Timer %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la minuterie %1 sur %2</translation>
     </message>
     <message>
         <source>&amp;Send Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les minuteries</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <comment>a field&apos;s reading, then a doubt about it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Corvellan Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries Corvellan</translation>
     </message>
     <message>
         <source>Corvellan Timers - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries Corvellan - %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>Send &amp;Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les &amp;minuteries</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Comm Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port COM</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Day Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan de la journée</translation>
     </message>
     <message>
         <source>&amp;Sent to Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyé à l&apos;appareil</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de CV Timer</translation>
     </message>
     <message>
         <source>Timer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie %1</translation>
     </message>
     <message>
         <source>Timer %1 %2</source>
         <comment>a field&apos;s name for a screen reader: timer number, field</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie %1 %2</translation>
     </message>
     <message>
         <source>Cannot Read Settings File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de paramètres</translation>
     </message>
     <message>
         <source>A port chosen now holds until CV Timer ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un port choisi maintenant reste en vigueur jusqu&apos;à la fermeture de CV Timer.</translation>
     </message>
     <message>
         <source>Unknown Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre de ligne inconnu</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1</translation>
     </message>
     <message>
         <source>Port %1 – %2</source>
         <comment>the port and the device it reaches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 – %2</translation>
     </message>
     <message>
         <source>Serial Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Communications série</translation>
     </message>
     <message>
         <source>Unable to Send Timers to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;envoyer les minuteries à l&apos;appareil Corvellan</translation>
     </message>
     <message>
         <source>Unable to open selected serial port.
 Select another serial port
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port série choisi.
+Choisissez un autre port série
+puis réessayez.</translation>
     </message>
     <message>
         <source>Timers Sent to Corvellan</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteries envoyées à l&apos;appareil Corvellan</translation>
     </message>
     <message>
         <source>View &gt; Sent to Unit shows what the unit holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage &gt; Envoyé à l&apos;appareil montre ce que contient maintenant l&apos;appareil.</translation>
     </message>
 </context>
 <context>
     <name>cv::UserGuideWindow</name>
     <message>
         <source>CV Timer User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;utilisation de CV Timer</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Find in the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le guide</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;écédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>User guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;utilisation</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is nowhere in the guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne figure nulle part dans le guide.</translation>
     </message>
 </context>
 <context>
     <name>cvtimerctl</name>
     <message>
         <source>cvtimerctl: the settings file asks for the language &quot;%1&quot; ([Display] Language), which CV Timer does not speak; it speaks English. Write en, es or fr there.</source>
-        <translation type="unfinished"></translation>
+        <translation>cvtimerctl&#xa0;: le fichier de paramètres demande la langue «&#xa0;%1&#xa0;» ([Display] Language), que CV Timer ne parle pas; il parle anglais. Inscrivez-y en, es ou fr.</translation>
     </message>
 </context>
 </TS>

@@ -39,7 +39,7 @@ std::string DescribeSerialError(const SerialError& error) {
                               NoDeviceAdvice(error));
         case SerialErrorKind::PermissionDenied:
             return WithAdvice(AboutDevice(error, Tr("SerialError", "Permission denied opening %1."),
-                                          Tr("SerialError", "Permission denied opening The serial device.")),
+                                          Tr("SerialError", "Permission denied opening the serial device.")),
                               PermissionAdvice(error));
         case SerialErrorKind::Busy:
             return WithAdvice(AboutDevice(error, Tr("SerialError", "%1 is in use by another program."),
@@ -47,7 +47,7 @@ std::string DescribeSerialError(const SerialError& error) {
                               BusyAdvice(error));
         case SerialErrorKind::NotSerial:
             return AboutDevice(error, Tr("SerialError", "%1 is not a serial device. Choose another port."),
-                               Tr("SerialError", "The serial device is not a serial device. Choose another port."));
+                               Tr("SerialError", "The device is not a serial device. Choose another port."));
         case SerialErrorKind::Vanished:
             return AboutDevice(error, Tr("SerialError", "%1 was disconnected. Reconnect it and try again."),
                                Tr("SerialError", "The serial device was disconnected. Reconnect it and try again."));
