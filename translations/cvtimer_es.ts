@@ -369,20 +369,12 @@ Opciones:
   --help         mostrar este texto
 </translation>
     </message>
-    <message>
-        <source>The unit on port %1, as 1 recorded send left it:</source>
-        <translation>El aparato del puerto %1, tal como lo dejó 1 envío registrado:</translation>
-    </message>
     <message numerus="yes">
         <source>The unit on port %1, as %n recorded sends left it:</source>
         <translation>
             <numerusform>El aparato del puerto %1, tal como lo dejó %n envío registrado:</numerusform>
             <numerusform>El aparato del puerto %1, tal como lo dejaron %n envíos registrados:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The unit on %1, as 1 recorded send left it:</source>
-        <translation>El aparato de %1, tal como lo dejó 1 envío registrado:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on %1, as %n recorded sends left it:</source>
@@ -402,10 +394,6 @@ Opciones:
     <message>
         <source>No sends recorded to the unit on %1.</source>
         <translation>No hay envíos registrados al aparato de %1.</translation>
-    </message>
-    <message>
-        <source>1 entry is of the record cut short or damaged, and left out.</source>
-        <translation>1 entrada del registro está incompleta o dañada, y se omite.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are of the record cut short or damaged, and left out.</source>
@@ -555,6 +543,13 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>DayPlan</name>
+    <message>
+        <source>each timer from its Start Time, every Repeat Interval, until midnight</source>
+        <translation>cada temporizador desde su hora de inicio, a cada intervalo de repetición, hasta la medianoche</translation>
+    </message>
+</context>
+<context>
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
@@ -592,10 +587,6 @@ Opciones:
         <source>Message Priority of Timer %1 reads as %2</source>
         <translation>La prioridad del mensaje del temporizador %1 se lee como %2</translation>
     </message>
-    <message>
-        <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation>La hora de inicio del temporizador %1 se lee como %2 (1 minuto)</translation>
-    </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
         <translation>
@@ -611,20 +602,12 @@ Opciones:
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
         <translation>El tiempo de posposición del temporizador %1 se lee como 0 minutos</translation>
     </message>
-    <message>
-        <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>El intervalo de repetición del temporizador %1 se lee como cada %2 (1 minuto)</translation>
-    </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
         <translation>
             <numerusform>El intervalo de repetición del temporizador %1 se lee como cada %2 (%n minuto)</numerusform>
             <numerusform>El intervalo de repetición del temporizador %1 se lee como cada %2 (%n minutos)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>El tiempo de posposición del temporizador %1 se lee como cada %2 (1 minuto)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
@@ -1109,6 +1092,29 @@ Opciones:
     <message>
         <source>error %1</source>
         <translation>error %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerField</name>
+    <message>
+        <source>Timer Name</source>
+        <translation>Nombre del temporizador</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Repeat Interval</source>
+        <translation>Intervalo de repetición</translation>
+    </message>
+    <message>
+        <source>Snooze Time</source>
+        <translation>Tiempo de posposición</translation>
+    </message>
+    <message>
+        <source>Message Priority</source>
+        <translation>Prioridad del mensaje</translation>
     </message>
 </context>
 <context>

@@ -375,20 +375,12 @@ Options&#xa0;:
   --help         affiche ce texte
 </translation>
     </message>
-    <message>
-        <source>The unit on port %1, as 1 recorded send left it:</source>
-        <translation>L&apos;appareil du port %1, tel que l&apos;a laissé 1 envoi enregistré&#xa0;:</translation>
-    </message>
     <message numerus="yes">
         <source>The unit on port %1, as %n recorded sends left it:</source>
         <translation>
             <numerusform>L&apos;appareil du port %1, tel que l&apos;a laissé %n envoi enregistré&#xa0;:</numerusform>
             <numerusform>L&apos;appareil du port %1, tel que l&apos;ont laissé %n envois enregistrés&#xa0;:</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The unit on %1, as 1 recorded send left it:</source>
-        <translation>L&apos;appareil du périphérique %1, tel que l&apos;a laissé 1 envoi enregistré&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The unit on %1, as %n recorded sends left it:</source>
@@ -408,10 +400,6 @@ Options&#xa0;:
     <message>
         <source>No sends recorded to the unit on %1.</source>
         <translation>Aucun envoi enregistré vers l&apos;appareil du périphérique %1.</translation>
-    </message>
-    <message>
-        <source>1 entry is of the record cut short or damaged, and left out.</source>
-        <translation>1 entrée du registre est tronquée ou endommagée, et omise.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are of the record cut short or damaged, and left out.</source>
@@ -562,6 +550,13 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>DayPlan</name>
+    <message>
+        <source>each timer from its Start Time, every Repeat Interval, until midnight</source>
+        <translation>chaque minuterie depuis son heure de début, à chaque intervalle de répétition, jusqu&apos;à minuit</translation>
+    </message>
+</context>
+<context>
     <name>FieldReading</name>
     <message>
         <source>The field is empty, so it reads as 0.</source>
@@ -599,10 +594,6 @@ Options&#xa0;:
         <source>Message Priority of Timer %1 reads as %2</source>
         <translation>Priorité du message de la minuterie %1&#xa0;: %2</translation>
     </message>
-    <message>
-        <source>Start Time of Timer %1 reads as %2 (1 minute)</source>
-        <translation>Heure de début de la minuterie %1&#xa0;: %2 (1 minute)</translation>
-    </message>
     <message numerus="yes">
         <source>Start Time of Timer %1 reads as %2 (%n minutes)</source>
         <translation>
@@ -618,20 +609,12 @@ Options&#xa0;:
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
         <translation>Délai de report de la minuterie %1&#xa0;: 0 minute</translation>
     </message>
-    <message>
-        <source>Repeat Interval of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>Intervalle de répétition de la minuterie %1&#xa0;: %2 (1 minute)</translation>
-    </message>
     <message numerus="yes">
         <source>Repeat Interval of Timer %1 reads as every %2 (%n minutes)</source>
         <translation>
             <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minute)</numerusform>
             <numerusform>Intervalle de répétition de la minuterie %1&#xa0;: %2 (%n minutes)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Snooze Time of Timer %1 reads as every %2 (1 minute)</source>
-        <translation>Délai de report de la minuterie %1&#xa0;: %2 (1 minute)</translation>
     </message>
     <message numerus="yes">
         <source>Snooze Time of Timer %1 reads as every %2 (%n minutes)</source>
@@ -1116,6 +1099,29 @@ Options&#xa0;:
     <message>
         <source>error %1</source>
         <translation>erreur %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerField</name>
+    <message>
+        <source>Timer Name</source>
+        <translation>Nom de la minuterie</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Repeat Interval</source>
+        <translation>Intervalle de répétition</translation>
+    </message>
+    <message>
+        <source>Snooze Time</source>
+        <translation>Délai de report</translation>
+    </message>
+    <message>
+        <source>Message Priority</source>
+        <translation>Priorité du message</translation>
     </message>
 </context>
 <context>
