@@ -20,7 +20,8 @@ public:
         const auto* window = qobject_cast<QWindow*>(watched);
         if (!window || !window->isExposed()) return false;
         reported = true;
-        std::printf("shown: %s\n", qPrintable(window->title()));
+        // UTF-8 whatever the code page: the reader is a script.
+        std::printf("shown: %s\n", window->title().toUtf8().constData());
         std::fflush(stdout);
         // Ends the sheet's own event loop too, so the program winds down the
         // way it does when the window is closed.
