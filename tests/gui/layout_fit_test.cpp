@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QPageSize>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 
 #include "gui/about_dialog.h"
@@ -15,6 +16,7 @@
 #include "gui/language_setup.h"
 #include "gui/pseudo_language.h"
 #include "gui/send_progress_dialog.h"
+#include "gui/status_line.h"
 #include "gui/sent_to_unit_window.h"
 #include "gui/timer_page.h"
 #include "gui/user_guide_window.h"
@@ -83,6 +85,30 @@ TEST_P(LayoutInLanguage, EveryWindowAndThePrintedPageHoldTheirTexts) {
     app.OnUserGuide();
     cut << Unfitted(*app.UserGuide());
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral("\n")).toStdString();
+
+    // A doubtful field's reading and its doubt, within the status bar's lines.
+    {
+        QApplication::setActiveWindow(sheet);
+        const struct {
+            int timer;
+            TimerField field;
+            const char* text;
+        } doubtful[] = {{2, TimerField::StartTime, "six"},
+                        {4, TimerField::Priority, "x"},
+                        {6, TimerField::Name, "Fries {large}"},
+                        {7, TimerField::Name, "\u0152ufs"},
+                        {8, TimerField::StartTime, "18 h 30"},
+                        {1, TimerField::RepeatInterval, "25:00"}};
+        QStatusBar* status = sheet->StatusBar();
+        for (const auto& [timer, field, text] : doubtful) {
+            sheet->Field(timer, field)->setText(QString::fromUtf8(text));
+            sheet->Field(timer, field)->setFocus();
+            const QString message = status->currentMessage();
+            const QRect room(0, 0, StatusLine::MessageWidth(status->width()), status->height());
+            EXPECT_LE(status->fontMetrics().boundingRect(room, Qt::TextWordWrap, message).height(), room.height())
+                << message.toStdString();
+        }
+    }
 
     const TimerPage page{QStringLiteral("Corvellan Timers"), QDate(2026, 3, 14), sheet->TimersOnSheet()};
     for (QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
