@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -209,6 +210,11 @@ int main(int argc, char* argv[]) {
         cv::InstallPseudoLanguage();
     else
         cv::InstallLanguage(language);
+    // Dates as a user of that language sees them, on the printed page: a
+    // Mexican Spanish and a Canadian French system. English keeps the
+    // machine's own, as ever.
+    if (pseudo || language == cv::Language::French) QLocale::setDefault(QLocale(QStringLiteral("fr_CA")));
+    if (language == cv::Language::Spanish) QLocale::setDefault(QLocale(QStringLiteral("es_MX")));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) return 1;
 
