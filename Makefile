@@ -152,20 +152,20 @@ check-reproducible: package package-windows
 release: package package-windows
 	scripts/make-release $(BUILD) $(WINDOWS_BUILD) dist
 
-# At 100 %, then on a 1366x768 laptop at 150 % and a 1600x900 one at 200 %; Spanish and French
-# at 100 % and 150 % in es/ and fr/.
+# At 100 %, then on a 1366x768 laptop at 150 % and a 1600x900 one at 200 %; Spanish, French and
+# the pseudo-language (longer than either, for sizing) at 100 % and 150 % in es/, fr/ and pseudo/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/150 --screen 1366x768@144
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/200 --screen 1600x900@192
-	for language in es fr; do \
+	for language in es fr pseudo; do \
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/$$language --language $$language && \
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/$$language/150 \
 	    --screen 1366x768@144 --language $$language || exit 1; \
 	done
 
 # The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/,
-# on a 1600x900 display at 100 %, 150 % and 200 %.
+# on a 1600x900 display at 100 %, 150 % and 200 %, and in es/, fr/ and pseudo/ as above.
 screenshots-windows: windows
 	xvfb-run -a -s "-screen 0 1600x900x24" scripts/screenshots-windows $(WINDOWS_BUILD)
 

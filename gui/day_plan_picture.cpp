@@ -20,6 +20,13 @@ QString HourLabel(int hour) {
     return label.startsWith(QLatin1Char('0')) ? label.mid(1) : label;
 }
 
+// The widest of the axis's labels, however the clock writes them.
+qreal HourLabelWidth(const QFontMetricsF& metrics) {
+    qreal widest = 0;
+    for (int hour = 0; hour <= 24; ++hour) widest = std::max(widest, metrics.horizontalAdvance(HourLabel(hour)));
+    return widest;
+}
+
 }  // namespace
 
 struct DayPlanPicture::Geometry {
@@ -55,7 +62,8 @@ DayPlanPicture::Geometry DayPlanPicture::LayOut(const QRectF& area, const QFont&
     for (const QString& name : names) nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name));
     Geometry g;
     const qreal labelWidth = std::min(nameWidth + 2 * pad, area.width() * 0.3);
-    const qreal edge = metrics.horizontalAdvance(QStringLiteral("12 AM")) / 2 + pad;
+    const qreal hourWidth = HourLabelWidth(metrics);
+    const qreal edge = hourWidth / 2 + pad;
     const qreal axisHeight = metrics.height() * 1.8;
     g.labels = QRectF(area.left(), area.top() + axisHeight, labelWidth, area.height() - axisHeight);
     g.chart = QRectF(area.left() + labelWidth + edge / 2, g.labels.top(),
@@ -63,7 +71,7 @@ DayPlanPicture::Geometry DayPlanPicture::LayOut(const QRectF& area, const QFont&
     g.axisTop = area.top();
     g.rowHeight = g.chart.height() / kTimerCount;
     // Hour labels every three hours when they fit, else every six.
-    g.hourStep = metrics.horizontalAdvance(QStringLiteral("12 AM")) * 1.5 < g.chart.width() / 8 ? 3 : 6;
+    g.hourStep = hourWidth * 1.5 < g.chart.width() / 8 ? 3 : 6;
     return g;
 }
 

@@ -24,7 +24,9 @@ namespace cv {
 class DayPlanView : public QWidget {
 public:
     explicit DayPlanView(QWidget* parent) : QWidget(parent) {
-        setMinimumSize(480, static_cast<int>(DayPlanPicture::PreferredHeight(font())));
+        // Rows a little tighter than preferred still hold their names: on a
+        // short screen the picture gives way rather than the note under it.
+        setMinimumSize(480, static_cast<int>(DayPlanPicture::PreferredHeight(font()) * 0.8));
     }
 
     void SetPicture(DayPlanPicture newPicture) {

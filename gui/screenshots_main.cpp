@@ -1,10 +1,11 @@
 // Renders the windows and the printed page to PNG files without a display, so
 // they can be looked at after every change:
 //
-//   cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr]
+//   cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr|pseudo]
 //
 // The windows speak English unless --language names another, whatever the
-// system's language, so that pictures of one language compare across machines.
+// system's language, so that pictures of one language compare across machines;
+// "pseudo" is a made-up language longer than any real one, for sizing.
 // Offscreen the screen is 1600x1000 at 96 dots per inch unless --screen names
 // another (1600x900@192 is a laptop scaled to 200 %); elsewhere the screen is
 // the real one. Besides the light palette, the windows are drawn again in a
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -32,7 +34,9 @@
 #include "gui/day_plan_window.h"
 #include "gui/language_setup.h"
 #include "gui/prompts.h"
+#include "gui/pseudo_language.h"
 #include "gui/sample_palettes.h"
+#include "gui/send_progress_dialog.h"
 #include "gui/sent_to_unit_window.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
@@ -177,6 +181,7 @@ bool ChooseOffscreenScreen(const QString& screen, const QString& folder) {
 int main(int argc, char* argv[]) {
     QString screen = QStringLiteral("1600x1000@96");
     cv::Language language = cv::Language::English;
+    bool pseudo = false;
     bool usable = argc >= 2 && argc % 2 == 0;
     for (int i = 2; usable && i + 1 < argc; i += 2) {
         const std::string option = argv[i];
@@ -185,12 +190,14 @@ int main(int argc, char* argv[]) {
             screen = QString::fromLocal8Bit(argv[i + 1]);
         } else if (option == "--language" && (value == "en" || value == "es" || value == "fr")) {
             language = cv::ChooseLanguage(value, {}).language;
+        } else if (option == "--language" && value == "pseudo") {
+            pseudo = true;
         } else {
             usable = false;
         }
     }
     if (!usable) {
-        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr]\n");
+        std::fprintf(stderr, "usage: cvtimer-screenshots OUTDIR [--screen WIDTHxHEIGHT@DPI] [--language en|es|fr|pseudo]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -199,7 +206,15 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
-    cv::InstallLanguage(language);
+    if (pseudo)
+        cv::InstallPseudoLanguage();
+    else
+        cv::InstallLanguage(language);
+    // Dates as a user of that language sees them, on the printed page: a
+    // Mexican Spanish and a Canadian French system. English keeps the
+    // machine's own, as ever.
+    if (pseudo || language == cv::Language::French) QLocale::setDefault(QLocale(QStringLiteral("fr_CA")));
+    if (language == cv::Language::Spanish) QLocale::setDefault(QLocale(QStringLiteral("es_MX")));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) return 1;
 
@@ -217,6 +232,12 @@ int main(int argc, char* argv[]) {
     bool ok = Save(sheet, out.filePath(QStringLiteral("timer-sheet.png"))) &&
               Save(about, out.filePath(QStringLiteral("about-box.png")));
     about.hide();
+
+    // A send on its way, over the sheet.
+    cv::SendProgressDialog progress(&sheet, [] {});
+    progress.ShowProgress(QCoreApplication::translate("cv::TimerSheetDialog", "Sending Timer %1 of %2").arg(3).arg(10));
+    ok = ok && Save(progress, out.filePath(QStringLiteral("send-progress.png")));
+    progress.hide();
 
     app.OnDayPlan();
     ok = ok && Save(*app.DayPlan(), out.filePath(QStringLiteral("day-plan.png")));

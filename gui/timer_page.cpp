@@ -33,18 +33,41 @@ QFont PageFont(const QPainter& painter, int size, bool bold = false) {
     return font;
 }
 
-qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page) {
-    painter.setFont(PageFont(painter, 16, true));
-    const qreal height = QFontMetricsF(painter.font()).height();
-    DrawPaperText(painter, QRectF(area.left(), area.top(), area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
-                     page.title);
-    painter.setFont(PageFont(painter, 10));
-    DrawPaperText(painter, QRectF(area.left(), area.top(), area.width(), height), Qt::AlignRight | Qt::AlignVCenter,
-                     QLocale().toString(page.date, QLocale::LongFormat));
+// Draws text in one line of rect, noting it in unfitted (when given) if it is
+// wider than the rect.
+void DrawLine(QPainter& painter, const QRectF& rect, int flags, const QString& text, QStringList* unfitted) {
+    if (unfitted && QFontMetricsF(painter.font()).horizontalAdvance(text) > rect.width() + 0.01) *unfitted << text;
+    DrawPaperText(painter, rect, flags, text);
+}
+
+// Draws text word-wrapped from the top of area; its height.
+qreal DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, QStringList* unfitted) {
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF bounds = PaperTextBounds(painter, QRectF(area.topLeft(), QSizeF(area.width(), 1e6)), flags, text);
+    // A single word longer than the line still overflows it.
+    if (unfitted && bounds.width() > area.width() + 0.01) *unfitted << text;
+    DrawPaperText(painter, QRectF(area.topLeft(), QSizeF(area.width(), bounds.height())), flags, text);
+    return bounds.height();
+}
+
+qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page, QStringList* unfitted) {
+    const QFont titleFont = PageFont(painter, 16, true);
+    const QFont dateFont = PageFont(painter, 10);
+    const QString date = QLocale().toString(page.date, QLocale::LongFormat);
+    const qreal height = QFontMetricsF(titleFont).height();
+    // The date keeps its room at the right; the title has the rest.
+    const qreal dateWidth = QFontMetricsF(dateFont).horizontalAdvance(date);
+    const qreal gap = QFontMetricsF(dateFont).averageCharWidth() * 2;
+    painter.setFont(titleFont);
+    DrawLine(painter, QRectF(area.left(), area.top(), area.width() - dateWidth - gap, height),
+             Qt::AlignLeft | Qt::AlignVCenter, page.title, unfitted);
+    painter.setFont(dateFont);
+    DrawLine(painter, QRectF(area.left(), area.top(), area.width(), height), Qt::AlignRight | Qt::AlignVCenter, date,
+             unfitted);
     return height * 1.6;
 }
 
-qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& timers) {
+qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& timers, QStringList* unfitted) {
     const QStringList header = {
         QCoreApplication::translate("cv::TimerPage", "Timer"),  QCoreApplication::translate("cv::TimerPage", "Name"),
         QCoreApplication::translate("cv::TimerPage", "Start"),  QCoreApplication::translate("cv::TimerPage", "Repeat"),
@@ -54,9 +77,14 @@ qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& time
     const QFontMetricsF boldMetrics(PageFont(painter, 9, true));
     const qreal rowHeight = metrics.height() * 1.45;
     const qreal pad = metrics.averageCharWidth();
-    const qreal timeWidth = metrics.horizontalAdvance(QStringLiteral("1092:15 PM")) + 2 * pad;
-    const qreal small =
-        std::max(boldMetrics.horizontalAdvance(header.first()), boldMetrics.horizontalAdvance(header.last())) + 2 * pad;
+    // Each column as wide as its widest heading or value, in whatever
+    // language the headings are.
+    const auto widest = [&](std::initializer_list<qreal> widths) { return std::max(widths) + 2 * pad; };
+    const qreal timeWidth =
+        widest({metrics.horizontalAdvance(QStringLiteral("1092:15 PM")), boldMetrics.horizontalAdvance(header[2]),
+                boldMetrics.horizontalAdvance(header[3]), boldMetrics.horizontalAdvance(header[4])});
+    const qreal small = widest({metrics.horizontalAdvance(QStringLiteral("10")),
+                                boldMetrics.horizontalAdvance(header.first()), boldMetrics.horizontalAdvance(header.last())});
     const qreal nameWidth = std::max<qreal>(area.width() - 2 * small - 3 * timeWidth, small);
     const qreal widths[] = {small, nameWidth, timeWidth, timeWidth, timeWidth, small};
 
@@ -74,8 +102,9 @@ qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& time
         for (int column = 0; column < cells.size(); ++column) {
             const QRectF cell(x + pad, y, widths[column] - 2 * pad, rowHeight);
             const Qt::Alignment side = column == 1 ? Qt::AlignLeft : (column == 0 || column == 5) ? Qt::AlignRight : Qt::AlignHCenter;
-            DrawPaperText(painter, cell, side | Qt::AlignVCenter,
-                             (row == 0 ? boldMetrics : metrics).elidedText(cells[column], Qt::ElideRight, cell.width()));
+            const QString shown = (row == 0 ? boldMetrics : metrics).elidedText(cells[column], Qt::ElideRight, cell.width());
+            if (unfitted && shown != cells[column]) *unfitted << cells[column];
+            DrawPaperText(painter, cell, side | Qt::AlignVCenter, shown);
             x += widths[column];
         }
         painter.setPen(QPen(row == 0 ? Qt::black : kRule, 0));
@@ -157,9 +186,19 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
     }
 }
 
-void PaintScaled(QPainter& painter, qreal unitsPerPoint, const QSizeF& pagePoints, const TimerPage& page) {
+void PaintScaled(QPainter& painter, qreal unitsPerPoint, const QSizeF& pagePoints, const TimerPage& page,
+                 QStringList* unfitted = nullptr) {
     painter.scale(unitsPerPoint, unitsPerPoint);
-    PaintTimerPage(painter, QRectF(QPointF(0, 0), pagePoints).adjusted(kMargin, kMargin, -kMargin, -kMargin), page);
+    PaintTimerPage(painter, QRectF(QPointF(0, 0), pagePoints).adjusted(kMargin, kMargin, -kMargin, -kMargin), page,
+                   unfitted);
+}
+
+bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page, QStringList* unfitted) {
+    QPainter painter;
+    if (!painter.begin(&paper)) return false;
+    PaintScaled(painter, paper.logicalDpiX() / 72.0, paper.pageLayout().paintRect(QPageLayout::Point).size(), page,
+                unfitted);
+    return painter.end();
 }
 
 }  // namespace
@@ -176,13 +215,13 @@ QPageSize LocalPageSize(const QLocale& locale) {
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page) {
+void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page, QStringList* unfitted) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     qreal y = area.top();
-    y += PaintHeading(painter, area, page);
-    y += PaintTable(painter, QRectF(area.left(), y, area.width(), area.bottom() - y), page.timers) + 16;
+    y += PaintHeading(painter, area, page, unfitted);
+    y += PaintTable(painter, QRectF(area.left(), y, area.width(), area.bottom() - y), page.timers, unfitted) + 16;
 
     const DayPlanPicture picture(page.timers);
     painter.setFont(PageFont(painter, 7));
@@ -191,26 +230,28 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     y += pictureHeight + 2;
     painter.setFont(PageFont(painter, 8));
     painter.setPen(Qt::black);
-    const qreal lineHeight = QFontMetricsF(painter.font()).height();
-    DrawPaperText(painter, QRectF(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(DayPlanReading()));
-    y += lineHeight + 12;
+    y += DrawWrapped(painter, QRectF(area.left(), y, area.width(), 0), QString::fromStdString(DayPlanReading()), unfitted) + 12;
 
     painter.setFont(PageFont(painter, 10, true));
-    const qreal headingHeight = QFontMetricsF(painter.font()).height();
-    DrawPaperText(painter, QRectF(area.left(), y, area.width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                  QCoreApplication::translate("cv::TimerPage", "Reminders by time (several timers at once in bold)"));
-    y += headingHeight + 4;
+    y += DrawWrapped(painter, QRectF(area.left(), y, area.width(), 0),
+                     QCoreApplication::translate("cv::TimerPage", "Reminders by time (several timers at once in bold)"),
+                     unfitted) +
+         4;
     PaintReminderList(painter, QRectF(area.left(), y, area.width(), area.bottom() - y),
                       ReminderLines(page.timers, picture.Plan()));
     painter.restore();
 }
 
-bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page) {
-    QPainter painter;
-    if (!painter.begin(&paper)) return false;
-    PaintScaled(painter, paper.logicalDpiX() / 72.0, paper.pageLayout().paintRect(QPageLayout::Point).size(), page);
-    return painter.end();
+bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page) { return PrintTimerPage(paper, page, nullptr); }
+
+QStringList TimerPageUnfitted(const TimerPage& page, const QPageSize& size) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+    QStringList unfitted;
+    PrintTimerPage(writer, page, &unfitted);
+    return unfitted;
 }
 
 QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size) {

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include "core/timers/timer_record.h"
 
@@ -29,8 +30,9 @@ struct TimerPage {
 // picks there is what is printed on.
 QPageSize LocalPageSize(const QLocale& locale = QLocale());
 
-// Paints the page into area; the painter's units are points.
-void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page);
+// Paints the page into area; the painter's units are points. Texts that did
+// not fit their room go into unfitted when it is given.
+void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page, QStringList* unfitted = nullptr);
 
 // Prints the page on a printer the user has set up, or into a PDF writer whose
 // page size is set. false when the printer cannot be started.
@@ -38,6 +40,10 @@ bool PrintTimerPage(QPagedPaintDevice& paper, const TimerPage& page);
 
 // The page as a one-page PDF file's bytes; empty if it could not be made.
 QByteArray TimerPagePdf(const TimerPage& page, const QPageSize& size);
+
+// The texts of the page, as a PDF of that size would have it, that are cut
+// short or run past their room (names too long for their column included).
+QStringList TimerPageUnfitted(const TimerPage& page, const QPageSize& size);
 
 // The page as a picture widthPixels wide, for looking at it on screen.
 QImage TimerPageImage(const TimerPage& page, const QPageSize& size, int widthPixels);

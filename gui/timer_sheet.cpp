@@ -17,6 +17,7 @@
 
 #include "core/device/serial_link.h"
 #include "gui/latin1_text.h"
+#include "gui/status_line.h"
 
 namespace cv {
 
@@ -50,8 +51,7 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
     outer->addWidget(editArea);
 
     // The status bar shows port tips, field readings and a send's progress.
-    statusBar = new QStatusBar(this);
-    statusBar->setSizeGripEnabled(false);
+    statusBar = new StatusLine(this);
     outer->addWidget(statusBar);
 
     for (int t = 0; t < kTimerCount; ++t) {
@@ -62,6 +62,7 @@ TimerSheetDialog::TimerSheetDialog(Prompts& prompts, std::string settingsPath, Q
         }
     }
     WatchFields();
+    KeepRoomForReadings();
     RememberFieldsAsSaved();
     UpdateTitle();
     SetTabOrder();
@@ -197,6 +198,7 @@ void TimerSheetDialog::FitToScreen(const QRect& available) {
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     }
     setFixedSize(naturalSize.boundedTo(room));
+    KeepRoomForReadings();
     // Back within the screen, title bar first, should the window stand out of it.
     const QRect placed = frameGeometry();
     if (!available.contains(placed)) {

@@ -164,6 +164,8 @@ private:
     void WatchFields();
     void OnFieldTextChanged(int timerIndex, TimerField field);
     void ShowFieldReading(int timerIndex, TimerField field);
+    // Room on the status bar for the longest readings this language has.
+    void KeepRoomForReadings();
     // The field's tint, corner mark and tip for how it reads; a focused field
     // that turns doubtful says so to a screen reader.
     void MarkField(int timerIndex, TimerField field);

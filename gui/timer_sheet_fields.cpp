@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollArea>
@@ -17,6 +18,7 @@
 #include "gui/accessibility.h"
 #include "gui/palette_colours.h"
 #include "gui/sheet_field.h"
+#include "gui/status_line.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -102,6 +104,23 @@ void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
     } else {
         statusBar->showMessage(text);
     }
+}
+
+void TimerSheetDialog::KeepRoomForReadings() {
+    // The longest readings with their doubts: a local time the codec would
+    // misread and a character the unit cannot show, on the two-digit timer.
+    const struct {
+        TimerField field;
+        const char* text;
+    } samples[] = {{TimerField::StartTime, "18 h 30"}, {TimerField::StartTime, "six"},
+                   {TimerField::Name, "\xC5\x92ufs"}, {TimerField::Name, "Fries {large}"},
+                   {TimerField::RepeatInterval, "25:00"}, {TimerField::Priority, "x"}};
+    QStringList said;
+    for (const auto& [field, text] : samples) said << SaidOf(ReadFieldText(kTimerCount - 1, field, text));
+    // The sheet's own width, or the screen's when the sheet scrolls within it.
+    const QMargins margins = layout()->contentsMargins();
+    const int width = scroller ? this->width() : layout()->sizeHint().width();
+    static_cast<StatusLine*>(statusBar)->KeepRoomFor(said, width - margins.left() - margins.right());
 }
 
 bool TimerSheetDialog::eventFilter(QObject* watched, QEvent* event) {
