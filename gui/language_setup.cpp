@@ -20,14 +20,6 @@ std::string TranslateThroughQt(const char* context, const char* source, const ch
     return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
 }
 
-// English keeps only its plural forms in the catalogue, so a text without a
-// count is its own translation and needs no look-up: the sheet's fifty
-// readings at start would otherwise each ask the translators in vain.
-std::string EnglishThroughQt(const char* context, const char* source, const char* disambiguation, int n) {
-    if (n < 0) return source;
-    return TranslateThroughQt(context, source, disambiguation, n);
-}
-
 // A translator for the catalogue at path, or nothing when it is not built in.
 std::unique_ptr<QTranslator> Load(const QString& path) {
     auto translator = std::make_unique<QTranslator>();
@@ -53,7 +45,10 @@ void InstallLanguage(Language language) {
     if (language != Language::English) g_english = Load(QStringLiteral(":/translations/cvtimer_en.qm"));
     g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
     if (language != Language::English) g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
-    UseTextLookup(language == Language::English ? &EnglishThroughQt : &TranslateThroughQt);
+    // In English the core answers for itself, plurals included, without
+    // asking Qt: the sheet's fifty readings at start would each search the
+    // translators in vain.
+    UseTextLookup(language == Language::English ? nullptr : &TranslateThroughQt);
 }
 
 }  // namespace cv
