@@ -12,6 +12,7 @@ static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
 namespace cv {
 namespace {
 
+Language g_installed = Language::English;
 std::unique_ptr<QTranslator> g_english;
 std::unique_ptr<QTranslator> g_ours;
 std::unique_ptr<QTranslator> g_qts;
@@ -30,7 +31,10 @@ std::unique_ptr<QTranslator> Load(const QString& path) {
 
 }  // namespace
 
+Language InstalledLanguage() { return g_installed; }
+
 void InstallLanguage(Language language) {
+    g_installed = language;
     InitTranslationResources();
     for (auto* translator : {&g_english, &g_ours, &g_qts}) {
         if (*translator) QCoreApplication::removeTranslator(translator->get());

@@ -11,4 +11,7 @@ namespace cv {
 // before any window exists: widgets take their texts when they are made.
 void InstallLanguage(Language language);
 
+// The language installed last (English until one is).
+Language InstalledLanguage();
+
 }  // namespace cv

@@ -9,7 +9,12 @@ namespace cv {
 StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     // Repainted at each message, which may now need more than one line.
-    connect(this, &QStatusBar::messageChanged, this, qOverload<>(&QWidget::update));
+    connect(this, &QStatusBar::messageChanged, this, &StatusLine::MeasureMessage);
+}
+
+void StatusLine::MeasureMessage(const QString& message) {
+    messageWraps = !message.isEmpty() && fontMetrics().horizontalAdvance(message) > MessageWidth(width());
+    update();
 }
 
 int StatusLine::LinesFor(const QString& message, int width) const {
@@ -27,9 +32,14 @@ void StatusLine::KeepRoomFor(const QStringList& samples, int width) {
     if (lines > 1) setMinimumHeight(sizeHint().height() + (lines - 1) * fontMetrics().lineSpacing());
 }
 
+void StatusLine::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    MeasureMessage(currentMessage());
+}
+
 void StatusLine::paintEvent(QPaintEvent* event) {
     const QString message = currentMessage();
-    if (message.isEmpty() || fontMetrics().horizontalAdvance(message) <= MessageWidth(width())) {
+    if (!messageWraps) {
         QStatusBar::paintEvent(event);
         return;
     }

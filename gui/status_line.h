@@ -26,6 +26,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Where QStatusBar draws its message, without a size grip.
@@ -33,6 +34,10 @@ private:
     static constexpr int kRight = 12;
 
     int LinesFor(const QString& message, int width) const;
+    // Whether the message shown now is wider than one line, measured once per
+    // message rather than at every paint.
+    void MeasureMessage(const QString& message);
+    bool messageWraps = false;
 };
 
 }  // namespace cv

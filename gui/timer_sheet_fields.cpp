@@ -19,6 +19,7 @@
 #include "gui/palette_colours.h"
 #include "gui/sheet_field.h"
 #include "gui/status_line.h"
+#include "gui/language_setup.h"
 #include "gui/timer_sheet.h"
 
 namespace cv {
@@ -107,6 +108,9 @@ void TimerSheetDialog::ShowFieldReading(int timerIndex, TimerField field) {
 }
 
 void TimerSheetDialog::KeepRoomForReadings() {
+    // English readings were written to the sheet's one line; measuring them
+    // would add about 1 % to every start. The longer languages are measured.
+    if (InstalledLanguage() == Language::English) return;
     // The longest readings with their doubts: a local time the codec would
     // misread and a character the unit cannot show, on the two-digit timer.
     const struct {

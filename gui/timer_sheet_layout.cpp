@@ -100,8 +100,13 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
     grid->setRowMinimumHeight(kTopPadRow, pad / 2);
     grid->setRowMinimumHeight(kBottomPadRow, pad / 2);
 
+    // Each text looked up once for the block's twenty-five fields.
+    const QString fieldName = tr("Timer %1 %2", "a field's name for a screen reader: timer number, field");
+    QString labels[kFieldsPerTimer];
+    for (int row = 0; row < kFieldsPerTimer; ++row) labels[row] = QString::fromStdString(FieldLabel(kTimerFields[row]));
+
     for (int row = 0; row < kFieldsPerTimer; ++row) {
-        auto* label = new QLabel(QString::fromStdString(FieldLabel(kTimerFields[row])), block);
+        auto* label = new QLabel(labels[row], block);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, kFirstFieldRow + row, 0);
     }
@@ -128,9 +133,7 @@ QWidget* TimerSheetDialog::BuildBlock(int firstTimer) {
             const TimerField field = kTimerFields[row];
             auto* edit = new SheetField(block);
             edit->setObjectName(QStringLiteral("field%1").arg(FieldId(timer, field)));
-            edit->setAccessibleName(tr("Timer %1 %2", "a field's name for a screen reader: timer number, field")
-                                        .arg(timer + 1)
-                                        .arg(QString::fromStdString(FieldLabel(field))));
+            edit->setAccessibleName(fieldName.arg(QString::number(timer + 1), labels[row]));
             edit->setAlignment(Qt::AlignCenter);
             edit->setFixedWidth(fieldWidth);
             // A text the program placed may be longer than the typing limit;
