@@ -242,7 +242,9 @@ int main(int argc, char* argv[]) {
     app.OnDayPlan();
     ok = ok && Save(*app.DayPlan(), out.filePath(QStringLiteral("day-plan.png")));
 
-    const cv::TimerPage page{QStringLiteral("Corvellan Timers"), QDate(2026, 3, 14), sheet.TimersOnSheet()};
+    // Titled as File > Print titles a sheet with no file, in the language shown.
+    const cv::TimerPage page{QCoreApplication::translate("cv::TimerSheetDialog", "Corvellan Timers"), QDate(2026, 3, 14),
+                             sheet.TimersOnSheet()};
     const QString pagePath = out.filePath(QStringLiteral("printed-page.png"));
     ok = ok && Report(cv::TimerPageImage(page, QPageSize(QPageSize::A4), 1240).save(pagePath), pagePath);
     // The page as File > Export PDF... writes it, which is what reaches paper.
