@@ -17,6 +17,19 @@ std::unique_ptr<QTranslator> g_english;
 std::unique_ptr<QTranslator> g_ours;
 std::unique_ptr<QTranslator> g_qts;
 
+// English's only translations are its singulars ("1 reminder"), which the
+// core holds already; every other text is its own source. Answering nothing
+// for a text without a count spares the window's every tr() a search of the
+// English catalogue.
+class EnglishPlurals : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
+        if (n < 0) return {};
+        return QString::fromStdString(EnglishText(context, source, disambiguation, n));
+    }
+};
+
 std::string TranslateThroughQt(const char* context, const char* source, const char* disambiguation, int n) {
     return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
 }
@@ -41,18 +54,21 @@ void InstallLanguage(Language language) {
         translator->reset();
     }
     const QString code = QString::fromLatin1(LanguageCode(language));
-    // English has a catalogue too: its plurals ("1 reminder"), and an answer
-    // for every text so Qt never takes one from a second language.
-    // Qt asks the translator installed last first, so English lies beneath
-    // the chosen language: a text it has not translated yet still reads
-    // "1 reminder" rather than "1 reminders".
-    if (language != Language::English) g_english = Load(QStringLiteral(":/translations/cvtimer_en.qm"));
+    // English's plurals first. Qt asks the translator installed last first,
+    // so under another language they lie beneath it: a text it has not
+    // translated yet still reads "1 reminder" rather than "1 reminders".
+    g_english = std::make_unique<EnglishPlurals>();
+    QCoreApplication::installTranslator(g_english.get());
+    if (language == Language::English) {
+        // In English the core answers for itself, plurals included, without
+        // asking Qt: the sheet's fifty readings at start would each search
+        // the translators in vain.
+        UseTextLookup(nullptr);
+        return;
+    }
     g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
-    if (language != Language::English) g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
-    // In English the core answers for itself, plurals included, without
-    // asking Qt: the sheet's fifty readings at start would each search the
-    // translators in vain.
-    UseTextLookup(language == Language::English ? nullptr : &TranslateThroughQt);
+    g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
+    UseTextLookup(&TranslateThroughQt);
 }
 
 }  // namespace cv

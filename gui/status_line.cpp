@@ -13,7 +13,9 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
 }
 
 void StatusLine::MeasureMessage(const QString& message) {
-    messageWraps = !message.isEmpty() && fontMetrics().horizontalAdvance(message) > MessageWidth(width());
+    // With one line of room there is nowhere to wrap to: the bar draws as any
+    // status bar does, and the message need not be measured.
+    messageWraps = roomLines > 1 && !message.isEmpty() && fontMetrics().horizontalAdvance(message) > MessageWidth(width());
     update();
 }
 
@@ -27,9 +29,11 @@ void StatusLine::KeepRoomFor(const QStringList& samples, int width) {
     int lines = 1;
     for (const QString& sample : samples) lines = std::max(lines, LinesFor(sample, width));
     lines = std::min(lines, 3);
+    roomLines = lines;
     // One line is what a status bar has anyway: the English sheet stays as it was.
     setMinimumHeight(0);
     if (lines > 1) setMinimumHeight(sizeHint().height() + (lines - 1) * fontMetrics().lineSpacing());
+    MeasureMessage(currentMessage());
 }
 
 void StatusLine::resizeEvent(QResizeEvent* event) {

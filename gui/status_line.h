@@ -38,6 +38,7 @@ private:
     // message rather than at every paint.
     void MeasureMessage(const QString& message);
     bool messageWraps = false;
+    int roomLines = 1;
 };
 
 }  // namespace cv
