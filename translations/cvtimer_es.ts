@@ -1098,7 +1098,7 @@ Opciones:
     <name>TimerField</name>
     <message>
         <source>Timer Name</source>
-        <translation>Nombre del temporizador</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Start Time</source>

