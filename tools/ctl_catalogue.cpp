@@ -32,14 +32,6 @@ int PluralForm(Language language, int n) {
     return n == 1 ? 0 : 1;
 }
 
-std::string FillCount(std::string text, int n) {
-    if (n < 0) return text;
-    const std::string count = std::to_string(n);
-    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at + count.size()))
-        text.replace(at, 2, count);
-    return text;
-}
-
 std::string LookUpChosen(const char* context, const char* source, const char* disambiguation, int n) {
     return LookUpCatalogue(g_language.load(), context, source, disambiguation, n);
 }

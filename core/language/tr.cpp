@@ -14,14 +14,6 @@ thread_local int t_sourceOnly = 0;
 
 TextLookup CurrentLookup() { return t_sourceOnly > 0 ? nullptr : g_lookup.load(); }
 
-std::string FillCount(std::string text, int n) {
-    if (n < 0) return text;
-    const std::string count = std::to_string(n);
-    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at + count.size()))
-        text.replace(at, 2, count);
-    return text;
-}
-
 int Compare(const EnglishPlural& entry, const char* context, const char* source, const char* comment) {
     if (const int c = std::strcmp(entry.context, context)) return c;
     if (const int c = std::strcmp(entry.source, source)) return c;
@@ -29,6 +21,14 @@ int Compare(const EnglishPlural& entry, const char* context, const char* source,
 }
 
 }  // namespace
+
+std::string FillCount(std::string text, int n) {
+    if (n < 0) return text;
+    const std::string count = std::to_string(n);
+    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at + count.size()))
+        text.replace(at, 2, count);
+    return text;
+}
 
 std::string EnglishText(const char* context, const char* source, const char* disambiguation, int n) {
     if (n == 1 && kEnglishPluralCount > 0) {

@@ -20,6 +20,10 @@ std::string Tr(const char* context, const char* source, const char* disambiguati
 // Where the texts come from: the window hands its Qt translators' lookup,
 // cvtimerctl its own tables. Without one, the English text itself, with %n
 // filled and the English singular for a count of 1 ("1 reminder").
+// text with each %n replaced by n (unchanged for n < 0): what every lookup
+// does to the form it found.
+std::string FillCount(std::string text, int n);
+
 using TextLookup = std::string (*)(const char* context, const char* source, const char* disambiguation, int n);
 void UseTextLookup(TextLookup lookup);
 
