@@ -154,6 +154,8 @@ release: package package-windows
 
 # At 100 %, then on a 1366x768 laptop at 150 % and a 1600x900 one at 200 %; Spanish, French and
 # the pseudo-language (longer than either, for sizing) at 100 % and 150 % in es/, fr/ and pseudo/.
+# Drawn with the project's own fonts (tests/fonts/fonts.conf), as the docs check draws them.
+screenshots: export FONTCONFIG_FILE = $(CURDIR)/tests/fonts/fonts.conf
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/150 --screen 1366x768@144

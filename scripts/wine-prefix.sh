@@ -14,6 +14,10 @@
 # pseudo-terminal goes away) goes nowhere.
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine adds the Linux fonts fontconfig lists to Windows' own: only the project's
+# font set, so that what is drawn here is drawn alike on any machine.
+FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/fonts/fonts.conf
+export FONTCONFIG_FILE
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 # wine_reg ARGS...: `wine reg ARGS...` without its chatter; a failure says
