@@ -30,8 +30,8 @@
 #include <vector>
 
 #include "gui/prompts.h"
+#include "gui/sheet/timer_sheet.h"
 #include "gui/timer_app.h"
-#include "gui/timer_sheet.h"
 
 extern char** environ;
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "cvtimer_version.h"
-#include "gui/language_setup.h"
+#include "gui/language/language_setup.h"
 #include "gui/prompts.h"
 #include "gui/shown_probe.h"
 #include "gui/timer_app.h"

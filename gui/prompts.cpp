@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 
-#include "gui/paper_printer.h"
+#include "gui/print/paper_printer.h"
 
 namespace cv {
 

@@ -4,16 +4,16 @@
 #include <QFileInfo>
 
 #include "core/settings/port_setting.h"
-#include "gui/about_dialog.h"
-#include "gui/accessibility.h"
+#include "gui/access/accessibility.h"
+#include "gui/windows/about_dialog.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
-#include "gui/day_plan_window.h"
-#include "gui/sent_to_unit_window.h"
+#include "gui/windows/day_plan_window.h"
+#include "gui/windows/sent_to_unit_window.h"
 #include "gui/program_icon.h"
 #include "gui/prompts.h"
-#include "gui/timer_sheet.h"
-#include "gui/user_guide_window.h"
+#include "gui/sheet/timer_sheet.h"
+#include "gui/windows/user_guide_window.h"
 
 static void InitResources() { Q_INIT_RESOURCE(cvtimer); }
 

@@ -11,8 +11,8 @@
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/unit_names.h"
 #include "gui/prompts.h"
+#include "gui/sheet/timer_sheet.h"
 #include "gui/timer_app.h"
-#include "gui/timer_sheet.h"
 
 namespace cv {
 

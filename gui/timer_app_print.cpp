@@ -7,11 +7,11 @@
 #include <QStatusBar>
 
 #include "core/platform/whole_file.h"
-#include "gui/paper_printer.h"
+#include "gui/print/paper_printer.h"
+#include "gui/print/timer_page.h"
 #include "gui/prompts.h"
+#include "gui/sheet/timer_sheet.h"
 #include "gui/timer_app.h"
-#include "gui/timer_page.h"
-#include "gui/timer_sheet.h"
 
 namespace cv {
 

@@ -23,13 +23,13 @@
 
 #include "core/record/send_log.h"
 #include "core/settings/folder_paths.h"
-#include "gui/about_dialog.h"
-#include "gui/day_plan_window.h"
-#include "gui/line_edit_accessible.h"
-#include "gui/palette_colours.h"
-#include "gui/sample_palettes.h"
-#include "gui/sent_to_unit_window.h"
-#include "gui/sheet_field.h"
+#include "gui/access/line_edit_accessible.h"
+#include "gui/access/palette_colours.h"
+#include "gui/access/sample_palettes.h"
+#include "gui/sheet/sheet_field.h"
+#include "gui/windows/about_dialog.h"
+#include "gui/windows/day_plan_window.h"
+#include "gui/windows/sent_to_unit_window.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {

@@ -11,8 +11,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "gui/language_setup.h"
-#include "gui/timer_sheet.h"
+#include "gui/language/language_setup.h"
+#include "gui/sheet/timer_sheet.h"
 
 namespace cv {
 

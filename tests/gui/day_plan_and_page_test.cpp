@@ -8,9 +8,9 @@
 #include <QSysInfo>
 #include <filesystem>
 
-#include "gui/day_plan_window.h"
-#include "gui/paper_printer.h"
-#include "gui/timer_page.h"
+#include "gui/print/paper_printer.h"
+#include "gui/print/timer_page.h"
+#include "gui/windows/day_plan_window.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {

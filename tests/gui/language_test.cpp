@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 #include "core/language/tr.h"
-#include "gui/language_setup.h"
+#include "gui/language/language_setup.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {

@@ -11,15 +11,15 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "gui/about_dialog.h"
-#include "gui/day_plan_window.h"
-#include "gui/language_setup.h"
-#include "gui/pseudo_language.h"
-#include "gui/send_progress_dialog.h"
-#include "gui/status_line.h"
-#include "gui/sent_to_unit_window.h"
-#include "gui/timer_page.h"
-#include "gui/user_guide_window.h"
+#include "gui/windows/about_dialog.h"
+#include "gui/windows/day_plan_window.h"
+#include "gui/language/language_setup.h"
+#include "gui/language/pseudo_language.h"
+#include "gui/sheet/send_progress_dialog.h"
+#include "gui/sheet/status_line.h"
+#include "gui/windows/sent_to_unit_window.h"
+#include "gui/print/timer_page.h"
+#include "gui/windows/user_guide_window.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {

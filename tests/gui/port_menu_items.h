@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "gui/timer_sheet.h"
+#include "gui/sheet/timer_sheet.h"
 #include "tests/gui/menu_text.h"
 
 namespace cv {

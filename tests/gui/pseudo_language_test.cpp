@@ -18,8 +18,8 @@
 
 #include "core/device/serial_link.h"
 #include "core/platform/local_user.h"
-#include "gui/about_dialog.h"
-#include "gui/language_setup.h"
+#include "gui/language/language_setup.h"
+#include "gui/windows/about_dialog.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tools/simulated_unit.h"
 

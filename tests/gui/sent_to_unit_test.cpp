@@ -11,7 +11,7 @@
 
 #include "core/device/serial_link.h"
 #include "core/record/send_log.h"
-#include "gui/sent_to_unit_window.h"
+#include "gui/windows/sent_to_unit_window.h"
 #include "tests/golden.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tools/simulated_unit.h"

@@ -16,8 +16,8 @@
 #include <filesystem>
 
 #include "core/settings/port_setting.h"
+#include "gui/sheet/timer_sheet.h"
 #include "gui/timer_app.h"
-#include "gui/timer_sheet.h"
 #include "tests/gui/menu_text.h"
 #include "tests/gui/recording_prompts.h"
 #include "tests/temp_folder.h"

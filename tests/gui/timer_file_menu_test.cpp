@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <filesystem>
 
-#include "gui/about_dialog.h"
+#include "gui/windows/about_dialog.h"
 #include "tests/gui/sheet_fixture.h"
 #include "tests/golden.h"
 

@@ -1,4 +1,4 @@
-#include "gui/timer_sheet.h"
+#include "gui/sheet/timer_sheet.h"
 
 #include <QAction>
 #include <QApplication>

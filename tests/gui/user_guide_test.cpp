@@ -7,8 +7,8 @@
 #include <QTextDocument>
 #include <QScrollBar>
 
-#include "gui/palette_colours.h"
-#include "gui/user_guide_window.h"
+#include "gui/access/palette_colours.h"
+#include "gui/windows/user_guide_window.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
