@@ -89,7 +89,7 @@ std::optional<SendRun> RunSend(const cv::UnitBehaviour& behaviour, const cv::Tim
     run.report = cv::SendTimers(link, target, resetPending, [&](int i) { return records[i]; });
     if (!recordFolder.empty()) {
         const Clock::time_point recordStart = Clock::now();
-        cv::SendFacts facts{run.report, records, 0, unit.DevicePath(), "", {}, recordFolder};
+        cv::SendFacts facts{run.report, records, 0, unit.DevicePath(), "", {}, recordFolder, {}, ""};
         if (const cv::SendLogWrite write = cv::RecordSend(facts); !write.written) {
             std::fprintf(stderr, "bench_send: %s\n", write.problem.c_str());
             return std::nullopt;

@@ -25,4 +25,7 @@ int RunSent(int argc, char** argv);
 // Lists the Comm Port numbers with the device each reaches now.
 int RunPorts(int argc, char** argv);
 
+// The day-part plan: shows it, or runs it (sends the due part when the unit lacks it).
+int RunDayParts(int argc, char** argv);
+
 }  // namespace cv

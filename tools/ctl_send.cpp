@@ -26,7 +26,7 @@
 #include "tools/ctl_options.h"
 #include "tools/ctl_timer_file.h"
 #include "tools/console.h"
-#include "tools/unit_messages.h"
+#include "tools/ctl_progress.h"
 
 namespace cv {
 
@@ -71,14 +71,8 @@ void OnStopSignal(int signalNumber) {
 
 class PrintingObserver : public TransferObserver {
 public:
-    void TimerStarted(int timerIndex) override {
-        const std::string line = FillPlaceholders(Tr("CtlSend", "Sending Timer %1 of %2"),
-                                                  {std::to_string(timerIndex + 1), std::to_string(kTimerCount)});
-        std::printf("%s\n", line.c_str());
-    }
-    void MessageSent(std::string_view message) override {
-        std::printf("  %s\n", FillPlaceholders(Tr("CtlSend", "sent %1"), {EscapeForDisplay(message)}).c_str());
-    }
+    void TimerStarted(int timerIndex) override { PrintTimerStarted(timerIndex); }
+    void MessageSent(std::string_view message) override { PrintMessageSent(message); }
     bool KeepGoing() override { return gStopSignal == 0; }
 };
 

@@ -2,6 +2,145 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>CtlDayParts</name>
+    <message>
+        <source>Usage: cvtimerctl dayparts show [--plan FILE] [--at &quot;YYYY-MM-DD HH:MM&quot;] [--week]
+       cvtimerctl dayparts run [--plan FILE] [--port N | --device PATH]
+
+The day-part plan, CVTimerDayParts.ini in the current folder, says which
+timer file the unit should hold at each part of the day: a [section] per
+part with Start=, Days= or Dates=, and Sheet=, and a [Plan] section with
+the Closed= dates and the unit&apos;s Port=. The user guide&apos;s &quot;Day parts&quot; has
+the whole of it.
+
+show  prints the parts, the part due at a moment (now by default) with its
+      timer file and the next change, and with --week the seven days from
+      that date with every change, the dated parts, the closed dates and
+      the days the clocks change.
+run   sends the due part&apos;s timers to the unit, printing each message as
+      cvtimerctl send does, unless by the record of sends the unit holds
+      them already, or a send by hand since the part started holds. Run
+      twice, it sends at most once; run every minute, once per change. A
+      port in use is waited for up to 60 seconds.
+
+Exit status: 0 shown, or the unit holds the due part&apos;s timers (sent now,
+held already, or held by a send by hand); 1 the send failed or a timer
+file cannot be read; 2 wrong usage or a plan that is refused; 3 there is
+no plan, or no part is due yet.
+
+Options:
+  --plan FILE    the plan to use instead of CVTimerDayParts.ini here
+  --at MOMENT    show the plan at &quot;YYYY-MM-DD HH:MM&quot; on the PC&apos;s clock
+  --week         show the seven days from that date
+  --port N       send to Comm Port N (1 to 65535), not the plan&apos;s port
+  --device PATH  send to this serial device (on Windows a port name such
+                 as COM7 will do)
+  --help         show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next change: %1 at %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Début</translation>
+    </message>
+    <message>
+        <source>Days or dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closed: no part starts, the unit keeps what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only its dated parts start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clocks change from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished">%1. %2 {1;?}</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (set for %2, in the hour the clocks skip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cvtimerctl: there is no day-part plan: %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At %1: %2 is due, since %3 (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At %1: no part is due; none started in the eight days before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed while the plan did not run: %1, due at %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day part is due: none started in the eight days before now. The unit keeps what it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit holds the timers of %1 already; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A send by hand at %1, after %2 started, holds until the next change; the plan leaves the unit alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent to the unit by the day-part plan, %2 after its start at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent to the unit by the day-part plan, due at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day-part plan could not send %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CtlEmulate</name>
     <message>
         <source>Usage: cvtimerctl emulate [options]
@@ -108,6 +247,10 @@ Commandes&#xa0;:
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>show the day-part plan, or send the part that is due</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -548,6 +691,141 @@ Options&#xa0;:
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>--at takes a moment as &quot;YYYY-MM-DD HH:MM&quot;, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show or run?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation type="unfinished">commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>DayParts</name>
+    <message>
+        <source>%1, line %2: Closed= is given twice in [Plan]; keep one line and list every date on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a date. Write dates as 2026-12-25 (year, month, day), separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: Port= is given twice in [Plan]; keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a Comm Port. Write Port= and a number from 1 to 65535, or leave the line out to use the port chosen in CV Timer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: [Plan] has no setting &quot;%3&quot;. Its settings are Closed= and Port=.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: a day part has no setting &quot;%3&quot;. Its settings are Start=, Days= or Dates=, and Sheet=.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: [%3] has %4= twice (also on line %5); keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a time of day as a plan takes it. Write the start as 5:30 AM or as 17:30.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is not a day. Write Mon, Tue, Wed, Thu, Fri, Sat or Sun, a range such as Mon-Fri, a list such as Fri, Sat, or Every day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: Sheet= names no timer file. Write the timer file to send, such as Sheet=lunch.csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; is neither a [section], a Key=value line nor a comment. A day part is a [Name] line followed by its Start=, Days= or Dates=, and Sheet= lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: a section needs a name between its brackets, such as [Lunch].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: there is a second [Plan]; put its settings in the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: there is a second [%3] (the first is on line %4); give each day part a name of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: &quot;%3&quot; stands before the first section. Put it under [Plan] or under a day part&apos;s [Name].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: the day part [%3] has no Start=. Add a line such as Start=5:30 AM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: the day part [%3] has no Sheet=. Add a line naming the timer file to send, such as Sheet=lunch.csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: the day part [%3] has neither Days= nor Dates=. Add Days=Every day, Days=Mon-Fri or Dates=2026-12-24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: the day part [%3] has both Days= and Dates=. A dated part starts only on its dates: make it a part of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: [%3] and [%4] both start at %5 on %6. Only one part can start at a time: give one of them another Start=.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16 (&quot;Unicode&quot;), which a plan cannot be. Open it in Notepad, choose Save As, set Encoding to UTF-8 and save it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no day part. Add a section for each part of the day: a [Name] line, then Start=, Days= or Dates=, and Sheet=.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than a day-part plan can be (%2 KiB); it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is not replaced: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. The plan on disk is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2 (process %3); waiting up to %4 seconds for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; waiting up to %2 seconds for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is still in use by %2 (process %3) after %4 seconds. Close that program, or send later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DayPlan</name>
@@ -707,6 +985,41 @@ Options&#xa0;:
     <message>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The desktop&apos;s notification service could not be reached (notify-send from libnotify-bin, or gdbus, and a desktop session are needed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notice could not be shown: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notice could not be shown: there is no notification area (no desktop session).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CV Timer: the unit is right again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent to the unit at %2 by the day-part plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CV Timer: the day-part plan cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CV Timer: %1 was not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The unit keeps what it holds; the plan tries again at its next run.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1564,41 @@ Options&#xa0;:
     <message>
         <source>Timer %1&apos;s name holds %2 at character %3, which a Corvellan unit cannot show and a timer file cannot hold. Change the name and save again. Nothing was written.</source>
         <translation>Le nom de la minuterie %1 contient %2 en position %3; un appareil Corvellan ne peut pas afficher ce caractère, et un fichier de minuteries ne peut pas le contenir. Modifiez le nom et enregistrez de nouveau. Rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

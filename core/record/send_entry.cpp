@@ -1,5 +1,6 @@
 #include "core/record/send_entry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -14,6 +15,7 @@
 #include "core/language/word_list.h"
 #include "core/platform/local_user.h"
 #include "core/record/record_text.h"
+#include "core/timers/civil_time.h"
 #include "core/timers/sentence.h"
 
 namespace cv {
@@ -62,17 +64,23 @@ std::string NameFieldAsSent(const TimerRecord& record) {
 
 namespace {
 
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-long long DaysFromCivil(long long year, unsigned month, unsigned day) {
-    year -= month <= 2;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
-    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int Digits(std::string_view text, std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) value = value * 10 + (text[i] - '0');
+    return value;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// "12 min", "2 h 5 min": how long after `due` the entry was made, in English
+// as the record keeps it; "" when not a whole minute late or not known.
+std::string LatenessText(const std::string& when, const std::string& due) {
+    const std::optional<std::time_t> sent = MomentOfTimeStamp(when), dueAt = MomentOfTimeStamp(due);
+    if (!sent || !dueAt || *sent - *dueAt < 60) return "";
+    const long long minutes = (*sent - *dueAt) / 60;
+    if (minutes < 60) return std::to_string(minutes) + " min";
+    return std::to_string(minutes / 60) + " h" + (minutes % 60 ? " " + std::to_string(minutes % 60) + " min" : "");
+}
 
 // Why each send of this run stopped, in the user's language, by the English
 // outcome line the record keeps: the record holds only that line, so this is
@@ -178,6 +186,19 @@ SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string us
     entry.deviceName = CleanRecordText(facts.deviceName);
     entry.source.filePath = CleanRecordText(facts.source.filePath);
     entry.source.changed = !entry.source.filePath.empty() && facts.source.changed;
+    entry.origin = facts.origin;
+    for (std::string* text : {&entry.origin.planPath, &entry.origin.dayPart, &entry.origin.due})
+        *text = CleanRecordText(*text);
+    std::erase(entry.origin.missed, std::string());
+    for (std::string& missed : entry.origin.missed) missed = CleanRecordText(missed);
+    if (!entry.origin.dayPart.empty() && !IsTimeStamp(entry.origin.due)) entry.origin.dayPart.clear();
+    if (entry.origin.dayPart.empty()) entry.origin.due.clear();
+    entry.origin.late = LatenessText(entry.when, entry.origin.due);
+    if (!entry.origin.ByPlan()) entry.origin = SendOrigin();
+    if (!facts.unsentBecause.empty()) {
+        entry.outcome = CleanRecordText(facts.unsentBecause);
+        return entry;
+    }
     {
         // The record keeps the program's English words, whatever language the user reads.
         const SourceTextsOnly english;
@@ -215,12 +236,7 @@ std::string TimeStampAt(std::time_t when) {
         const std::tm* utc = std::gmtime(&when);
         return utc ? FormatTimeStamp(*utc, 0) : "1970-01-01 00:00:00 +00:00";
     }
-    // The offset is the local calendar time read as if it were UTC, less the
-    // moment itself: right in summer and winter alike, on every system.
-    const long long asIfUtc = DaysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
-                                            static_cast<unsigned>(local.tm_mday)) * 86400 +
-                              local.tm_hour * 3600LL + local.tm_min * 60LL + local.tm_sec;
-    return FormatTimeStamp(local, static_cast<long>(asIfUtc - static_cast<long long>(when)));
+    return FormatTimeStamp(local, SystemZone().OffsetAt(when));
 }
 
 bool IsTimeStamp(std::string_view text) {
@@ -232,6 +248,16 @@ bool IsTimeStamp(std::string_view text) {
             return false;
     }
     return true;
+}
+
+std::optional<std::time_t> MomentOfTimeStamp(std::string_view text) {
+    if (!IsTimeStamp(text)) return std::nullopt;
+    const CivilDate date{Digits(text, 0, 4), Digits(text, 5, 2), Digits(text, 8, 2)};
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) return std::nullopt;
+    const long long wall = DaysFromCivil(date) * 86400 + Digits(text, 11, 2) * 3600LL + Digits(text, 14, 2) * 60LL +
+                           Digits(text, 17, 2);
+    const long long offset = (Digits(text, 21, 2) * 60LL + Digits(text, 24, 2)) * 60 * (text[20] == '-' ? -1 : 1);
+    return static_cast<std::time_t>(wall - offset);
 }
 
 }  // namespace cv

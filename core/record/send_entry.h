@@ -7,6 +7,8 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <optional>
+#include <vector>
 
 #include "core/device/timer_transfer.h"
 #include "core/timers/timer_record.h"
@@ -39,6 +41,22 @@ struct SendSource {
     friend bool operator==(const SendSource&, const SendSource&) = default;
 };
 
+// How a send came about: by hand (the window, cvtimerctl send), or by a run
+// of the day-part plan, which names its plan and, when it got that far, the
+// part it sent and the start that part was due at.
+struct SendOrigin {
+    std::string planPath;  // "" for a send by hand
+    std::string dayPart;   // "" when the plan itself could not be used
+    std::string due;       // with dayPart: the start the part was due at, a time stamp
+    std::string late;      // how late after `due` the run came ("2 h 5 min"); "" when within the minute
+    // Parts whose whole span went by while the plan did not run, never sent
+    // afterwards: "Breakfast, due 2026-12-10 05:30:00 -05:00".
+    std::vector<std::string> missed;
+
+    bool ByPlan() const { return !planPath.empty(); }
+    friend bool operator==(const SendOrigin&, const SendOrigin&) = default;
+};
+
 struct SendEntry {
     std::string when;  // "2025-03-14 14:02:33 +01:00", local time and its offset from UTC
     std::string user;
@@ -46,6 +64,7 @@ struct SendEntry {
     std::string device;      // the device the port reached, as messages name it ("COM5"); "" when there was none
     std::string deviceName;  // what the adapter calls itself, "" when not known
     SendSource source;
+    SendOrigin origin;
     std::string outcome;  // the program's own words: "Timers Sent to Corvellan", or why not
     std::array<TimerInSend, kTimerCount> timers;
 
@@ -61,6 +80,10 @@ struct SendFacts {
     std::string deviceName;   // "" when not known
     SendSource source;
     std::string settingsFolder;  // the folder of CVTimerSystem.ini; the record lives beside it
+    SendOrigin origin;           // its `late` is worked out from `due` when the entry is made
+    // When set, the entry records a run of the plan that sent nothing, and this
+    // (in English, as the record keeps it) is its outcome: the report is not read.
+    std::string unsentBecause;
 };
 
 // The facts of a send made to target through link: its port number (0 when
@@ -107,5 +130,8 @@ std::string TimeStampNow();
 
 // Whether text has the form FormatTimeStamp writes.
 bool IsTimeStamp(std::string_view text);
+
+// The moment a time stamp stands for; nothing when text is not one.
+std::optional<std::time_t> MomentOfTimeStamp(std::string_view text);
 
 }  // namespace cv

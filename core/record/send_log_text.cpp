@@ -127,6 +127,18 @@ std::optional<SendEntry> ParseEntry(const std::vector<std::string_view>& lines, 
         } else if (key == "Outcome") {
             entry.outcome = value;
             seen = &haveOutcome;
+        } else if (key == "Plan" || key == "Day part" || key == "Due" || key == "Late") {
+            // How the send came about: each once, and never empty.
+            SendOrigin& origin = entry.origin;
+            std::string& field = key == "Plan"       ? origin.planPath
+                                 : key == "Day part" ? origin.dayPart
+                                 : key == "Due"      ? origin.due
+                                                     : origin.late;
+            if (!field.empty() || value.empty()) return std::nullopt;
+            field = value;
+        } else if (key == "Missed") {
+            if (value.empty()) return std::nullopt;
+            entry.origin.missed.push_back(value);
         }
         if (seen) {
             if (*seen) return std::nullopt;
@@ -134,6 +146,9 @@ std::optional<SendEntry> ParseEntry(const std::vector<std::string_view>& lines, 
         }
     }
     if (!haveUser || !haveTimers || !haveOutcome) return std::nullopt;
+    const SendOrigin& origin = entry.origin;
+    const bool partOk = origin.dayPart.empty() ? origin.due.empty() && origin.late.empty() : IsTimeStamp(origin.due);
+    if (!partOk || (!origin.ByPlan() && !(origin == SendOrigin()))) return std::nullopt;
     const bool fromFile = !entry.source.filePath.empty();
     if (timers == kChangedSinceFile && fromFile) {
         entry.source.changed = true;
@@ -178,6 +193,13 @@ std::string FormatSendEntry(const SendEntry& entry) {
     if (fromFile) text += "File: " + entry.source.filePath + "\n";
     text += "Timers: " + std::string(!fromFile ? kNotFromFile : entry.source.changed ? kChangedSinceFile : kAsInFile) +
             "\n";
+    const SendOrigin& origin = entry.origin;
+    if (origin.ByPlan()) {
+        text += "Plan: " + origin.planPath + "\n";
+        if (!origin.dayPart.empty()) text += "Day part: " + origin.dayPart + "\nDue: " + origin.due + "\n";
+        if (!origin.late.empty()) text += "Late: " + origin.late + "\n";
+        for (const std::string& missed : origin.missed) text += "Missed: " + missed + "\n";
+    }
     text += "Outcome: " + entry.outcome + "\n";
     for (int index = 0; index < kTimerCount; ++index) {
         const TimerInSend& timer = entry.timers[static_cast<std::size_t>(index)];

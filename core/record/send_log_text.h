@@ -10,6 +10,11 @@
 //   Device name: FT232R USB UART
 //   File: /home/anna/lunch.csv
 //   Timers: as in the file
+//   Plan: /home/anna/CVTimerDayParts.ini
+//   Day part: Lunch
+//   Due: 2025-03-14 10:30:00 +01:00
+//   Late: 3 h 32 min
+//   Missed: Breakfast, due 2025-03-14 05:30:00 +01:00
 //   Outcome: Unable to Send Timers to Corvellan. Timer 3 was not sent: ...
 //   Timer 1: settings acknowledged, name acknowledged
 //   Hands Washing       ,0360,0030,0003,0001
@@ -22,7 +27,10 @@
 //
 // A timer's values follow its line whenever either message went out, written
 // as a line of a timer file is, so it can be copied into one. Port, Device,
-// Device name and File are left out when there is nothing to say.
+// Device name and File are left out when there is nothing to say. Plan and
+// the lines after it are there only for a run of the day-part plan: a send by
+// hand has none. Every version reads every entry: a key it does not know is
+// passed over, which is how 1.0.0 reads a plan's entries (as sends by hand).
 
 #include <string>
 #include <string_view>
