@@ -105,7 +105,7 @@ std::optional<WeekdaySet> ParsePlanDays(std::string_view text, std::string& wron
         const std::optional<int> first = WeekdayFromWord(word.substr(0, dash));
         const std::optional<int> last = dash == std::string_view::npos ? first : WeekdayFromWord(word.substr(dash + 1));
         if (!first || !last) {
-            wrong = std::string(word);
+            wrong = std::string(!first ? word.substr(0, dash) : word.substr(dash + 1));
             return std::nullopt;
         }
         for (int day = *first;; day = (day + 1) % 7) {

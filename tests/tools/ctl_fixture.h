@@ -30,13 +30,29 @@ struct Outcome {
 // One run of cvtimerctl; Finish collects what it printed and how it ended.
 class Ctl {
 public:
-    Ctl(const std::string& folder, std::vector<std::string> arguments) {
+    // launcher: a program that starts cvtimerctl, and its arguments before
+    // cvtimerctl's path (faketime and its moment); env: variables added to ours.
+    Ctl(const std::string& folder, std::vector<std::string> arguments, std::vector<std::string> launcher = {},
+        std::vector<std::string> env = {}) {
         // CVTIMERCTL names a copy when the tests run from another folder (as another user).
         const char* copy = std::getenv("CVTIMERCTL");
         arguments.insert(arguments.begin(), copy && *copy ? copy : CVTIMERCTL_PATH);
+        arguments.insert(arguments.begin(), launcher.begin(), launcher.end());
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);
+        std::vector<char*> envp;
+        const auto overridden = [&env](std::string_view variable) {
+            for (const std::string& ours : env) {
+                if (variable.substr(0, variable.find('=') + 1) == ours.substr(0, ours.find('=') + 1)) return true;
+            }
+            return false;
+        };
+        for (char** variable = environ; *variable; ++variable) {
+            if (!overridden(*variable)) envp.push_back(*variable);
+        }
+        for (std::string& variable : env) envp.push_back(variable.data());
+        envp.push_back(nullptr);
         int outPipe[2], errPipe[2];
         if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) return;
         pid_ = fork();
@@ -45,7 +61,7 @@ public:
             if (chdir(folder.c_str()) != 0 || dup2(devNull, 0) < 0 || dup2(outPipe[1], 1) < 0 ||
                 dup2(errPipe[1], 2) < 0)
                 _exit(125);
-            execv(argv[0], argv.data());
+            execve(argv[0], argv.data(), envp.data());
             _exit(126);
         }
         close(outPipe[1]);
@@ -59,8 +75,24 @@ public:
 
     void Signal(int signalNumber) { kill(pid_, signalNumber); }
 
+    // Waits until cvtimerctl has printed `text` on stdout; false at the deadline.
+    bool WaitForOutput(const std::string& text, std::chrono::seconds within = std::chrono::seconds(30)) {
+        const auto deadline = std::chrono::steady_clock::now() + within;
+        while (early_.find(text) == std::string::npos && fds_[0] >= 0) {
+            if (std::chrono::steady_clock::now() >= deadline) return false;
+            pollfd readable{fds_[0], POLLIN, 0};
+            if (poll(&readable, 1, 100) <= 0) continue;
+            char buffer[4096];
+            const ssize_t count = read(fds_[0], buffer, sizeof buffer);
+            if (count <= 0) break;
+            early_.append(buffer, static_cast<std::size_t>(count));
+        }
+        return early_.find(text) != std::string::npos;
+    }
+
     Outcome Finish() {
         Outcome outcome;
+        outcome.out = std::move(early_);
         std::string* sinks[2] = {&outcome.out, &outcome.err};
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while ((fds_[0] >= 0 || fds_[1] >= 0) && std::chrono::steady_clock::now() < deadline) {
@@ -96,6 +128,7 @@ public:
 private:
     pid_t pid_ = -1;
     int fds_[2] = {-1, -1};
+    std::string early_;  // stdout read while waiting for output
 };
 
 inline std::vector<std::string> Lines(const std::string& text) {

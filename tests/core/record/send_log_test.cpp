@@ -65,6 +65,38 @@ TEST(SendLogText, WrittenEntriesReadBackExactly) {
     }
 }
 
+TEST(SendLogText, APlansEntryReadsBackAndStaysReadableByEveryVersion) {
+    SendFacts facts = Facts(AllSent(), LunchTimers());
+    facts.origin = {"/k/CVTimerDayParts.ini", "Lunch", "2026-12-10 10:30:00 -05:00", "", {"Breakfast, due 2026-12-10 05:30:00 -05:00"}};
+    const SendEntry late = MakeSendEntry(facts, "2026-12-10 12:35:10 -05:00", "anna");
+    EXPECT_EQ(late.origin.late, "2 h 5 min");
+    facts.origin = {"/k/CVTimerDayParts.ini", "", "", "", {}};
+    facts.unsentBecause = "The day-part plan was not run. /k/CVTimerDayParts.ini, line 3: \"Fry\" is not a day.";
+    const SendEntry refused = MakeSendEntry(facts, "2026-12-10 12:40:00 -05:00", "anna");
+    EXPECT_EQ(refused.timers[0].settings, MessageFate::NotSent);
+
+    const std::string text = FormatSendEntry(late) + FormatSendEntry(refused);
+    const SendLogContent read = ParseSendLog(text);
+    ASSERT_EQ(read.entries.size(), 2u);
+    EXPECT_EQ(read.entries[0], late);
+    EXPECT_EQ(read.entries[1], refused);
+    // Version 1.0.0 reads an entry's lines up to its first "Timer " line as
+    // "Key: value", a key of letters and blanks, and passes over any key it
+    // does not know; it refuses only a known key given twice. The plan's
+    // lines keep to that, so it reads them as sends by hand.
+    const char* known[] = {"User", "Port", "Device", "Device name", "File", "Timers", "Outcome"};
+    for (const std::string& line : {std::string("Plan: /k/CVTimerDayParts.ini"), std::string("Day part: Lunch"),
+                                    std::string("Due: 2026-12-10 10:30:00 -05:00"), std::string("Late: 2 h 5 min"),
+                                    std::string("Missed: Breakfast, due 2026-12-10 05:30:00 -05:00")}) {
+        const std::size_t at = text.find("\n" + line + "\n");
+        ASSERT_NE(at, std::string::npos) << line;
+        EXPECT_LT(at, text.find("\nTimer 1: ")) << line;
+        const std::string key = line.substr(0, line.find(':'));
+        EXPECT_EQ(key.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz "), std::string::npos);
+        for (const char* old : known) EXPECT_NE(key, old);
+    }
+}
+
 TEST(SendLogText, ControlCharactersOfWindows1252FilesAreNotWrittenRawYetOldRecordsRead) {
     TimerRecords timers = DefaultTimers();
     timers[0].name = "Lunch\x85Prep";  // "Lunch…Prep" saved in Windows-1252, read as Latin-1
