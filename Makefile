@@ -175,6 +175,7 @@ screenshots-windows: windows
 bench: build
 	$(BUILD)/bin/bench_send
 	$(BUILD)/bin/bench_port_menu
+	$(BUILD)/bin/bench_dayparts $(BUILD)/bin/cvtimerctl
 	$(BUILD)/bin/bench_start
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/bench_start --platform xcb
 

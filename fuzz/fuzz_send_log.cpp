@@ -6,7 +6,7 @@
 //
 // Input: the record's text. The same bytes, read from the start, also give
 // the facts of a send for the writer: the report, the port, the texts, the
-// ten timers.
+// ten timers, and now and then the day-part plan that made it.
 
 #include <cstddef>
 #include <cstdint>
@@ -71,7 +71,16 @@ cv::SendEntry MakeEntry(ByteReader& in) {
     local.tm_min = static_cast<int>(in.Byte() % 60);
     local.tm_sec = static_cast<int>(in.Byte() % 60);
     const long offset = (static_cast<long>(in.Word()) - 0x8000) % (24 * 3600);
-    return cv::MakeSendEntry(facts, cv::FormatTimeStamp(local, offset), in.Text(20));
+    const std::string when = cv::FormatTimeStamp(local, offset);
+    // Now and then a run of the day-part plan, sent or not.
+    if (in.Byte() & 1) {
+        facts.origin.planPath = in.Text(40);
+        facts.origin.dayPart = in.Text(20);
+        facts.origin.due = (in.Byte() & 1) ? when : in.Text(26);
+        for (unsigned missed = in.Byte() % 3; missed > 0; --missed) facts.origin.missed.push_back(in.Text(30));
+        if (in.Byte() & 1) facts.unsentBecause = in.Text(60);
+    }
+    return cv::MakeSendEntry(facts, when, in.Text(20));
 }
 
 std::string WithoutCarriageReturns(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "core/record/send_log.h"
 
+#include <algorithm>
+
 #include "core/language/tr.h"
 #include "core/timers/sentence.h"
 
@@ -89,6 +91,35 @@ SendLogRead ReadSendLog(const std::string& logPath) {
     }
     result.ok = true;
     return result;
+}
+
+SendLogRead ReadNewestSendEntries(const std::string& logPath,
+                                  const std::function<bool(const std::vector<SendEntry>& newest)>& enough) {
+    constexpr std::string_view kHeader = "\n=== Send at ";
+    for (std::size_t stretch = 4 * 1024;; stretch *= 4) {
+        SendLogRead result;
+        const std::size_t asked = std::min(stretch, kReadLimit);
+        const WholeFile file = ReadFileEnd(logPath, asked);
+        if (file.status == WholeFile::Status::Missing) {
+            result.ok = true;
+            return result;
+        }
+        if (!file.Ok()) {
+            result.problem = FillPlaceholders(Tr("SendRecord", "The record of sends, %1, cannot be read: %2."),
+                                              {logPath, file.systemText});
+            return result;
+        }
+        const bool whole = file.text.size() < asked || asked == kReadLimit;
+        // A stretch cut from a longer record begins inside an entry: it is read from the first whole one.
+        std::size_t from = 0;
+        if (!whole) {
+            const std::size_t header = file.text.find(kHeader);
+            from = header == std::string::npos ? file.text.size() : header + 1;
+        }
+        result.content = ParseSendLog(std::string_view(file.text).substr(from));
+        result.ok = true;
+        if (whole || enough(result.content.entries)) return result;
+    }
 }
 
 }  // namespace cv

@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
+#include <vector>
 #include <string>
 
 #include "core/record/send_entry.h"
@@ -55,5 +57,14 @@ struct SendLogRead {
 // that has grown far past its limit (one that could not be shortened), the
 // newest 16 MiB are read.
 SendLogRead ReadSendLog(const std::string& logPath);
+
+// Only the newest entries, as many as a question about them needs: `enough`
+// is asked with the whole entries of the record's last 4 KiB (oldest
+// first), and the reading goes further back, a longer stretch each time,
+// until it says yes or the whole record is read. A run of the day-part plan
+// asks this at every change; its answer lies in the last entries nearly always.
+// content.damaged counts only what was read.
+SendLogRead ReadNewestSendEntries(const std::string& logPath,
+                                  const std::function<bool(const std::vector<SendEntry>& newest)>& enough);
 
 }  // namespace cv

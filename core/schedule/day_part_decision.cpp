@@ -1,6 +1,7 @@
 #include "core/schedule/day_part_decision.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/timers/sentence.h"
 
@@ -77,6 +78,24 @@ bool UnitHoldsTimers(const UnitHoldings& holdings, const TimerRecords& timers) {
         }
     }
     return true;
+}
+
+bool RecordTellsEnough(const std::vector<SendEntry>& newest, const UnitChoice& unit, std::time_t dueAt) {
+    std::array<bool, 2 * kTimerCount> reached{};
+    bool sinceTheStart = false, lastPlanRun = false;
+    const std::time_t lookBack = dueAt - static_cast<std::time_t>(kDayPartLookBackDays) * 86400;
+    for (const SendEntry& entry : newest) {
+        const std::optional<std::time_t> when = MomentOfTimeStamp(entry.when);
+        sinceTheStart = sinceTheStart || (when && *when < dueAt);
+        lastPlanRun = lastPlanRun || (when && *when < lookBack);
+        if (!SendReached(entry, unit)) continue;
+        lastPlanRun = lastPlanRun || (entry.origin.ByPlan() && !entry.origin.due.empty());
+        for (std::size_t index = 0; index < entry.timers.size(); ++index) {
+            reached[2 * index] = reached[2 * index] || entry.timers[index].settings != MessageFate::NotSent;
+            reached[2 * index + 1] = reached[2 * index + 1] || entry.timers[index].name != MessageFate::NotSent;
+        }
+    }
+    return sinceTheStart && lastPlanRun && std::all_of(reached.begin(), reached.end(), [](bool part) { return part; });
 }
 
 PlanDecision DecideDayPartSend(const DayPartPlan& plan, const PartStart& due, const std::vector<SendEntry>& record,

@@ -60,6 +60,12 @@ struct PlanDecision {
 // field the same, none "not known".
 bool UnitHoldsTimers(const UnitHoldings& holdings, const TimerRecords& timers);
 
+// Whether the newest entries of the record (oldest first) hold all that
+// DecideDayPartSend needs for the start due at dueAt: what the unit holds
+// (each part of each timer reached by some entry), every entry since that
+// start, and the plan's last run for the unit or the days looked back.
+bool RecordTellsEnough(const std::vector<SendEntry>& newest, const UnitChoice& unit, std::time_t dueAt);
+
 // The decision for the due start, with the unit's entries of the record
 // (oldest first) and the timers of the due part's sheet.
 PlanDecision DecideDayPartSend(const DayPartPlan& plan, const PartStart& due, const std::vector<SendEntry>& record,

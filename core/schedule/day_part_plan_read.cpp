@@ -142,9 +142,12 @@ bool PlanReader::TakeLine(const PlanLine& line) {
                     return Refuse(line.number, Tr("DayParts", "%1, line %2: there is a second [%3] (the first is on line %4); give each day part a name of its own.").c_str(),
                                   {QuotableText(line.name), std::to_string(other.part.line)});
             }
+            if (CleanUtf8Line(line.name) != line.name)
+                return Refuse(line.number, Tr("DayParts", "%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.").c_str(),
+                              {QuotableText(line.name)});
             inPlan_ = false;
             parts_.emplace_back();
-            parts_.back().part.name = CleanUtf8Line(line.name);
+            parts_.back().part.name = line.name;
             parts_.back().part.line = line.number;
             return true;
         case PlanLine::Kind::Key:

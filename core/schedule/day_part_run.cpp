@@ -1,6 +1,9 @@
 #include "core/schedule/day_part_run.h"
 
+#include <algorithm>
+#include <functional>
 #include <thread>
+#include <utility>
 
 #include "core/device/port_holder.h"
 #include "core/device/port_map.h"
@@ -19,13 +22,13 @@ namespace {
 
 constexpr std::string_view kSentOutcome = "Timers Sent to Corvellan";
 
-// The newest entry of the plan for this unit and this due start (any start
-// when due is empty), nothing when there is none.
+// The newest entry of the plan for this unit: for this part's due start, or
+// of any kind; nothing when there is none.
 const SendEntry* NewestPlanEntry(const std::vector<SendEntry>& entries, const UnitChoice& unit,
-                                 const std::string& dayPart, const std::string& due) {
+                                 std::optional<std::pair<std::string, std::string>> start = std::nullopt) {
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         if (!entry->origin.ByPlan() || !SendReached(*entry, unit)) continue;
-        if (entry->origin.dayPart == dayPart && entry->origin.due == due) return &*entry;
+        if (!start || (entry->origin.dayPart == start->first && entry->origin.due == start->second)) return &*entry;
     }
     return nullptr;
 }
@@ -46,6 +49,8 @@ private:
     // unless the newest entry for the same start says the same already; the
     // person is told when it is new.
     void NotSent(DayPartOutcome outcome, std::string problem, const std::string& englishOutcome);
+    // The record's newest entries, as far back as `enough` needs.
+    void ReadRecord(const std::function<bool(const std::vector<SendEntry>&)>& enough);
     bool OpenWaitingWhileBusy(const LinkTarget& target);
     void Send(const TimerRecords& records);
     SendOrigin Origin() const;
@@ -83,7 +88,9 @@ void Runner::NotSent(DayPartOutcome outcome, std::string problem, const std::str
     run_.problem = std::move(problem);
     const UnitChoice unit = Unit();
     const SendOrigin origin = Origin();
-    const SendEntry* newest = NewestPlanEntry(entries_, unit, origin.dayPart, origin.due);
+    // A refused plan is compared with the plan's newest entry of any kind.
+    const SendEntry* newest = outcome == DayPartOutcome::Refused ? NewestPlanEntry(entries_, unit)
+                                                                  : NewestPlanEntry(entries_, unit, {{origin.dayPart, origin.due}});
     if (newest && newest->outcome == englishOutcome) return;  // said and told before
     run_.tell = !IsFailure(newest);
     SendFacts facts;
@@ -142,7 +149,7 @@ void Runner::Send(const TimerRecords& records) {
     const std::string settingsPath = settingsPath_;
     link_.SetPortResolver([settingsPath](int port) { return FindPortDevice(port, ReadPortOverrides(settingsPath)); });
 
-    const SendEntry* before = NewestPlanEntry(entries_, unit, DuePartName(run_), DueStamp(*run_.due, zone_));
+    const SendEntry* before = NewestPlanEntry(entries_, unit, {{DuePartName(run_), DueStamp(*run_.due, zone_)}});
     OpenWaitingWhileBusy(target);
     bool resetPending = false;
     run_.sendReport = SendTimers(link_, target, resetPending,
@@ -178,18 +185,25 @@ void Runner::Send(const TimerRecords& records) {
     run_.tell = !IsFailure(before);
 }
 
-DayPartRun Runner::Run() {
-    settingsPath_ = SettingsPathIn(options_.settingsFolder);
-    const SendLogRead log = ReadSendLog(SendLogPathIn(options_.settingsFolder));
+void Runner::ReadRecord(const std::function<bool(const std::vector<SendEntry>&)>& enough) {
+    const SendLogRead log = ReadNewestSendEntries(SendLogPathIn(options_.settingsFolder), enough);
     if (!log.ok) run_.recordProblem = log.problem;
     entries_ = log.content.entries;
+}
 
+DayPartRun Runner::Run() {
+    settingsPath_ = SettingsPathIn(options_.settingsFolder);
     const DayPartPlanReading reading = ReadDayPartPlan(options_.planPath);
     if (reading.status == DayPartPlanReading::Status::Missing) {
         run_.outcome = DayPartOutcome::NoPlan;
         return run_;
     }
     if (reading.status == DayPartPlanReading::Status::Refused) {
+        const UnitChoice unit = Unit();
+        ReadRecord([&unit](const std::vector<SendEntry>& newest) {
+            return std::any_of(newest.begin(), newest.end(),
+                               [&](const SendEntry& entry) { return entry.origin.ByPlan() && SendReached(entry, unit); });
+        });
         std::string english;
         {
             const SourceTextsOnly source;
@@ -208,6 +222,9 @@ DayPartRun Runner::Run() {
     }
     const DayPart& part = run_.plan.parts[static_cast<std::size_t>(run_.due->part)];
     run_.sheetPath = SheetPathOf(options_.planPath, part);
+    const UnitChoice unit = Unit();
+    const std::time_t dueAt = run_.due->at;
+    ReadRecord([&unit, dueAt](const std::vector<SendEntry>& newest) { return RecordTellsEnough(newest, unit, dueAt); });
     const TimerFileContent content = ReadTimerFile(run_.sheetPath);
     std::optional<std::string> refusal;
     if (content.ok) {

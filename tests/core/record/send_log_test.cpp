@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/platform/file_lock.h"
 #include "core/record/send_log.h"
 #include "tests/core/record/record_fixtures.h"
@@ -202,6 +204,30 @@ TEST(SendLog, AnAppendAfterATornEntryStartsOnALineOfItsOwn) {
     ASSERT_EQ(read.content.entries.size(), 2u);
     EXPECT_EQ(read.content.entries[1], entries[2]);
     EXPECT_EQ(read.content.damaged, 1);
+}
+
+TEST(SendLog, TheNewestEntriesAreReadOnlyAsFarBackAsAskedFor) {
+    TempFolder folder;
+    const std::string path = SendLogPathIn(folder.Path());
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+        SendEntry numbered = Entry(AllSent(), DefaultTimers(), "2025-03-14 06:00:00 +01:00");
+        numbered.user = "user " + std::to_string(i);
+        text += FormatSendEntry(numbered);
+    }
+    WriteBytes(path, text);
+    const auto upTo = [&](const std::string& user) {
+        return ReadNewestSendEntries(path, [&](const std::vector<SendEntry>& newest) {
+            return std::any_of(newest.begin(), newest.end(), [&](const SendEntry& entry) { return entry.user == user; });
+        });
+    };
+    const SendLogRead few = upTo("user 98");
+    ASSERT_TRUE(few.ok);
+    EXPECT_LT(few.content.entries.size(), 10u);
+    EXPECT_EQ(few.content.entries.back().user, "user 99");
+    EXPECT_EQ(few.content.damaged, 0);  // the entry the stretch began inside is not counted
+    EXPECT_EQ(upTo("user 0").content.entries.size(), 100u);
+    EXPECT_EQ(upTo("nobody").content.entries.size(), 100u);
 }
 
 TEST(SendLog, PastItsLimitTheNewestEntriesWithinHalfOfItAreKept) {
