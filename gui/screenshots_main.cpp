@@ -36,10 +36,14 @@
 #include "gui/prompts.h"
 #include "gui/sheet/send_progress_dialog.h"
 #include "gui/windows/about_dialog.h"
+#include "gui/day_part_watch.h"
+#include "gui/sheet/day_part_line.h"
+#include "gui/windows/day_parts_window.h"
 #include "gui/windows/day_plan_window.h"
 #include "gui/windows/sent_to_unit_window.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
+#include "core/schedule/day_part_plan.h"
 #include "core/settings/folder_paths.h"
 #include "core/settings/profile_file.h"
 #include "core/timerfile/timer_file_io.h"
@@ -156,6 +160,48 @@ bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sh
     note->setText(note->text().replace(QDir::toNativeSeparators(folder), home).replace(folder, home));
     window.resize(window.sizeHint());
     return Save(window, path);
+}
+
+// File > Day Parts... and the sheet's line about the plan on Thursday
+// 2026-12-10 at 11:00, when lunch is due and the record says the unit holds
+// none of it (the partial send before left it so).
+bool SaveDayParts(cv::TimerApp& app, cv::TimerSheetDialog& sheet, const QString& folder, const QDir& out) {
+    cv::TimerRecords late, closing;
+    for (int i = 0; i < cv::kTimerCount; ++i) {
+        late[i] = closing[i] = cv::RecordFromTexts(cv::DefaultColumnTexts(i));
+        late[i].name = "Clean " + late[i].name.substr(0, 13);
+        closing[i].name = "Close " + closing[i].name.substr(0, 13);
+    }
+    cv::WriteTimerFile(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("late.csv"))).toStdString(), late);
+    cv::WriteTimerFile(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("closing.csv"))).toStdString(), closing);
+    QFile plan(QDir(folder).filePath(QString::fromLatin1(cv::kDayPartPlanFileName)));
+    if (!plan.open(QIODevice::WriteOnly)) return Report(false, plan.fileName());
+    plan.write("[Breakfast]\nStart=5:30 AM\nDays=Mon-Fri\nSheet=breakfast.csv\n\n"
+               "[Lunch]\nStart=10:30 AM\nDays=Every day\nSheet=lunch.csv\n\n"
+               "[Late]\nStart=22:00\nDays=Fri, Sat\nSheet=late.csv\n\n"
+               "[Christmas Eve close]\nStart=2:00 PM\nDates=2026-12-24\nSheet=closing.csv\n\n"
+               "[Plan]\nClosed=2026-12-25, 2027-01-01\n");
+    plan.close();
+    const std::time_t thursday = cv::MomentOfWallClock({2026, 12, 10}, 11 * 60, cv::SystemZone());
+    const auto clock = [thursday] { return thursday; };
+    app.WatchDayParts();
+    app.DayPartsWatch()->SetClock(clock);
+    app.DayPartsWatch()->LookAgain();
+    bool ok = Save(sheet, out.filePath(QStringLiteral("timer-sheet-day-part.png")));
+    app.OnDayParts();
+    cv::DayPartsWindow& window = *app.DayParts();
+    window.SetClock(clock);
+    window.Reload();
+    // The plan's folder, a fresh temporary one, shown as a supervisor's own.
+    auto* where = window.findChild<QLabel*>(QStringLiteral("planPath"));
+    const QString home = QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
+                                                                 : QStringLiteral("/home/ben");
+    where->setText(where->text().replace(QDir::toNativeSeparators(folder), home));
+    window.resize(window.sizeHint());
+    ok = ok && Save(window, out.filePath(QStringLiteral("day-parts.png")));
+    window.hide();
+    app.DayPartsWatch()->Line()->hide();
+    return ok;
 }
 
 // Gives Qt's offscreen platform a screen of `screen` ("1600x900@192") through a
@@ -289,6 +335,7 @@ int main(int argc, char* argv[]) {
     QApplication::setActiveWindow(app.UserGuide());
     ok = ok && Save(*app.UserGuide(), out.filePath(QStringLiteral("user-guide.png")));
     app.UserGuide()->hide();
+    ok = ok && SaveDayParts(app, sheet, settingsFolder.path(), out);
 
     // The same windows in a dark palette and in High Contrast. Windows' own
     // style draws fields, menus and headers from the system's theme, not from

@@ -8,6 +8,9 @@
 #include "gui/windows/about_dialog.h"
 #include "core/device/port_map.h"
 #include "core/record/send_log.h"
+#include "core/schedule/day_part_plan.h"
+#include "gui/day_part_watch.h"
+#include "gui/windows/day_parts_window.h"
 #include "gui/windows/day_plan_window.h"
 #include "gui/windows/sent_to_unit_window.h"
 #include "gui/program_icon.h"
@@ -27,7 +30,10 @@ TimerApp::TimerApp(Prompts& prompts, WorkFolder work) : prompts(prompts), work(s
 TimerApp::TimerApp(Prompts& prompts, std::string settingsFolder)
     : TimerApp(prompts, WorkFolder{settingsFolder, WorkFolder::Reason::StartFolder, settingsFolder}) {}
 
-TimerApp::~TimerApp() = default;
+TimerApp::~TimerApp() {
+    // The watch looks at the sheet: it goes first.
+    dayPartWatch.reset();
+}
 
 TimerSheetDialog& TimerApp::CreateSheet() {
     currentSheet = std::make_unique<TimerSheetDialog>(prompts, SettingsPathIn(work.folder));
@@ -41,6 +47,7 @@ TimerSheetDialog& TimerApp::CreateSheet() {
     connect(sheet, &TimerSheetDialog::printRequested, this, &TimerApp::OnPrint);
     connect(sheet, &TimerSheetDialog::exportPdfRequested, this, &TimerApp::OnExportPdf);
     connect(sheet, &TimerSheetDialog::dayPlanRequested, this, &TimerApp::OnDayPlan);
+    connect(sheet, &TimerSheetDialog::dayPartsRequested, this, &TimerApp::OnDayParts);
     connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::RefreshDayPlan);
     connect(sheet, &TimerSheetDialog::sentToUnitRequested, this, &TimerApp::OnSentToUnit);
     connect(sheet, &TimerSheetDialog::portSelected, this, &TimerApp::ReadSentToUnitAgain);
@@ -54,12 +61,15 @@ TimerSheetDialog& TimerApp::CreateSheet() {
 int TimerApp::Run(const QString& fileToOpen) {
     TimerSheetDialog& sheet = currentSheet ? *currentSheet : CreateSheet();
     if (!startNotice.isEmpty()) sheet.ShowStartNotice(startNotice);
+    // Only where there is a plan: a start without one looks at nothing more.
+    if (QFileInfo::exists(QString::fromStdString(DayPartPlanPathIn(work.folder)))) WatchDayParts();
     if (!fileToOpen.isEmpty()) {
         // Shown first, so that a refusal has a window to stand on.
         sheet.show();
         OpenTimerFile(fileToOpen);
     }
     sheet.exec();
+    dayPartWatch.reset();
     currentSheet.reset();
     return 0;
 }
@@ -75,6 +85,32 @@ void TimerApp::OnDayPlan() {
 }
 
 DayPlanWindow* TimerApp::DayPlan() const { return dayPlan; }
+
+void TimerApp::OnDayParts() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    // A child of the sheet, like the day plan.
+    if (!dayParts) {
+        dayParts = new DayPartsWindow(prompts, work.folder, sheet);
+        connect(dayParts, &DayPartsWindow::saved, this, &TimerApp::WatchDayParts);
+    } else if (!dayParts->isVisible()) {
+        dayParts->Reload();
+    }
+    dayParts->ShowBeside(*sheet);
+}
+
+DayPartsWindow* TimerApp::DayParts() const { return dayParts; }
+
+void TimerApp::WatchDayParts() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    if (dayPartWatch) {
+        dayPartWatch->LookAgain();
+        return;
+    }
+    dayPartWatch = std::make_unique<DayPartWatch>(*sheet, prompts, work.folder);
+    connect(dayPartWatch.get(), &DayPartWatch::planSent, this, &TimerApp::ReadSentToUnitAgain);
+}
 
 FileDialogRequest TimerApp::InDialogFolder(FileDialogRequest request) const {
     // Where the last file was loaded or saved, else where the program works.

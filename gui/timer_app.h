@@ -15,6 +15,8 @@
 
 namespace cv {
 
+class DayPartsWindow;
+class DayPartWatch;
 class DayPlanWindow;
 class Prompts;
 class SentToUnitWindow;
@@ -45,6 +47,9 @@ public:
     // The running sheet, through which the file commands reach the timers.
     TimerSheetDialog* CurrentSheet() const { return currentSheet.get(); }
     DayPlanWindow* DayPlan() const;
+    DayPartsWindow* DayParts() const;
+    // The window's eye on the day-part plan; nullptr until there is a plan.
+    DayPartWatch* DayPartsWatch() const { return dayPartWatch.get(); }
     SentToUnitWindow* SentToUnit() const;
     UserGuideWindow* UserGuide() const;
 
@@ -64,6 +69,10 @@ public:
     bool OfferToSaveChanges();
 
     void OnDayPlan();
+    // File > Day Parts...: the plan beside the sheet, to edit.
+    void OnDayParts();
+    // Watches the day-part plan from now on (Run starts it where a plan exists).
+    void WatchDayParts();
     // View > Sent to Unit: beside the sheet, for the port chosen; read again
     // when the port changes or a send is over, compared again as fields change.
     void OnSentToUnit();
@@ -87,6 +96,8 @@ private:
     QString startNotice;
     std::unique_ptr<TimerSheetDialog> currentSheet;
     QPointer<DayPlanWindow> dayPlan;
+    QPointer<DayPartsWindow> dayParts;
+    std::unique_ptr<DayPartWatch> dayPartWatch;
     QPointer<SentToUnitWindow> sentToUnit;
     QPointer<UserGuideWindow> userGuide;
 };

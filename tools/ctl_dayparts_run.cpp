@@ -140,6 +140,7 @@ int RunDayPartsRun(const DayPartsOptions& options) {
             TellNext(result, zone);
             break;
         }
+        case DayPartOutcome::WouldSend:  // only a look asks for this
         case DayPartOutcome::Failed:
             std::fprintf(stderr, "%s\n%s\n", FillPlaceholders(Tr("CtlDayParts", "The day-part plan could not send %1."), {part}).c_str(),
                          result.problem.c_str());

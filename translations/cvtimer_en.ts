@@ -838,6 +838,34 @@ Options:
         <source>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</source>
         <translation>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</translation>
     </message>
+    <message>
+        <source>%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.</source>
+        <translation>%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.</translation>
+    </message>
+    <message>
+        <source>Row %1: give the part a name of its own, without brackets, such as Lunch.</source>
+        <translation>Row %1: give the part a name of its own, without brackets, such as Lunch.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2): &quot;%3&quot; is not a time of day. Write the start as 5:30 AM or as 17:30.</source>
+        <translation>Row %1 (%2): &quot;%3&quot; is not a time of day. Write the start as 5:30 AM or as 17:30.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2): &quot;%3&quot; are neither days nor dates. Write Every day, Mon-Fri or Fri, Sat, or dates such as 2026-12-24.</source>
+        <translation>Row %1 (%2): &quot;%3&quot; are neither days nor dates. Write Every day, Mon-Fri or Fri, Sat, or dates such as 2026-12-24.</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2) has no timer file. Choose the timer file to send for it.</source>
+        <translation>Row %1 (%2) has no timer file. Choose the timer file to send for it.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Write the closed dates as 2026-12-25 (year, month, day), separated by commas.</source>
+        <translation>&quot;%1&quot; is not a date. Write the closed dates as 2026-12-25 (year, month, day), separated by commas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Comm Port. Write a number from 1 to 65535, or leave it empty to use the port chosen in CV Timer.</source>
+        <translation>&quot;%1&quot; is not a Comm Port. Write a number from 1 to 65535, or leave it empty to use the port chosen in CV Timer.</translation>
+    </message>
 </context>
 <context>
     <name>DayPlan</name>
@@ -1673,6 +1701,219 @@ Options:
     </message>
 </context>
 <context>
+    <name>cv::DayPartLine</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Send &amp;Now</source>
+        <translation>Send &amp;Now</translation>
+    </message>
+</context>
+<context>
+    <name>cv::DayPartWatch</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Day parts: the plan cannot be used. %1</source>
+        <translation>Day parts: the plan cannot be used. %1</translation>
+    </message>
+    <message>
+        <source>Day parts: no part is due yet; the first, %1, starts at %2.</source>
+        <translation>Day parts: no part is due yet; the first, %1, starts at %2.</translation>
+    </message>
+    <message>
+        <source>Day parts: no part is due, and none starts again.</source>
+        <translation>Day parts: no part is due, and none starts again.</translation>
+    </message>
+    <message>
+        <source>Day parts: the unit holds %1, due since %2. Next change: %3 at %4.</source>
+        <translation>Day parts: the unit holds %1, due since %2. Next change: %3 at %4.</translation>
+    </message>
+    <message>
+        <source>Day parts: the unit holds %1, due since %2.</source>
+        <translation>Day parts: the unit holds %1, due since %2.</translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but a send by hand at %3 holds until the next change.</source>
+        <translation>Day parts: %1 is due since %2, but a send by hand at %3 holds until the next change.</translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but the unit does not hold its timers.</source>
+        <translation>Day parts: %1 is due since %2, but the unit does not hold its timers.</translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but its timers cannot be sent. %3</source>
+        <translation>Day parts: %1 is due since %2, but its timers cannot be sent. %3</translation>
+    </message>
+    <message>
+        <source>%1 sent to the unit at %2 by the day-part plan</source>
+        <translation>%1 sent to the unit at %2 by the day-part plan</translation>
+    </message>
+    <message>
+        <source>Sending the due part&apos;s timers to the unit...</source>
+        <translation>Sending the due part&apos;s timers to the unit...</translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation>Day Parts</translation>
+    </message>
+    <message>
+        <source>The timers of %1 were not sent</source>
+        <translation>The timers of %1 were not sent</translation>
+    </message>
+</context>
+<context>
+    <name>cv::DayPartsWindow</name>
+    <message>
+        <source>Day Parts</source>
+        <translation>Day Parts</translation>
+    </message>
+    <message>
+        <source>&amp;Parts of the day:</source>
+        <translation>&amp;Parts of the day:</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Days or dates</source>
+        <translation>Days or dates</translation>
+    </message>
+    <message>
+        <source>Timer file</source>
+        <translation>Timer file</translation>
+    </message>
+    <message>
+        <source>On the unit now</source>
+        <translation>On the unit now</translation>
+    </message>
+    <message>
+        <source>Parts of the day</source>
+        <translation>Parts of the day</translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation>&amp;Add Part</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation>&amp;Remove Part</translation>
+    </message>
+    <message>
+        <source>Choose Timer &amp;File...</source>
+        <translation>Choose Timer &amp;File...</translation>
+    </message>
+    <message>
+        <source>2026-12-25, 2027-01-01</source>
+        <translation>2026-12-25, 2027-01-01</translation>
+    </message>
+    <message>
+        <source>&amp;Closed on (no part starts):</source>
+        <translation>&amp;Closed on (no part starts):</translation>
+    </message>
+    <message>
+        <source>the port chosen in CV Timer</source>
+        <translation>the port chosen in CV Timer</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s Comm P&amp;ort:</source>
+        <translation>The unit&apos;s Comm P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>The &amp;week as the saved plan makes it:</source>
+        <translation>The &amp;week as the saved plan makes it:</translation>
+    </message>
+    <message>
+        <source>The week</source>
+        <translation>The week</translation>
+    </message>
+    <message>
+        <source>&amp;Save Plan</source>
+        <translation>&amp;Save Plan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The plan: %1</source>
+        <translation>The plan: %1</translation>
+    </message>
+    <message>
+        <source>The plan on disk cannot be used as it is: %1 Saving here replaces it.</source>
+        <translation>The plan on disk cannot be used as it is: %1 Saving here replaces it.</translation>
+    </message>
+    <message>
+        <source>There is no plan yet: add a part for each part of the day, then save.</source>
+        <translation>There is no plan yet: add a part for each part of the day, then save.</translation>
+    </message>
+    <message>
+        <source>its timer file cannot be read</source>
+        <translation>its timer file cannot be read</translation>
+    </message>
+    <message>
+        <source>on the unit</source>
+        <translation>on the unit</translation>
+    </message>
+    <message>
+        <source>not on the unit</source>
+        <translation>not on the unit</translation>
+    </message>
+    <message>
+        <source>%1: closed, no part starts</source>
+        <translation>%1: closed, no part starts</translation>
+    </message>
+    <message>
+        <source>%1: only its dated parts start</source>
+        <translation>%1: only its dated parts start</translation>
+    </message>
+    <message>
+        <source>%1 (the clocks change from %2 to %3)</source>
+        <translation>%1 (the clocks change from %2 to %3)</translation>
+    </message>
+    <message>
+        <source>    %1  %2</source>
+        <translation>    %1  %2</translation>
+    </message>
+    <message>
+        <source>New part</source>
+        <translation>New part</translation>
+    </message>
+    <message>
+        <source>Choose a part in the table first, then its timer file.</source>
+        <translation>Choose a part in the table first, then its timer file.</translation>
+    </message>
+    <message>
+        <source>Timer File for %1</source>
+        <translation>Timer File for %1</translation>
+    </message>
+    <message>
+        <source>CV Timer (*.csv)</source>
+        <translation>CV Timer (*.csv)</translation>
+    </message>
+    <message>
+        <source>The plan was not saved</source>
+        <translation>The plan was not saved</translation>
+    </message>
+    <message>
+        <source>Save changes to the day-part plan?</source>
+        <translation>Save changes to the day-part plan?</translation>
+    </message>
+    <message>
+        <source>Your changes to the plan are lost if you don&apos;t save them.</source>
+        <translation>Your changes to the plan are lost if you don&apos;t save them.</translation>
+    </message>
+</context>
+<context>
     <name>cv::DayPlanPicture</name>
     <message>
         <source>starts %1 after midnight: outside the day</source>
@@ -2124,6 +2365,10 @@ and try again.</translation>
     <message>
         <source>View &gt; Sent to Unit shows what the unit holds now.</source>
         <translation>View &gt; Sent to Unit shows what the unit holds now.</translation>
+    </message>
+    <message>
+        <source>Day P&amp;arts...</source>
+        <translation>Day P&amp;arts...</translation>
     </message>
 </context>
 <context>

@@ -819,6 +819,34 @@ Opciones:
         <source>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: give the part a name of its own, without brackets, such as Lunch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 (%2): &quot;%3&quot; is not a time of day. Write the start as 5:30 AM or as 17:30.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 (%2): &quot;%3&quot; are neither days nor dates. Write Every day, Mon-Fri or Fri, Sat, or dates such as 2026-12-24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 (%2) has no timer file. Choose the timer file to send for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Write the closed dates as 2026-12-25 (year, month, day), separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Comm Port. Write a number from 1 to 65535, or leave it empty to use the port chosen in CV Timer.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DayPlan</name>
@@ -1654,6 +1682,219 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>cv::DayPartLine</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Advertencia</translation>
+    </message>
+    <message>
+        <source>Send &amp;Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cv::DayPartWatch</name>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: the plan cannot be used. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: no part is due yet; the first, %1, starts at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: no part is due, and none starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: the unit holds %1, due since %2. Next change: %3 at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: the unit holds %1, due since %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but a send by hand at %3 holds until the next change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but the unit does not hold its timers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day parts: %1 is due since %2, but its timers cannot be sent. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent to the unit at %2 by the day-part plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending the due part&apos;s timers to the unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The timers of %1 were not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cv::DayPartsWindow</name>
+    <message>
+        <source>Day Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parts of the day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Inicio</translation>
+    </message>
+    <message>
+        <source>Days or dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the unit now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parts of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Timer &amp;File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2026-12-25, 2027-01-01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Closed on (no part starts):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port chosen in CV Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit&apos;s Comm P&amp;ort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;week as the saved plan makes it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan on disk cannot be used as it is: %1 Saving here replaces it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no plan yet: add a part for each part of the day, then save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its timer file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not on the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: closed, no part starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: only its dated parts start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the clocks change from %2 to %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    %1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a part in the table first, then its timer file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer File for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CV Timer (*.csv)</source>
+        <translation type="unfinished">CV Timer (*.csv)</translation>
+    </message>
+    <message>
+        <source>The plan was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to the day-part plan?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the plan are lost if you don&apos;t save them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cv::DayPlanPicture</name>
     <message>
         <source>starts %1 after midnight: outside the day</source>
@@ -2105,6 +2346,10 @@ e inténtelo de nuevo.</translation>
     <message>
         <source>View &gt; Sent to Unit shows what the unit holds now.</source>
         <translation>Ver &gt; Enviado al aparato muestra lo que tiene el aparato ahora.</translation>
+    </message>
+    <message>
+        <source>Day P&amp;arts...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,7 @@ SendOrigin Runner::Origin() const {
 void Runner::NotSent(DayPartOutcome outcome, std::string problem, const std::string& englishOutcome) {
     run_.outcome = outcome;
     run_.problem = std::move(problem);
+    if (options_.lookOnly) return;
     const UnitChoice unit = Unit();
     const SendOrigin origin = Origin();
     // A refused plan is compared with the plan's newest entry of any kind.
@@ -252,7 +253,10 @@ DayPartRun Runner::Run() {
     switch (run_.decision.verdict) {
         case PlanVerdict::Held: run_.outcome = DayPartOutcome::Held; return run_;
         case PlanVerdict::HeldByHand: run_.outcome = DayPartOutcome::HeldByHand; return run_;
-        case PlanVerdict::Send: Send(content.records); return run_;
+        case PlanVerdict::Send:
+            if (options_.lookOnly) run_.outcome = DayPartOutcome::WouldSend;
+            else Send(content.records);
+            return run_;
     }
     return run_;
 }

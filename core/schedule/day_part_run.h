@@ -24,6 +24,9 @@ struct DayPartRunOptions {
     std::string device;          // a device instead of any port, as the user named it
     // How long a port another program holds is waited for before the run gives up.
     std::chrono::milliseconds busyWait{60000};
+    // Decide only: nothing is sent, nothing written to the record (the
+    // window's look at what the unit should hold).
+    bool lookOnly = false;
 };
 
 class DayPartRunObserver : public TransferObserver {
@@ -40,6 +43,7 @@ enum class DayPartOutcome {
     HeldByHand,  // a send by hand since the part started stands
     Sent,        // the due part's timers went to the unit
     Failed,      // the sheet could not be read or sent; the unit keeps what it has
+    WouldSend,   // lookOnly: the unit does not hold the due part, and a run would send it
 };
 
 struct DayPartRun {

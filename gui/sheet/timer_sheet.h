@@ -29,6 +29,7 @@ class QVBoxLayout;
 namespace cv {
 
 class BackgroundSend;
+class DayPartLine;
 class Prompts;
 class SendProgressDialog;
 class SerialLink;
@@ -78,6 +79,8 @@ public:
     // should hear once but that needs no answer (the status bar itself turns
     // to the first field's reading at once).
     void ShowStartNotice(const QString& text);
+    // The line about the day-part plan above the status bar, made at the first call.
+    DayPartLine* ShowDayPartLine();
     QMenu* RecentFilesMenu() const { return recentMenu; }
 
     // The ten timers as the fields read now, leaving records as they are.
@@ -125,6 +128,7 @@ signals:
     void printRequested();
     void exportPdfRequested();
     void dayPlanRequested();
+    void dayPartsRequested();
     void sentToUnitRequested();
     // A port was chosen from the Comm Port menu.
     void portSelected();
@@ -205,6 +209,7 @@ private:
     SendProgressDialog* sendProgress = nullptr;  // made at the first send
     QAction* sendAction = nullptr;
     QStatusBar* statusBar = nullptr;
+    DayPartLine* dayPartLine = nullptr;  // made where there is a day-part plan
     QScrollArea* scroller = nullptr;  // made when the fields first need to scroll
     QSize naturalSize;                // the window's size with nothing scrolled away
     bool watchingScreen = false;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/settings/recent_files.h"
+#include "gui/sheet/day_part_line.h"
 #include "gui/sheet/sheet_field.h"
 #include "gui/sheet/timer_sheet.h"
 
@@ -45,6 +46,8 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     QAction* print = file->addAction(tr("&Print..."), this, &TimerSheetDialog::printRequested);
     print->setShortcut(QKeySequence::Print);
     file->addAction(tr("Export P&DF..."), this, &TimerSheetDialog::exportPdfRequested);
+    file->addSeparator();
+    file->addAction(tr("Day P&arts..."), this, &TimerSheetDialog::dayPartsRequested);
     file->addSeparator();
     file->addAction(tr("&Exit"), this, &QDialog::close);
 
@@ -163,6 +166,17 @@ void TimerSheetDialog::ShowStartNotice(const QString& text) {
     notice->setMinimumWidth(width);
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->insertWidget(outer->indexOf(statusBar), notice);
+}
+
+DayPartLine* TimerSheetDialog::ShowDayPartLine() {
+    if (dayPartLine) return dayPartLine;
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    const QMargins margins = outer->contentsMargins();
+    dayPartLine = new DayPartLine(this);
+    // As wide as the sheet, wrapping within it, like the start notice.
+    dayPartLine->setMinimumWidth(outer->sizeHint().width() - margins.left() - margins.right());
+    outer->insertWidget(outer->indexOf(statusBar), dayPartLine);
+    return dayPartLine;
 }
 
 }  // namespace cv

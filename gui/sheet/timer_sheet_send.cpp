@@ -86,6 +86,9 @@ void TimerSheetDialog::OnSendTimers() {
     // Written before anything else happens, a close included: the unit has
     // what it has whether or not the window stays.
     const std::string recordProblem = RecordSend(report, target);
+    // The port is let go as soon as the send is over, so that the day-part
+    // plan's runs (another program) can use it while the window stays open.
+    link->Close();
     emit sendFinished();
 
     if (closeAfterSend) {
