@@ -109,11 +109,11 @@ void PrintHoldings(const SendLogContent& record, const UnitChoice& unit) {
 
 void PrintHistory(const SendLogContent& record, const std::optional<UnitChoice>& unit) {
     std::vector<std::vector<std::string>> rows{{Tr("CtlTable", "When"), Tr("CtlTable", "User"), Tr("CtlTable", "Port"),
-                                               Tr("CtlTable", "File"), Tr("CtlTable", "Outcome")}};
+                                               Tr("CtlTable", "File"), Tr("CtlTable", "How"), Tr("CtlTable", "Outcome")}};
     for (auto entry = record.entries.rbegin(); entry != record.entries.rend(); ++entry) {
         if (unit && !SendReached(*entry, *unit)) continue;
         const std::string port = entry->portNumber > 0 ? std::to_string(entry->portNumber) : entry->device;
-        rows.push_back({entry->when, entry->user, port, DescribeSource(entry->source),
+        rows.push_back({entry->when, entry->user, port, DescribeSource(entry->source), DescribeOrigin(entry->origin),
                         DescribeRecordedOutcome(entry->outcome)});
     }
     if (rows.size() == 1) {

@@ -85,6 +85,26 @@ std::string DescribeSource(const SendSource& source) {
     return BaseName(source.filePath);
 }
 
+namespace {
+
+// "2026-12-10 10:30" of a time stamp; the stamp as it is when it is not one.
+std::string DueMinute(const std::string& stamp) { return stamp.size() >= 16 ? stamp.substr(0, 16) : stamp; }
+
+}  // namespace
+
+std::string DescribeOrigin(const SendOrigin& origin) {
+    if (!origin.ByPlan()) return Tr("SentToUnit", "by hand");
+    if (origin.dayPart.empty()) return Tr("SentToUnit", "day-part plan, not run");
+    std::string text = origin.late.empty()
+                           ? FillPlaceholders(Tr("SentToUnit", "day-part plan: %1, due %2"),
+                                              {origin.dayPart, DueMinute(origin.due)})
+                           : FillPlaceholders(Tr("SentToUnit", "day-part plan: %1, due %2, %3 late"),
+                                              {origin.dayPart, DueMinute(origin.due), origin.late});
+    for (const std::string& missed : origin.missed)
+        text = FillPlaceholders(Tr("SentToUnit", "%1; missed before it: %2"), {text, missed});
+    return text;
+}
+
 std::string DescribeWhenSent(const HeldTimer& held) {
     const HeldPart& settings = held.settings;
     const HeldPart& name = held.name;

@@ -64,6 +64,10 @@ std::string HeldFieldText(const HeldTimer& held, TimerField field);
 // "lunch.csv", "lunch.csv (changed)", "typed on the sheet".
 std::string DescribeSource(const SendSource& source);
 
+// How a send came about: "by hand", "day-part plan: Lunch, due 2026-12-10
+// 10:30, 12 min late", with the parts it noted as missed.
+std::string DescribeOrigin(const SendOrigin& origin);
+
 // When and from where the timer's parts came, in one line:
 // "2025-03-14 14:02:33 +01:00, lunch.csv" when both came in one send (with
 // ": its name went without acknowledgement" when only one part was taken),

@@ -87,7 +87,7 @@ SentToUnitWindow::SentToUnitWindow(QWidget* parent)
 
     auto* sendsLabel = new QLabel(tr("Recent sends to this unit, newest first:"), this);
     layout->addWidget(sendsLabel);
-    sends = MakeTable(this, {tr("When"), tr("User"), tr("File"), tr("Outcome")});
+    sends = MakeTable(this, {tr("When"), tr("User"), tr("File"), tr("How"), tr("Outcome")});
     sends->verticalHeader()->hide();
     sends->setAccessibleName(tr("Recent sends"));
     sendsLabel->setBuddy(sends);
@@ -200,9 +200,9 @@ void SentToUnitWindow::ShowSends(const SendLogContent& record, const UnitChoice&
         if (!SendReached(*entry, unit)) continue;
         const int row = sends->rowCount();
         sends->insertRow(row);
-        const std::string cells[] = {entry->when, entry->user, DescribeSource(entry->source),
+        const std::string cells[] = {entry->when, entry->user, DescribeSource(entry->source), DescribeOrigin(entry->origin),
                                      DescribeRecordedOutcome(entry->outcome)};
-        for (int column = 0; column < 4; ++column) {
+        for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
             item->setToolTip(column == 2 ? QString::fromStdString(entry->source.filePath) : item->text());
             sends->setItem(row, column, item);

@@ -117,8 +117,8 @@ TEST_F(SentToUnitTest, AWrongAnswerToTimerThreesNameAfterAFullSendOfAnotherFile)
     EXPECT_EQ(window.SentText(3).toStdString(), Record()[0].when + ", default.csv");
     const QStringList sends = window.SendsListed();
     ASSERT_EQ(sends.size(), 2);
-    EXPECT_TRUE(sends[0].contains("lunch.csv  Unable to Send Timers to Corvellan.")) << sends[0].toStdString();
-    EXPECT_TRUE(sends[1].contains("default.csv  Timers Sent to Corvellan")) << sends[1].toStdString();
+    EXPECT_TRUE(sends[0].contains("lunch.csv  by hand  Unable to Send Timers to Corvellan.")) << sends[0].toStdString();
+    EXPECT_TRUE(sends[1].contains("default.csv  by hand  Timers Sent to Corvellan")) << sends[1].toStdString();
 }
 
 TEST_F(SentToUnitTest, ARecordThatCannotBeWrittenNeverStopsTheSend) {

@@ -62,10 +62,10 @@ TEST_F(CtlSentTest, AFullAndAPartialSendAreReadBack) {
     EXPECT_EQ(history.status, 0) << history.err;
     const std::vector<std::string> sends = Lines(history.out);
     ASSERT_GE(sends.size(), 3u) << history.out;
-    EXPECT_TRUE(sends[1].starts_with(record[1].when + "  " + record[1].user + "  1     lunch.csv    Unable to Send "
-                                                                              "Timers to Corvellan. Timer 3 was not"))
+    EXPECT_TRUE(sends[1].starts_with(record[1].when + "  " + record[1].user + "  1     lunch.csv    by hand  Unable to "
+                                                                              "Send Timers to Corvellan. Timer 3 was not"))
         << history.out;
-    EXPECT_TRUE(sends[2].ends_with("  1     default.csv  Timers Sent to Corvellan")) << history.out;
+    EXPECT_TRUE(sends[2].ends_with("  1     default.csv  by hand  Timers Sent to Corvellan")) << history.out;
 
     const Outcome otherPort = Run({"sent", "--port", "2"});
     EXPECT_NE(otherPort.out.find("\n    1  not known  not known  not known  not known  not known  not known: no "
