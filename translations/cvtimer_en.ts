@@ -652,6 +652,10 @@ Options:
         <source>Outcome</source>
         <translation>Outcome</translation>
     </message>
+    <message>
+        <source>How</source>
+        <translation>How</translation>
+    </message>
 </context>
 <context>
     <name>CtlUsage</name>
@@ -1269,6 +1273,26 @@ Options:
     <message>
         <source>%1: its settings went without acknowledgement</source>
         <translation>%1: its settings went without acknowledgement</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>by hand</translation>
+    </message>
+    <message>
+        <source>day-part plan, not run</source>
+        <translation>day-part plan, not run</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2</source>
+        <translation>day-part plan: %1, due %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, %3 late</source>
+        <translation>day-part plan: %1, due %2, %3 late</translation>
+    </message>
+    <message>
+        <source>%1; missed before it: %2</source>
+        <translation>%1; missed before it: %2</translation>
     </message>
 </context>
 <context>
@@ -2086,6 +2110,10 @@ Options:
             <numerusform>%n of its entries, cut short or damaged, was left out.</numerusform>
             <numerusform>%n of its entries, cut short or damaged, were left out.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>How</translation>
     </message>
 </context>
 <context>

@@ -37,107 +37,143 @@ Options:
                  as COM7 will do)
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: cvtimerctl dayparts show [--plan FILE] [--at &quot;YYYY-MM-DD HH:MM&quot;] [--week]
+     cvtimerctl dayparts run [--plan FILE] [--port N | --device PATH]
+
+El plan de franjas horarias, CVTimerDayParts.ini en la carpeta actual, indica
+qué archivo de temporizadores debe tener el aparato en cada franja del día:
+una [sección] por franja con Start=, Days= o Dates=, y Sheet=, y una sección
+[Plan] con las fechas de cierre en Closed= y el puerto del aparato en Port=.
+La sección «Day parts» de la Guía del usuario lo explica todo.
+
+show  imprime las franjas, la franja vigente en un momento (ahora, si no se
+      indica otro) con su archivo de temporizadores y el próximo cambio, y
+      con --week los siete días a partir de esa fecha con cada cambio, las
+      franjas con fecha, las fechas de cierre y los días de cambio de hora.
+run   envía al aparato los temporizadores de la franja vigente e imprime
+      cada mensaje como cvtimerctl send, salvo que, según el registro de
+      envíos, el aparato ya los tenga, o que rija un envío manual hecho desde
+      que empezó la franja. Ejecutado dos veces, envía como mucho una vez;
+      ejecutado cada minuto, una vez por cambio. Si el puerto está en uso,
+      espera hasta 60 segundos a que se libere.
+
+Estado de salida: 0 mostrado, o el aparato tiene los temporizadores de la
+franja vigente (enviados ahora, ya presentes o puestos por un envío manual);
+1 el envío falló o no se puede leer un archivo de temporizadores; 2 uso
+incorrecto o un plan rechazado; 3 no hay plan, o todavía no hay ninguna
+franja vigente.
+
+Opciones:
+  --plan FILE    usar este plan en lugar del CVTimerDayParts.ini de aquí
+  --at MOMENT    mostrar el plan en el momento «YYYY-MM-DD HH:MM» del reloj
+                 de la computadora
+  --week         mostrar los siete días a partir de esa fecha
+  --port N       enviar al puerto N (1 a 65535) del menú Puerto COM, no al
+                 puerto del plan
+  --device PATH  enviar a este dispositivo serie (en Windows sirve un nombre
+                 de puerto como COM7)
+  --help         mostrar este texto
+</translation>
     </message>
     <message>
         <source>Next change: %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo cambio: %1 a las %2, %3.</translation>
     </message>
     <message>
         <source>Plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan: %1</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Inicio</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Days or dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Días o fechas</translation>
     </message>
     <message>
         <source>Timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de temporizadores</translation>
     </message>
     <message>
         <source>Closed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas de cierre: %1</translation>
     </message>
     <message>
         <source>Port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto: %1</translation>
     </message>
     <message>
         <source>closed: no part starts, the unit keeps what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrado: no empieza ninguna franja, el aparato conserva lo que tiene</translation>
     </message>
     <message>
         <source>only its dated parts start</source>
-        <translation type="unfinished"></translation>
+        <translation>solo empiezan sus franjas con fecha</translation>
     </message>
     <message>
         <source>the clocks change from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio de hora de %1 a %2</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1. %2 {1;?}</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1 (set for %2, in the hour the clocks skip)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (prevista para las %2, en la hora que se salta el cambio de hora)</translation>
     </message>
     <message>
         <source>cvtimerctl: there is no day-part plan: %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>cvtimerctl: no hay plan de franjas horarias: %1 no existe.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>At %1: %2 is due, since %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1: está vigente la franja %2, desde el %3 (%4).</translation>
     </message>
     <message>
         <source>At %1: no part is due; none started in the eight days before.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1: no hay ninguna franja vigente; ninguna empezó en los ocho días anteriores.</translation>
     </message>
     <message>
         <source>Missed while the plan did not run: %1, due at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja perdida mientras el plan no se ejecutaba: %1, prevista a las %2, %3.</translation>
     </message>
     <message>
         <source>No day part is due: none started in the eight days before now. The unit keeps what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna franja horaria vigente: ninguna empezó en los últimos ocho días. El aparato conserva lo que tiene.</translation>
     </message>
     <message>
         <source>The unit holds the timers of %1 already; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aparato ya tiene los temporizadores de %1; no se envió nada.</translation>
     </message>
     <message>
         <source>A send by hand at %1, after %2 started, holds until the next change; the plan leaves the unit alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un envío manual del %1, hecho después de que empezara %2, rige hasta el próximo cambio; el plan no toca el aparato.</translation>
     </message>
     <message>
         <source>%1 sent to the unit by the day-part plan, %2 after its start at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de franjas horarias envió %1 al aparato %2 después de su inicio a las %3.</translation>
     </message>
     <message>
         <source>%1 sent to the unit by the day-part plan, due at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de franjas horarias envió %1 al aparato (inicio previsto a las %2).</translation>
     </message>
     <message>
         <source>The day-part plan could not send %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de franjas horarias no pudo enviar %1.</translation>
     </message>
 </context>
 <context>
@@ -249,7 +285,7 @@ Comandos:
     </message>
     <message>
         <source>show the day-part plan, or send the part that is due</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar el plan de franjas horarias o enviar la franja vigente</translation>
     </message>
 </context>
 <context>
@@ -633,6 +669,10 @@ Opciones:
         <source>Outcome</source>
         <translation>Resultado</translation>
     </message>
+    <message>
+        <source>How</source>
+        <translation>Cómo</translation>
+    </message>
 </context>
 <context>
     <name>CtlUsage</name>
@@ -686,166 +726,166 @@ Opciones:
     </message>
     <message>
         <source>--at takes a moment as &quot;YYYY-MM-DD HH:MM&quot;, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at admite un momento como «YYYY-MM-DD HH:MM», no «%1»</translation>
     </message>
     <message>
         <source>show or run?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿show o run?</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished">comando desconocido «%1»</translation>
+        <translation>comando desconocido «%1»</translation>
     </message>
 </context>
 <context>
     <name>DayParts</name>
     <message>
         <source>%1, line %2: Closed= is given twice in [Plan]; keep one line and list every date on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: Closed= aparece dos veces en [Plan]; deje una sola línea y ponga en ella todas las fechas.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a date. Write dates as 2026-12-25 (year, month, day), separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es una fecha. Escriba las fechas como 2026-12-25 (año, mes, día), separadas por comas.</translation>
     </message>
     <message>
         <source>%1, line %2: Port= is given twice in [Plan]; keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: Port= aparece dos veces en [Plan]; deje una sola.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a Comm Port. Write Port= and a number from 1 to 65535, or leave the line out to use the port chosen in CV Timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es un puerto COM. Escriba Port= y un número de 1 a 65535, o quite la línea para usar el puerto elegido en CV Timer.</translation>
     </message>
     <message>
         <source>%1, line %2: [Plan] has no setting &quot;%3&quot;. Its settings are Closed= and Port=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: [Plan] no tiene ningún parámetro «%3». Sus parámetros son Closed= y Port=.</translation>
     </message>
     <message>
         <source>%1, line %2: a day part has no setting &quot;%3&quot;. Its settings are Start=, Days= or Dates=, and Sheet=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: una franja horaria no tiene ningún parámetro «%3». Sus parámetros son Start=, Days= o Dates=, y Sheet=.</translation>
     </message>
     <message>
         <source>%1, line %2: [%3] has %4= twice (also on line %5); keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: [%3] tiene %4= dos veces (también en la línea %5); deje una sola.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a time of day as a plan takes it. Write the start as 5:30 AM or as 17:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es una hora del día que un plan admita. Escriba el inicio como 5:30 AM o como 17:30.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a day. Write Mon, Tue, Wed, Thu, Fri, Sat or Sun, a range such as Mon-Fri, a list such as Fri, Sat, or Every day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es un día. Escriba Mon, Tue, Wed, Thu, Fri, Sat o Sun, un intervalo como Mon-Fri, una lista como Fri, Sat, o Every day.</translation>
     </message>
     <message>
         <source>%1, line %2: Sheet= names no timer file. Write the timer file to send, such as Sheet=lunch.csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: Sheet= no indica ningún archivo de temporizadores. Escriba el archivo de temporizadores que se debe enviar, como Sheet=lunch.csv.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is neither a [section], a Key=value line nor a comment. A day part is a [Name] line followed by its Start=, Days= or Dates=, and Sheet= lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» no es una [sección], ni una línea Clave=valor, ni un comentario. Una franja horaria es una línea [Name] seguida de sus líneas Start=, Days= o Dates=, y Sheet=.</translation>
     </message>
     <message>
         <source>%1, line %2: a section needs a name between its brackets, such as [Lunch].</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: una sección necesita un nombre entre sus corchetes, como [Lunch].</translation>
     </message>
     <message>
         <source>%1, line %2: there is a second [Plan]; put its settings in the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: hay una segunda sección [Plan]; ponga sus parámetros en la primera.</translation>
     </message>
     <message>
         <source>%1, line %2: there is a second [%3] (the first is on line %4); give each day part a name of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: hay una segunda sección [%3] (la primera está en la línea %4); dé a cada franja horaria un nombre propio.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; stands before the first section. Put it under [Plan] or under a day part&apos;s [Name].</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: «%3» está antes de la primera sección. Póngalo bajo [Plan] o bajo el [Name] de una franja horaria.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has no Start=. Add a line such as Start=5:30 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: la franja horaria [%3] no tiene Start=. Agregue una línea como Start=5:30 AM.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has no Sheet=. Add a line naming the timer file to send, such as Sheet=lunch.csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: la franja horaria [%3] no tiene Sheet=. Agregue una línea que indique el archivo de temporizadores que se debe enviar, como Sheet=lunch.csv.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has neither Days= nor Dates=. Add Days=Every day, Days=Mon-Fri or Dates=2026-12-24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: la franja horaria [%3] no tiene ni Days= ni Dates=. Agregue Days=Every day, Days=Mon-Fri o Dates=2026-12-24.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has both Days= and Dates=. A dated part starts only on its dates: make it a part of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: la franja horaria [%3] tiene a la vez Days= y Dates=. Una franja con fecha solo empieza en sus fechas: conviértala en una franja aparte.</translation>
     </message>
     <message>
         <source>%1, line %2: [%3] and [%4] both start at %5 on %6. Only one part can start at a time: give one of them another Start=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: [%3] y [%4] empiezan las dos a las %5 el %6. Solo puede empezar una franja a la vez: dé a una de ellas otro Start=.</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16 (&quot;Unicode&quot;), which a plan cannot be. Open it in Notepad, choose Save As, set Encoding to UTF-8 and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está guardado en UTF-16 («Unicode»), y un plan no puede estarlo. Ábralo en el Bloc de notas, elija Guardar como, ponga Codificación en UTF-8 y vuelva a guardarlo.</translation>
     </message>
     <message>
         <source>%1 holds no day part. Add a section for each part of the day: a [Name] line, then Start=, Days= or Dates=, and Sheet=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ninguna franja horaria. Agregue una sección por cada franja del día: una línea [Name] y luego Start=, Days= o Dates=, y Sheet=.</translation>
     </message>
     <message>
         <source>%1 is larger than a day-part plan can be (%2 KiB); it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es más grande de lo que puede ser un plan de franjas horarias (%2 KiB); no se lee.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read, so it is not replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer, así que no se reemplaza: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2. The plan on disk is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede escribir: %2. El plan en el disco queda como estaba.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3); waiting up to %4 seconds for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (proceso %3) está usando %1; se esperará hasta %4 segundos a que se libere.</translation>
     </message>
     <message>
         <source>%1 is in use by another program; waiting up to %2 seconds for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando %1; se esperará hasta %2 segundos a que se libere.</translation>
     </message>
     <message>
         <source>%1 is still in use by %2 (process %3) after %4 seconds. Close that program, or send later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (proceso %3) sigue usando %1 después de %4 segundos. Cierre ese programa o envíe más tarde.</translation>
     </message>
     <message>
         <source>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los temporizadores de %1 no se pueden enviar: %2 El aparato conserva lo que tiene.</translation>
     </message>
     <message>
         <source>%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: el nombre de [%3] contiene un carácter de control. Dé a la franja un nombre hecho de letras, dígitos y signos de puntuación.</translation>
     </message>
     <message>
         <source>Row %1: give the part a name of its own, without brackets, such as Lunch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: dé a la franja un nombre propio, sin corchetes, como Almuerzo.</translation>
     </message>
     <message>
         <source>Row %1 (%2): &quot;%3&quot; is not a time of day. Write the start as 5:30 AM or as 17:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1 (%2): «%3» no es una hora del día. Escriba el inicio como 5:30 AM o como 17:30.</translation>
     </message>
     <message>
         <source>Row %1 (%2): &quot;%3&quot; are neither days nor dates. Write Every day, Mon-Fri or Fri, Sat, or dates such as 2026-12-24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1 (%2): «%3» no son días ni fechas. Escriba Every day, Mon-Fri o Fri, Sat, o fechas como 2026-12-24.</translation>
     </message>
     <message>
         <source>Row %1 (%2) has no timer file. Choose the timer file to send for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 (%2) no tiene archivo de temporizadores. Elija el archivo de temporizadores que se debe enviar para ella.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date. Write the closed dates as 2026-12-25 (year, month, day), separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha. Escriba las fechas de cierre como 2026-12-25 (año, mes, día), separadas por comas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Comm Port. Write a number from 1 to 65535, or leave it empty to use the port chosen in CV Timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un puerto COM. Escriba un número de 1 a 65535, o déjelo vacío para usar el puerto elegido en CV Timer.</translation>
     </message>
 </context>
 <context>
@@ -1012,35 +1052,35 @@ Opciones:
     <name>Notice</name>
     <message>
         <source>The desktop&apos;s notification service could not be reached (notify-send from libnotify-bin, or gdbus, and a desktop session are needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo acceder al servicio de notificaciones del escritorio (se necesitan notify-send, del paquete libnotify-bin, o gdbus, y una sesión de escritorio).</translation>
     </message>
     <message>
         <source>The notice could not be shown: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar la notificación: %1.</translation>
     </message>
     <message>
         <source>The notice could not be shown: there is no notification area (no desktop session).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar la notificación: no hay área de notificación (no hay sesión de escritorio).</translation>
     </message>
     <message>
         <source>CV Timer: the unit is right again</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer: el aparato vuelve a estar al día</translation>
     </message>
     <message>
         <source>%1 sent to the unit at %2 by the day-part plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de franjas horarias envió %1 al aparato a las %2.</translation>
     </message>
     <message>
         <source>CV Timer: the day-part plan cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer: no se puede usar el plan de franjas horarias</translation>
     </message>
     <message>
         <source>CV Timer: %1 was not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer: no se envió %1</translation>
     </message>
     <message>
         <source>%1 The unit keeps what it holds; the plan tries again at its next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 El aparato conserva lo que tiene; el plan lo volverá a intentar en su próxima ejecución.</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1290,26 @@ Opciones:
     <message>
         <source>%1: its settings went without acknowledgement</source>
         <translation>%1: sus ajustes se enviaron sin confirmación</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>a mano</translation>
+    </message>
+    <message>
+        <source>day-part plan, not run</source>
+        <translation>plan de franjas horarias, no aplicado</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2</source>
+        <translation>plan de franjas horarias: %1, vigente desde %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, %3 late</source>
+        <translation>plan de franjas horarias: %1, vigente desde %2, con %3 de retraso</translation>
+    </message>
+    <message>
+        <source>%1; missed before it: %2</source>
+        <translation>%1; omitida antes: %2</translation>
     </message>
 </context>
 <context>
@@ -1591,35 +1651,35 @@ Opciones:
     <name>Weekday</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dom</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1685,213 +1745,213 @@ Opciones:
     <name>cv::DayPartLine</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Advertencia</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Send &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a&amp;hora</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPartWatch</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Day parts: the plan cannot be used. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: no se puede usar el plan. %1</translation>
     </message>
     <message>
         <source>Day parts: no part is due yet; the first, %1, starts at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: todavía no hay ninguna franja vigente; la primera, %1, rige a partir de %2.</translation>
     </message>
     <message>
         <source>Day parts: no part is due, and none starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: no hay ninguna franja vigente, y ninguna volverá a empezar.</translation>
     </message>
     <message>
         <source>Day parts: the unit holds %1, due since %2. Next change: %3 at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: el aparato tiene %1, vigente desde %2. Próximo cambio: %3, a partir de %4.</translation>
     </message>
     <message>
         <source>Day parts: the unit holds %1, due since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: el aparato tiene %1, vigente desde %2.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but a send by hand at %3 holds until the next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: %1 está vigente desde %2, pero un envío manual del %3 rige hasta el próximo cambio.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but the unit does not hold its timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: %1 está vigente desde %2, pero el aparato no tiene sus temporizadores.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but its timers cannot be sent. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias: %1 está vigente desde %2, pero sus temporizadores no se pueden enviar. %3</translation>
     </message>
     <message>
         <source>%1 sent to the unit at %2 by the day-part plan</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de franjas horarias envió %1 al aparato (%2)</translation>
     </message>
     <message>
         <source>Sending the due part&apos;s timers to the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando al aparato los temporizadores de la franja vigente...</translation>
     </message>
     <message>
         <source>Day Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias</translation>
     </message>
     <message>
         <source>The timers of %1 were not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>No se enviaron los temporizadores de %1</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPartsWindow</name>
     <message>
         <source>Day Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas horarias</translation>
     </message>
     <message>
         <source>&amp;Parts of the day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Franjas del día:</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Inicio</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Days or dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Días o fechas</translation>
     </message>
     <message>
         <source>Timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de temporizadores</translation>
     </message>
     <message>
         <source>On the unit now</source>
-        <translation type="unfinished"></translation>
+        <translation>En el aparato ahora</translation>
     </message>
     <message>
         <source>Parts of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Franjas del día</translation>
     </message>
     <message>
         <source>&amp;Add Part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar franja</translation>
     </message>
     <message>
         <source>&amp;Remove Part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar franja</translation>
     </message>
     <message>
         <source>Choose Timer &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir archivo de temporizadores...</translation>
     </message>
     <message>
         <source>2026-12-25, 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-12-25, 2027-01-01</translation>
     </message>
     <message>
         <source>&amp;Closed on (no part starts):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas de &amp;cierre (no empieza ninguna franja):</translation>
     </message>
     <message>
         <source>the port chosen in CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto elegido en CV Timer</translation>
     </message>
     <message>
         <source>The unit&apos;s Comm P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto COM del aparato:</translation>
     </message>
     <message>
         <source>The &amp;week as the saved plan makes it:</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;semana según el plan guardado:</translation>
     </message>
     <message>
         <source>The week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana</translation>
     </message>
     <message>
         <source>&amp;Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar plan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>The plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan: %1</translation>
     </message>
     <message>
         <source>The plan on disk cannot be used as it is: %1 Saving here replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan en el disco no se puede usar tal como está: %1 Si guarda aquí, se reemplazará.</translation>
     </message>
     <message>
         <source>There is no plan yet: add a part for each part of the day, then save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún plan: agregue una franja por cada parte del día y luego guarde.</translation>
     </message>
     <message>
         <source>its timer file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer su archivo de temporizadores</translation>
     </message>
     <message>
         <source>on the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>en el aparato</translation>
     </message>
     <message>
         <source>not on the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en el aparato</translation>
     </message>
     <message>
         <source>%1: closed, no part starts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cerrado, no empieza ninguna franja</translation>
     </message>
     <message>
         <source>%1: only its dated parts start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: solo empiezan sus franjas con fecha</translation>
     </message>
     <message>
         <source>%1 (the clocks change from %2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cambio de hora de %2 a %3)</translation>
     </message>
     <message>
         <source>    %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    %1  %2</translation>
     </message>
     <message>
         <source>New part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva franja</translation>
     </message>
     <message>
         <source>Choose a part in the table first, then its timer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero una franja en la tabla y luego su archivo de temporizadores.</translation>
     </message>
     <message>
         <source>Timer File for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de temporizadores para %1</translation>
     </message>
     <message>
         <source>CV Timer (*.csv)</source>
-        <translation type="unfinished">CV Timer (*.csv)</translation>
+        <translation>CV Timer (*.csv)</translation>
     </message>
     <message>
         <source>The plan was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó el plan</translation>
     </message>
     <message>
         <source>Save changes to the day-part plan?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios del plan de franjas horarias?</translation>
     </message>
     <message>
         <source>Your changes to the plan are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no guarda los cambios del plan, se perderán.</translation>
     </message>
 </context>
 <context>
@@ -2067,6 +2127,10 @@ Opciones:
             <numerusform>Se omitió %n de sus entradas, que estaba incompleta o dañada.</numerusform>
             <numerusform>Se omitieron %n de sus entradas, que estaban incompletas o dañadas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Cómo</translation>
     </message>
 </context>
 <context>
@@ -2349,7 +2413,7 @@ e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Day P&amp;arts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Franjas horarias...</translation>
     </message>
 </context>
 <context>

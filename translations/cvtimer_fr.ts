@@ -37,107 +37,147 @@ Options:
                  as COM7 will do)
   --help         show this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: cvtimerctl dayparts show [--plan FILE]
+                [--at &quot;YYYY-MM-DD HH:MM&quot;] [--week]
+              cvtimerctl dayparts run [--plan FILE] [--port N | --device PATH]
+
+Le plan des périodes, CVTimerDayParts.ini dans le dossier courant, indique
+quel fichier de minuteries l&apos;appareil doit contenir à chaque période de la
+journée&#xa0;: une [section] par période avec Start=, Days= ou Dates=, et Sheet=,
+et une section [Plan] avec les dates de fermeture dans Closed= et le port de
+l&apos;appareil dans Port=. La section «&#xa0;Day parts&#xa0;» du Guide d&apos;utilisation
+explique tout en détail.
+
+show  affiche les périodes, la période en cours à un moment donné
+      (maintenant par défaut) avec son fichier de minuteries et le prochain
+      changement, et avec --week les sept jours à partir de cette date avec
+      chaque changement, les périodes datées, les dates de fermeture et les
+      jours de changement d&apos;heure.
+run   envoie à l&apos;appareil les minuteries de la période en cours en
+      affichant chaque message comme cvtimerctl send, sauf si, d&apos;après le
+      registre des envois, l&apos;appareil les contient déjà, ou si un envoi
+      manuel fait depuis le début de la période reste en vigueur. Exécuté
+      deux fois, il envoie au plus une fois; exécuté chaque minute, une fois
+      par changement. Si le port est utilisé par un autre programme, il
+      attend jusqu&apos;à 60 secondes qu&apos;il se libère.
+
+Codes de sortie&#xa0;: 0 affiché, ou l&apos;appareil contient les minuteries de la
+période en cours (envoyées maintenant, déjà présentes ou mises en place par
+un envoi manuel); 1 l&apos;envoi a échoué ou un fichier de minuteries ne peut pas
+être lu; 2 utilisation incorrecte ou plan refusé; 3 il n&apos;y a aucun plan, ou
+aucune période n&apos;est encore en cours.
+
+Options&#xa0;:
+  --plan FILE    utilise ce plan au lieu du CVTimerDayParts.ini d&apos;ici
+  --at MOMENT    affiche le plan au moment «&#xa0;YYYY-MM-DD HH:MM&#xa0;» selon
+                 l&apos;horloge de l&apos;ordinateur
+  --week         affiche les sept jours à partir de cette date
+  --port N       envoie au port N (1 à 65535) du menu Port COM, et non au
+                 port du plan
+  --device PATH  envoie à ce périphérique série (sous Windows, un nom de
+                 port tel que COM7 convient)
+  --help         affiche ce texte
+</translation>
     </message>
     <message>
         <source>Next change: %1 at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain changement&#xa0;: %1 à %2, %3.</translation>
     </message>
     <message>
         <source>Plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan&#xa0;: %1</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Days or dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours ou dates</translation>
     </message>
     <message>
         <source>Timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de minuteries</translation>
     </message>
     <message>
         <source>Closed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates de fermeture&#xa0;: %1</translation>
     </message>
     <message>
         <source>Port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port&#xa0;: %1</translation>
     </message>
     <message>
         <source>closed: no part starts, the unit keeps what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>fermé&#xa0;: aucune période ne commence, l&apos;appareil garde ce qu&apos;il contient</translation>
     </message>
     <message>
         <source>only its dated parts start</source>
-        <translation type="unfinished"></translation>
+        <translation>seules ses périodes datées commencent</translation>
     </message>
     <message>
         <source>the clocks change from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>changement d&apos;heure de %1 à %2</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1. %2 {1;?}</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1 (set for %2, in the hour the clocks skip)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (prévue à %2, dans l&apos;heure sautée au changement d&apos;heure)</translation>
     </message>
     <message>
         <source>cvtimerctl: there is no day-part plan: %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>cvtimerctl&#xa0;: il n&apos;y a aucun plan des périodes&#xa0;: %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>At %1: %2 is due, since %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1&#xa0;: la période %2 est en cours depuis le %3 (%4).</translation>
     </message>
     <message>
         <source>At %1: no part is due; none started in the eight days before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1&#xa0;: aucune période n&apos;est en cours; aucune n&apos;a commencé dans les huit jours précédents.</translation>
     </message>
     <message>
         <source>Missed while the plan did not run: %1, due at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Période manquée pendant que le plan ne s&apos;exécutait pas&#xa0;: %1, prévue à %2, %3.</translation>
     </message>
     <message>
         <source>No day part is due: none started in the eight days before now. The unit keeps what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune période n&apos;est en cours&#xa0;: aucune n&apos;a commencé dans les huit derniers jours. L&apos;appareil garde ce qu&apos;il contient.</translation>
     </message>
     <message>
         <source>The unit holds the timers of %1 already; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil contient déjà les minuteries de %1; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>A send by hand at %1, after %2 started, holds until the next change; the plan leaves the unit alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un envoi manuel fait le %1, après le début de %2, reste en vigueur jusqu&apos;au prochain changement; le plan ne touche pas à l&apos;appareil.</translation>
     </message>
     <message>
         <source>%1 sent to the unit by the day-part plan, %2 after its start at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan des périodes a envoyé %1 à l&apos;appareil %2 après son début à %3.</translation>
     </message>
     <message>
         <source>%1 sent to the unit by the day-part plan, due at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan des périodes a envoyé %1 à l&apos;appareil (début prévu à %2).</translation>
     </message>
     <message>
         <source>The day-part plan could not send %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan des périodes n&apos;a pas pu envoyer %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +290,7 @@ Commandes&#xa0;:
     </message>
     <message>
         <source>show the day-part plan, or send the part that is due</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche le plan des périodes ou envoie la période en cours</translation>
     </message>
 </context>
 <context>
@@ -640,6 +680,10 @@ Options&#xa0;:
         <source>Outcome</source>
         <translation>Résultat</translation>
     </message>
+    <message>
+        <source>How</source>
+        <translation>Comment</translation>
+    </message>
 </context>
 <context>
     <name>CtlUsage</name>
@@ -693,166 +737,166 @@ Options&#xa0;:
     </message>
     <message>
         <source>--at takes a moment as &quot;YYYY-MM-DD HH:MM&quot;, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at prend un moment sous la forme «&#xa0;YYYY-MM-DD HH:MM&#xa0;», et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>show or run?</source>
-        <translation type="unfinished"></translation>
+        <translation>show ou run?</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished">commande inconnue «&#xa0;%1&#xa0;»</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>DayParts</name>
     <message>
         <source>%1, line %2: Closed= is given twice in [Plan]; keep one line and list every date on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: Closed= figure deux fois dans [Plan]; gardez une seule ligne et inscrivez-y toutes les dates.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a date. Write dates as 2026-12-25 (year, month, day), separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas une date. Inscrivez les dates sous la forme 2026-12-25 (année, mois, jour), séparées par des virgules.</translation>
     </message>
     <message>
         <source>%1, line %2: Port= is given twice in [Plan]; keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: Port= figure deux fois dans [Plan]; gardez-en une seule.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a Comm Port. Write Port= and a number from 1 to 65535, or leave the line out to use the port chosen in CV Timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas un port COM. Inscrivez Port= suivi d&apos;un nombre de 1 à 65535, ou supprimez la ligne pour utiliser le port choisi dans CV Timer.</translation>
     </message>
     <message>
         <source>%1, line %2: [Plan] has no setting &quot;%3&quot;. Its settings are Closed= and Port=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: [Plan] n&apos;a aucun paramètre «&#xa0;%3&#xa0;». Ses paramètres sont Closed= et Port=.</translation>
     </message>
     <message>
         <source>%1, line %2: a day part has no setting &quot;%3&quot;. Its settings are Start=, Days= or Dates=, and Sheet=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: une période n&apos;a aucun paramètre «&#xa0;%3&#xa0;». Ses paramètres sont Start=, Days= ou Dates=, et Sheet=.</translation>
     </message>
     <message>
         <source>%1, line %2: [%3] has %4= twice (also on line %5); keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: [%3] contient %4= deux fois (aussi à la ligne %5); gardez-en un seul.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a time of day as a plan takes it. Write the start as 5:30 AM or as 17:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas une heure qu&apos;un plan accepte. Inscrivez le début sous la forme 5:30 AM ou 17:30.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is not a day. Write Mon, Tue, Wed, Thu, Fri, Sat or Sun, a range such as Mon-Fri, a list such as Fri, Sat, or Every day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas un jour. Inscrivez Mon, Tue, Wed, Thu, Fri, Sat ou Sun, un intervalle comme Mon-Fri, une liste comme Fri, Sat, ou Every day.</translation>
     </message>
     <message>
         <source>%1, line %2: Sheet= names no timer file. Write the timer file to send, such as Sheet=lunch.csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: Sheet= ne nomme aucun fichier de minuteries. Inscrivez le fichier de minuteries à envoyer, par exemple Sheet=lunch.csv.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; is neither a [section], a Key=value line nor a comment. A day part is a [Name] line followed by its Start=, Days= or Dates=, and Sheet= lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» n&apos;est ni une [section], ni une ligne Clé=valeur, ni un commentaire. Une période est une ligne [Name] suivie de ses lignes Start=, Days= ou Dates=, et Sheet=.</translation>
     </message>
     <message>
         <source>%1, line %2: a section needs a name between its brackets, such as [Lunch].</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: une section doit avoir un nom entre ses crochets, comme [Lunch].</translation>
     </message>
     <message>
         <source>%1, line %2: there is a second [Plan]; put its settings in the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: il y a une seconde section [Plan]; mettez ses paramètres dans la première.</translation>
     </message>
     <message>
         <source>%1, line %2: there is a second [%3] (the first is on line %4); give each day part a name of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: il y a une seconde section [%3] (la première est à la ligne %4); donnez à chaque période un nom qui lui est propre.</translation>
     </message>
     <message>
         <source>%1, line %2: &quot;%3&quot; stands before the first section. Put it under [Plan] or under a day part&apos;s [Name].</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;» se trouve avant la première section. Placez cette ligne sous [Plan] ou sous le [Name] d&apos;une période.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has no Start=. Add a line such as Start=5:30 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: la période [%3] n&apos;a pas de Start=. Ajoutez une ligne comme Start=5:30 AM.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has no Sheet=. Add a line naming the timer file to send, such as Sheet=lunch.csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: la période [%3] n&apos;a pas de Sheet=. Ajoutez une ligne qui nomme le fichier de minuteries à envoyer, comme Sheet=lunch.csv.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has neither Days= nor Dates=. Add Days=Every day, Days=Mon-Fri or Dates=2026-12-24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: la période [%3] n&apos;a ni Days= ni Dates=. Ajoutez Days=Every day, Days=Mon-Fri ou Dates=2026-12-24.</translation>
     </message>
     <message>
         <source>%1, line %2: the day part [%3] has both Days= and Dates=. A dated part starts only on its dates: make it a part of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: la période [%3] a à la fois Days= et Dates=. Une période datée ne commence qu&apos;à ses dates&#xa0;: faites-en une période distincte.</translation>
     </message>
     <message>
         <source>%1, line %2: [%3] and [%4] both start at %5 on %6. Only one part can start at a time: give one of them another Start=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: [%3] et [%4] commencent toutes deux à %5 le %6. Une seule période peut commencer à la fois&#xa0;: donnez à l&apos;une d&apos;elles un autre Start=.</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16 (&quot;Unicode&quot;), which a plan cannot be. Open it in Notepad, choose Save As, set Encoding to UTF-8 and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est enregistré en UTF-16 («&#xa0;Unicode&#xa0;»), ce qui est impossible pour un plan. Ouvrez-le dans le Bloc-notes, choisissez Enregistrer sous, réglez Encodage sur UTF-8 et enregistrez-le de nouveau.</translation>
     </message>
     <message>
         <source>%1 holds no day part. Add a section for each part of the day: a [Name] line, then Start=, Days= or Dates=, and Sheet=.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune période. Ajoutez une section pour chaque période de la journée&#xa0;: une ligne [Name], puis Start=, Days= ou Dates=, et Sheet=.</translation>
     </message>
     <message>
         <source>%1 is larger than a day-part plan can be (%2 KiB); it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse la taille permise pour un plan des périodes (%2 Kio); il n&apos;est pas lu.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read, so it is not replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu; il n&apos;est donc pas remplacé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2. The plan on disk is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2. Le plan sur le disque reste tel qu&apos;il était.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3); waiting up to %4 seconds for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 est utilisé par %2 (processus %3); attente jusqu&apos;à %4 secondes qu&apos;il se libère.</translation>
     </message>
     <message>
         <source>%1 is in use by another program; waiting up to %2 seconds for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 est utilisé par un autre programme; attente jusqu&apos;à %2 secondes qu&apos;il se libère.</translation>
     </message>
     <message>
         <source>%1 is still in use by %2 (process %3) after %4 seconds. Close that program, or send later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %1 est toujours utilisé par %2 (processus %3) après %4 secondes. Fermez ce programme ou envoyez plus tard.</translation>
     </message>
     <message>
         <source>The timers of %1 cannot be sent: %2 The unit keeps what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minuteries de %1 ne peuvent pas être envoyées&#xa0;: %2 L&apos;appareil garde ce qu&apos;il contient.</translation>
     </message>
     <message>
         <source>%1, line %2: the name of [%3] holds a control character. Give the part a name of letters, digits and punctuation.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: le nom de [%3] contient un caractère de contrôle. Donnez à la période un nom fait de lettres, de chiffres et de ponctuation.</translation>
     </message>
     <message>
         <source>Row %1: give the part a name of its own, without brackets, such as Lunch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: donnez à la période un nom qui lui est propre, sans crochets, comme Dîner.</translation>
     </message>
     <message>
         <source>Row %1 (%2): &quot;%3&quot; is not a time of day. Write the start as 5:30 AM or as 17:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 (%2)&#xa0;: «&#xa0;%3&#xa0;» n&apos;est pas une heure. Inscrivez le début sous la forme 5:30 AM ou 17:30.</translation>
     </message>
     <message>
         <source>Row %1 (%2): &quot;%3&quot; are neither days nor dates. Write Every day, Mon-Fri or Fri, Sat, or dates such as 2026-12-24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 (%2)&#xa0;: «&#xa0;%3&#xa0;» ne sont ni des jours ni des dates. Inscrivez Every day, Mon-Fri ou Fri, Sat, ou des dates comme 2026-12-24.</translation>
     </message>
     <message>
         <source>Row %1 (%2) has no timer file. Choose the timer file to send for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 (%2) n&apos;a aucun fichier de minuteries. Choisissez le fichier de minuteries à envoyer pour cette période.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date. Write the closed dates as 2026-12-25 (year, month, day), separated by commas.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date. Inscrivez les dates de fermeture sous la forme 2026-12-25 (année, mois, jour), séparées par des virgules.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Comm Port. Write a number from 1 to 65535, or leave it empty to use the port chosen in CV Timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un port COM. Inscrivez un nombre de 1 à 65535, ou laissez le champ vide pour utiliser le port choisi dans CV Timer.</translation>
     </message>
 </context>
 <context>
@@ -1019,35 +1063,35 @@ Options&#xa0;:
     <name>Notice</name>
     <message>
         <source>The desktop&apos;s notification service could not be reached (notify-send from libnotify-bin, or gdbus, and a desktop session are needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de notifications du bureau est inaccessible (il faut notify-send, du paquet libnotify-bin, ou gdbus, ainsi qu&apos;une session de bureau).</translation>
     </message>
     <message>
         <source>The notice could not be shown: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La notification n&apos;a pas pu être affichée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The notice could not be shown: there is no notification area (no desktop session).</source>
-        <translation type="unfinished"></translation>
+        <translation>La notification n&apos;a pas pu être affichée&#xa0;: il n&apos;y a aucune zone de notification (aucune session de bureau).</translation>
     </message>
     <message>
         <source>CV Timer: the unit is right again</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer&#xa0;: l&apos;appareil est de nouveau à jour</translation>
     </message>
     <message>
         <source>%1 sent to the unit at %2 by the day-part plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan des périodes a envoyé %1 à l&apos;appareil à %2.</translation>
     </message>
     <message>
         <source>CV Timer: the day-part plan cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer&#xa0;: le plan des périodes est inutilisable</translation>
     </message>
     <message>
         <source>CV Timer: %1 was not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>CV Timer&#xa0;: échec de l&apos;envoi de %1</translation>
     </message>
     <message>
         <source>%1 The unit keeps what it holds; the plan tries again at its next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 L&apos;appareil garde ce qu&apos;il contient; le plan réessaiera à sa prochaine exécution.</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1301,26 @@ Options&#xa0;:
     <message>
         <source>%1: its settings went without acknowledgement</source>
         <translation>%1&#xa0;: réglages envoyés sans accusé de réception</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>à la main</translation>
+    </message>
+    <message>
+        <source>day-part plan, not run</source>
+        <translation>plan des périodes, non appliqué</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2</source>
+        <translation>plan des périodes&#xa0;: %1, en cours depuis %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, %3 late</source>
+        <translation>plan des périodes&#xa0;: %1, en cours depuis %2, en retard de %3</translation>
+    </message>
+    <message>
+        <source>%1; missed before it: %2</source>
+        <translation>%1&#xa0;; manquée avant&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1598,35 +1662,35 @@ Options&#xa0;:
     <name>Weekday</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun.</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar.</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mer.</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu.</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>ven.</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sam.</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dim.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1692,213 +1756,213 @@ Options&#xa0;:
     <name>cv::DayPartLine</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Avertissement</translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Send &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer &amp;maintenant</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPartWatch</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Day parts: the plan cannot be used. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: le plan est inutilisable. %1</translation>
     </message>
     <message>
         <source>Day parts: no part is due yet; the first, %1, starts at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: aucune période n&apos;est encore en cours; la première, %1, commence à %2.</translation>
     </message>
     <message>
         <source>Day parts: no part is due, and none starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: aucune période n&apos;est en cours, et aucune ne recommencera.</translation>
     </message>
     <message>
         <source>Day parts: the unit holds %1, due since %2. Next change: %3 at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: l&apos;appareil contient %1, en cours depuis %2. Prochain changement&#xa0;: %3 à %4.</translation>
     </message>
     <message>
         <source>Day parts: the unit holds %1, due since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: l&apos;appareil contient %1, en cours depuis %2.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but a send by hand at %3 holds until the next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: %1 est en cours depuis %2, mais un envoi manuel fait le %3 reste en vigueur jusqu&apos;au prochain changement.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but the unit does not hold its timers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: %1 est en cours depuis %2, mais l&apos;appareil ne contient pas ses minuteries.</translation>
     </message>
     <message>
         <source>Day parts: %1 is due since %2, but its timers cannot be sent. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée&#xa0;: %1 est en cours depuis %2, mais ses minuteries ne peuvent pas être envoyées. %3</translation>
     </message>
     <message>
         <source>%1 sent to the unit at %2 by the day-part plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan des périodes a envoyé %1 à l&apos;appareil à %2</translation>
     </message>
     <message>
         <source>Sending the due part&apos;s timers to the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi à l&apos;appareil des minuteries de la période en cours...</translation>
     </message>
     <message>
         <source>Day Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée</translation>
     </message>
     <message>
         <source>The timers of %1 were not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minuteries de %1 n&apos;ont pas été envoyées</translation>
     </message>
 </context>
 <context>
     <name>cv::DayPartsWindow</name>
     <message>
         <source>Day Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée</translation>
     </message>
     <message>
         <source>&amp;Parts of the day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Périodes de la journée&#xa0;:</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Days or dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours ou dates</translation>
     </message>
     <message>
         <source>Timer file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de minuteries</translation>
     </message>
     <message>
         <source>On the unit now</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans l&apos;appareil maintenant</translation>
     </message>
     <message>
         <source>Parts of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes de la journée</translation>
     </message>
     <message>
         <source>&amp;Add Part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une période</translation>
     </message>
     <message>
         <source>&amp;Remove Part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer la période</translation>
     </message>
     <message>
         <source>Choose Timer &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le &amp;fichier de minuteries...</translation>
     </message>
     <message>
         <source>2026-12-25, 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-12-25, 2027-01-01</translation>
     </message>
     <message>
         <source>&amp;Closed on (no part starts):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dates de fermeture (aucune période ne commence)&#xa0;:</translation>
     </message>
     <message>
         <source>the port chosen in CV Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>le port choisi dans CV Timer</translation>
     </message>
     <message>
         <source>The unit&apos;s Comm P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort COM de l&apos;appareil&#xa0;:</translation>
     </message>
     <message>
         <source>The &amp;week as the saved plan makes it:</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;semaine selon le plan enregistré&#xa0;:</translation>
     </message>
     <message>
         <source>The week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine</translation>
     </message>
     <message>
         <source>&amp;Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le plan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan&#xa0;: %1</translation>
     </message>
     <message>
         <source>The plan on disk cannot be used as it is: %1 Saving here replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan sur le disque est inutilisable tel quel&#xa0;: %1 Si vous enregistrez ici, il sera remplacé.</translation>
     </message>
     <message>
         <source>There is no plan yet: add a part for each part of the day, then save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de plan&#xa0;: ajoutez une période pour chaque moment de la journée, puis enregistrez.</translation>
     </message>
     <message>
         <source>its timer file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier de minuteries ne peut pas être lu</translation>
     </message>
     <message>
         <source>on the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l&apos;appareil</translation>
     </message>
     <message>
         <source>not on the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>absent de l&apos;appareil</translation>
     </message>
     <message>
         <source>%1: closed, no part starts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: fermé, aucune période ne commence</translation>
     </message>
     <message>
         <source>%1: only its dated parts start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: seules ses périodes datées commencent</translation>
     </message>
     <message>
         <source>%1 (the clocks change from %2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (changement d&apos;heure de %2 à %3)</translation>
     </message>
     <message>
         <source>    %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    %1  %2</translation>
     </message>
     <message>
         <source>New part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle période</translation>
     </message>
     <message>
         <source>Choose a part in the table first, then its timer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une période dans le tableau, puis son fichier de minuteries.</translation>
     </message>
     <message>
         <source>Timer File for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de minuteries pour %1</translation>
     </message>
     <message>
         <source>CV Timer (*.csv)</source>
-        <translation type="unfinished">CV Timer (*.csv)</translation>
+        <translation>CV Timer (*.csv)</translation>
     </message>
     <message>
         <source>The plan was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>Save changes to the day-part plan?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications du plan des périodes?</translation>
     </message>
     <message>
         <source>Your changes to the plan are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications du plan seront perdues si vous ne les enregistrez pas.</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2138,10 @@ Options&#xa0;:
             <numerusform>%n de ses entrées, tronquée ou endommagée, a été omise.</numerusform>
             <numerusform>%n de ses entrées, tronquées ou endommagées, ont été omises.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Comment</translation>
     </message>
 </context>
 <context>
@@ -2356,7 +2424,7 @@ puis réessayez.</translation>
     </message>
     <message>
         <source>Day P&amp;arts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Périodes de la journée...</translation>
     </message>
 </context>
 <context>

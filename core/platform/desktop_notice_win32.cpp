@@ -62,7 +62,8 @@ std::string ShowDesktopNotice(const std::string& title, const std::string& text,
     icon.uCallbackMessage = kIconMessage;
     // The program's own icon (its first icon resource), else the system's.
     icon.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (!icon.hIcon) icon.hIcon = ::LoadIconW(nullptr, level == NoticeLevel::Warning ? IDI_WARNING : IDI_INFORMATION);
+    // IDI_WARNING and IDI_INFORMATION, as the wide call takes them.
+    if (!icon.hIcon) icon.hIcon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(level == NoticeLevel::Warning ? 32515 : 32516));
     CopyInto(icon.szTip, "CV Timer");
     CopyInto(icon.szInfoTitle, title);  // 64 characters at most
     CopyInto(icon.szInfo, text);        // 256 characters at most

@@ -96,8 +96,9 @@ grep -Eq "^    4  not known +not known +not known +not known +not known  not kno
   "$work/out" || fail "sent does not show Timer 4 as never sent"
 run sent --history || fail "sent --history failed"
 mapfile -t sends < <(grep -E "^$stamp  " "$work/out")
-[[ ${#sends[@]} -eq 3 && ${sends[0]} =~ \ $wrong_port\ +timers.csv\ +Unable\ to\ Send.*Timer\ 3 &&
-   ${sends[1]} =~ \ COM199\ +timers.csv\ +Unable\ to\ Send && ${sends[2]} =~ \ $port\ +timers.csv\ +Timers\ Sent ]] ||
+[[ ${#sends[@]} -eq 3 && ${sends[0]} =~ \ $wrong_port\ +timers.csv\ +by\ hand\ +Unable\ to\ Send.*Timer\ 3 &&
+   ${sends[1]} =~ \ COM199\ +timers.csv\ +by\ hand\ +Unable\ to\ Send &&
+   ${sends[2]} =~ \ $port\ +timers.csv\ +by\ hand\ +Timers\ Sent ]] ||
   fail "sent --history lists other sends"
 # An accented name in a file CV Timer wrote (Latin-1) reaches the console as text, in UTF-8, the code page
 # cvtimerctl.exe sets, with the columns counted in characters; so does the name the unit got.
@@ -114,5 +115,17 @@ grep -qx "Device: COM$port" "$work/CVTimerSends.log" || fail "the record does no
 grep -Eq '^File: [A-Za-z]:\\.*\\timers\.csv$' "$work/CVTimerSends.log" ||
   fail "the record does not name the timer file by its Windows path"
 
+# The day-part plan: a part due all day, whose timers the unit lacks since accents.csv went out:
+# sent once, then found held.
+printf '; all day\r\n[All day]\r\nStart=0:00\r\nDays=Every day\r\nSheet=timers.csv\r\n' >"$work/CVTimerDayParts.ini"
+run dayparts run || fail "dayparts run exited with $?"
+grep -q '^All day sent to the unit by the day-part plan' "$work/out" || fail "dayparts run did not send the due part"
+run dayparts run || fail "dayparts run, a second time, exited with $?"
+grep -qx 'The unit holds the timers of All day already; nothing was sent.' "$work/out" ||
+  fail "a second dayparts run did not find the part held"
+[[ $(grep -c '^Day part: All day$' "$work/CVTimerSends.log") -eq 1 ]] || fail "the record does not hold one plan send"
+run dayparts show --week || fail "dayparts show failed"
+grep -q '^At .*: All day is due' "$work/out" || fail "dayparts show does not name the due part"
+
 echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports, recorded a full and a" \
-  "partial send and read them back, and printed accented names as UTF-8"
+  "partial send and read them back, printed accented names as UTF-8, and ran the day-part plan"
