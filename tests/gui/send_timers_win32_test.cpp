@@ -137,8 +137,8 @@ TEST_F(SendTimersWindowsTest, AFullAndAPartialSendAreReadBackByCvtimerctlSent) {
     EXPECT_EQ(record[0].deviceName, "USB Serial Port (FTDI)");
     const QStringList history = Ctl({"sent", "--history"});
     ASSERT_GE(history.size(), 3);
-    EXPECT_TRUE(history[1].contains("typed on the sheet  Unable to Send Timers to Corvellan.")) << history[1].toStdString();
-    EXPECT_TRUE(history[2].endsWith("typed on the sheet  Timers Sent to Corvellan")) << history[2].toStdString();
+    EXPECT_TRUE(history[1].contains("typed on the sheet  by hand  Unable to Send Timers to Corvellan.")) << history[1].toStdString();
+    EXPECT_TRUE(history[2].endsWith("typed on the sheet  by hand  Timers Sent to Corvellan")) << history[2].toStdString();
 }
 
 }  // namespace

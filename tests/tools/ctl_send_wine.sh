@@ -115,16 +115,28 @@ grep -qx "Device: COM$port" "$work/CVTimerSends.log" || fail "the record does no
 grep -Eq '^File: [A-Za-z]:\\.*\\timers\.csv$' "$work/CVTimerSends.log" ||
   fail "the record does not name the timer file by its Windows path"
 
-# The day-part plan: a part due all day, whose timers the unit lacks since accents.csv went out:
-# sent once, then found held.
-printf '; all day\r\n[All day]\r\nStart=0:00\r\nDays=Every day\r\nSheet=timers.csv\r\n' >"$work/CVTimerDayParts.ini"
-run dayparts run || fail "dayparts run exited with $?"
+# The day-part plan, in a folder of its own (the sends above were by hand, and a send by hand
+# holds until the next change): a part due all day, sent once, then found held.
+plan=$work/plan
+mkdir "$plan"
+cp "$work/timers.csv" "$plan/"
+printf '[SerialComm]\r\nPortNo=%d\r\n' "$port" >"$plan/CVTimerSystem.ini"
+printf '; all day\r\n[All day]\r\nStart=0:00\r\nDays=Every day\r\nSheet=timers.csv\r\n' >"$plan/CVTimerDayParts.ini"
+run_plan() {
+  local status=0
+  (cd "$plan" && "$wine_run" "$prefix" "$exe" dayparts "$@" >"$work/out" 2>"$work/err") || status=$?
+  sed -i 's/\r$//' "$work/out" "$work/err"
+  return "$status"
+}
+status=0
+run_plan run || status=$?
+[[ $status -eq 0 ]] || fail "dayparts run exited with $status"
 grep -q '^All day sent to the unit by the day-part plan' "$work/out" || fail "dayparts run did not send the due part"
-run dayparts run || fail "dayparts run, a second time, exited with $?"
+run_plan run || fail "dayparts run, a second time, exited with $?"
 grep -qx 'The unit holds the timers of All day already; nothing was sent.' "$work/out" ||
   fail "a second dayparts run did not find the part held"
-[[ $(grep -c '^Day part: All day$' "$work/CVTimerSends.log") -eq 1 ]] || fail "the record does not hold one plan send"
-run dayparts show --week || fail "dayparts show failed"
+[[ $(grep -c '^Day part: All day$' "$plan/CVTimerSends.log") -eq 1 ]] || fail "the record does not hold one plan send"
+run_plan show --week || fail "dayparts show failed"
 grep -q '^At .*: All day is due' "$work/out" || fail "dayparts show does not name the due part"
 
 echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports, recorded a full and a" \
