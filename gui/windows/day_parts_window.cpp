@@ -128,7 +128,7 @@ DayPartsWindow::DayPartsWindow(Prompts& prompts, std::string folder, QWidget* pa
 }
 
 QSize DayPartsWindow::sizeHint() const {
-    return {fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 38};
+    return {fontMetrics().averageCharWidth() * 125, fontMetrics().height() * 38};
 }
 
 void DayPartsWindow::SetRow(int row, const DayPartTexts& texts, const QString& oldName) {
