@@ -18,6 +18,12 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # font set, so that what is drawn here is drawn alike on any machine.
 FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/fonts/fonts.conf
 export FONTCONFIG_FILE
+# Wine names Linux files in the character set of the locale: in one without
+# UTF-8 (LANG unset, as in a bare container) a folder called "Küche" cannot be
+# made. Only the character type is set; the language stays the caller's.
+if [[ $(locale charmap 2>/dev/null) != UTF-8 ]]; then
+  if [[ -n ${LC_ALL:-} ]]; then export LC_ALL=C.UTF-8; else export LC_CTYPE=C.UTF-8; fi
+fi
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 # wine_reg ARGS...: `wine reg ARGS...` without its chatter; a failure says

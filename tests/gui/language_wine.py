@@ -48,7 +48,7 @@ def catalogue_text(code, context, source, window):
 
 
 def run(folder, locale, *command):
-    environment = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    environment = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE")}
     environment.update(LANG=locale, LOCPATH=locales, CVTIMER_EXIT_WHEN_SHOWN="1")
     done = subprocess.run([wine_run, prefix, *command], cwd=folder, env=environment,
                           capture_output=True, timeout=90)
