@@ -43,6 +43,7 @@ char32_t Windows1252Character(unsigned char byte) {
 }
 
 TimerFileEncoding DetectTimerFileEncoding(std::string_view lines, bool afterMark) {
+    lines.remove_suffix(IncompleteUtf8Tail(lines));
     const bool ownMark = afterMark && lines.starts_with(kByteOrderMark);
     if (std::all_of(lines.begin(), lines.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return TimerFileEncoding::Latin1;

@@ -20,6 +20,9 @@ enum class TimerFileEncoding {
 //  - Utf8 when they are valid UTF-8 and hold a byte beyond ASCII;
 //  - otherwise Windows1252 when a byte lies in 0x80-0x9F;
 //  - otherwise Latin1, exactly as every earlier version read them.
+// A UTF-8 character cut short at the very end is left out of the judgement:
+// a read that stops at its limit inside an overlong line leaves one, and the
+// cut must not change how the lines before it are read.
 // The one file CV Timer wrote that could be taken for UTF-8 holds only names
 // whose every accented letter is followed by one of the symbols ¡ to ¿ ("Ã©"):
 // that is UTF-8 once read as Latin-1, and reading it as UTF-8 mends it. A

@@ -45,6 +45,23 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+std::size_t IncompleteUtf8Tail(std::string_view text) {
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const std::size_t start = text.size() - back;
+        const auto lead = static_cast<unsigned char>(text[start]);
+        if (IsContinuation(lead)) continue;
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (length <= back) return 0;
+        // Complete it with the smallest bytes a sequence with this lead may
+        // hold: valid then exactly when some ending would make it valid.
+        std::string completed(text.substr(start));
+        if (back == 1) completed += lead == 0xE0 ? '\xA0' : lead == 0xF0 ? '\x90' : '\x80';
+        completed.resize(length, '\x80');
+        return Utf8SequenceLength(completed, 0) == length ? back : 0;
+    }
+    return 0;
+}
+
 void AppendUtf8(std::string& text, char32_t character) {
     const auto c = static_cast<unsigned long>(character);
     if (c < 0x80) {

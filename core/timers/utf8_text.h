@@ -16,6 +16,12 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 // True when every byte belongs to a valid sequence.
 bool IsUtf8(std::string_view text);
 
+// How many bytes at the end of text begin a valid sequence that the bytes
+// after them would complete; 0 when text ends on a whole character or in a
+// byte that no bytes could make UTF-8. A read that stopped after so many
+// bytes may have cut a character in two.
+std::size_t IncompleteUtf8Tail(std::string_view text);
+
 void AppendUtf8(std::string& text, char32_t character);
 
 // Each byte that is no part of a valid sequence becomes U+FFFD.

@@ -54,6 +54,14 @@ TEST(ParseTimerFile, TenthLineMayEndTheFileInAnyWay) {
 TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
     const std::string nine = TenLinesWith(-1, "").substr(0, 9 * 14);
     const std::string longest = std::string(119, 'n') + ",1,2,3,4";  // 127 characters
+    // A UTF-8 file cut, as a read stops at its limit, inside a character of
+    // its overlong tenth line; its first line holds 72 characters in 136 bytes.
+    std::string cut;
+    for (int i = 0; i < 64; ++i) cut += "\u00E9";
+    cut += ",1,2,3,4\n";
+    for (int i = 1; i < 9; ++i) cut += "Timer,1,2,3,4\n";
+    for (int i = 0; i < 130; ++i) cut += "\u20AC";
+    cut += "\xE2\x82";
     struct Case {
         std::string bytes;
         TimerFileErrorKind kind;
@@ -67,6 +75,7 @@ TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
         {TenLinesWith(9, longest + "x"), TimerFileErrorKind::LineTooLong, 10},
         {TenLinesWith(6, "Name,1,2,3\n"), TimerFileErrorKind::TooFewFields, 7},
         {TenLinesWith(1, "\n").substr(0, 30), TimerFileErrorKind::TooFewFields, 2},
+        {cut, TimerFileErrorKind::LineTooLong, 10},
     };
     for (const Case& c : cases) {
         const TimerFileContent content = ParseTimerFile(c.bytes);
