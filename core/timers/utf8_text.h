@@ -22,6 +22,11 @@ bool IsUtf8(std::string_view text);
 // bytes may have cut a character in two.
 std::size_t IncompleteUtf8Tail(std::string_view text);
 
+// UTF-16 text as UTF-8: two bytes a unit, the high byte first when bigEndian.
+// A unit that is no part of a valid surrogate pair, and an odd byte at the
+// end, become U+FFFD.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian);
+
 void AppendUtf8(std::string& text, char32_t character);
 
 // Each byte that is no part of a valid sequence becomes U+FFFD.
