@@ -1,10 +1,11 @@
 // The Comm Port menu over made-up /dev and /sys trees: UARTs real and not,
 // USB adapters and modems with any strings, links to nothing, by-id links,
-// stray files, ports tied to devices in [Ports]. The menu offers Port 1 to 12
-// and above them only ports that reach a present device or the chosen one; a
-// port that counts through the devices reaches one that is there; names come
-// only for present ports, agree with the one-device lookup, are one line and
-// short; and the menu looks at the devices once.
+// aliases in /dev, stray files, ports tied to devices in [Ports]. The menu
+// offers Port 1 to 12 and above them only ports that reach a present device
+// or the chosen one; a port that counts through the devices reaches one that
+// is there; names come only for present ports, agree with the one-device
+// lookup, are one line of UTF-8 and short; and the menu looks at the devices
+// once.
 //
 // Input: the chosen port, then one step per two bytes (what to add, and a
 // number), up to a 0xff; the bytes after it are every USB device's strings.
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "core/device/port_menu.h"
+#include "core/timers/utf8_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/scratch_folder.h"
 #include "tools/fake_device_tree.h"
@@ -40,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cv::PortOverrides overrides;
     for (std::size_t i = 1; i + 1 < steps; i += 2) {
         const int number = data[i + 1] % 24;
-        switch (data[i] % 7) {
+        switch (data[i] % 8) {
             case 0: tree.AddUart(number, data[i + 1] & 0x80); break;
             case 1: tree.AddUsbSerial(number, {"0403", "6001", manufacturer, product}); break;
             case 2: tree.AddUsbModem(number, {"0483", "5740", manufacturer, product}); break;
@@ -50,7 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     tree.AddByIdLink("usb-" + std::to_string(i), "ttyUSB" + std::to_string(number));
                 break;
             case 5: overrides[1 + number % 16] = tree.Dev("ttyGone" + std::to_string(number)); break;
-            default: std::ofstream(tree.Dev((data[i + 1] & 1 ? "ttyS" : "ttyUSB") + std::to_string(number))); break;
+            case 6: std::ofstream(tree.Dev((data[i + 1] & 1 ? "ttyS" : "ttyUSB") + std::to_string(number))); break;
+            default: {
+                // An alias a udev rule made, above the numbers the nodes here take.
+                static const char* const kTargets[] = {"ttyS", "ttyUSB", "ttyACM"};
+                const std::string target = kTargets[(data[i + 1] >> 5) % 3] + std::to_string(number);
+                tree.AddDevLink("ttyUSB" + std::to_string(24 + number), target);
+                break;
+            }
         }
     }
 
@@ -70,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!port.present) FUZZ_CHECK(port.name.empty());
         if (port.present) FUZZ_CHECK(port.name == cv::DeviceHardwareName(port.lookup.device, root));
         FUZZ_CHECK(port.name.size() <= 2 * 48 + 3);
-        for (const char c : port.name) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
+        FUZZ_CHECK(cv::CleanUtf8Line(port.name) == port.name);
     }
     return 0;
 }

@@ -88,4 +88,9 @@ std::string FakeDeviceTree::AddByIdLink(const std::string& name, const std::stri
     return link.string();
 }
 
+std::string FakeDeviceTree::AddDevLink(const std::string& name, const std::string& target) {
+    Link(target, Dev(name));
+    return Dev(name);
+}
+
 }  // namespace cv

@@ -40,6 +40,8 @@ public:
     void AddDanglingLink(const std::string& name);
     // /dev/serial/by-id/<name> linking to /dev/<target>, as udev makes it.
     std::string AddByIdLink(const std::string& name, const std::string& target);
+    // /dev/<name> linking to /dev/<target>, as a udev rule's SYMLINK makes it.
+    std::string AddDevLink(const std::string& name, const std::string& target);
 
 private:
     // The next USB device's folder under /sys/devices, e.g. ".../usb1/1-3".

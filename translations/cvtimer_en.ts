@@ -1591,6 +1591,10 @@ Options:
         <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
         <translation>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is in UTF-16 (&quot;Unicode&quot;), as Notepad can save text, so CV Timer converted its names from UTF-16. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
+        <translation>&quot;%1&quot; is in UTF-16 (&quot;Unicode&quot;), as Notepad can save text, so CV Timer converted its names from UTF-16. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</translation>
+    </message>
 </context>
 <context>
     <name>TimerList</name>

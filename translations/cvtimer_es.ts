@@ -1608,6 +1608,10 @@ Opciones:
         <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
         <translation>El nombre del temporizador %1 contiene %2, que un aparato Corvellan no puede mostrar.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is in UTF-16 (&quot;Unicode&quot;), as Notepad can save text, so CV Timer converted its names from UTF-16. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
+        <translation>«%1» está en UTF-16 («Unicode»), como puede guardar el texto el Bloc de notas, así que CV Timer convirtió sus nombres desde UTF-16. Al guardar, el archivo se escribe en Latin-1, los caracteres que muestra un aparato Corvellan, como CV Timer ha hecho siempre.</translation>
+    </message>
 </context>
 <context>
     <name>TimerList</name>

@@ -1619,6 +1619,10 @@ Options&#xa0;:
         <source>Timer %1&apos;s name holds %2, which a Corvellan unit cannot show.</source>
         <translation>Le nom de la minuterie %1 contient %2, qu&apos;un appareil Corvellan ne peut pas afficher.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is in UTF-16 (&quot;Unicode&quot;), as Notepad can save text, so CV Timer converted its names from UTF-16. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
+        <translation>«&#xa0;%1&#xa0;» est en UTF-16 («&#xa0;Unicode&#xa0;»), comme peut l&apos;enregistrer le Bloc-notes; CV Timer a donc converti ses noms depuis l&apos;UTF-16. L&apos;enregistrement écrit le fichier en Latin-1, les caractères qu&apos;affiche un appareil Corvellan, comme CV Timer l&apos;a toujours fait.</translation>
+    </message>
 </context>
 <context>
     <name>TimerList</name>

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <utility>
 
+#include "core/timers/utf8_text.h"
+
 namespace cv {
 
 namespace {
@@ -11,24 +13,30 @@ namespace {
 // Longer texts are cut: a menu item has no room for a paragraph.
 constexpr std::size_t kMostBytes = 48;
 
-// One line of plain text: a device chooses its own strings, so control
-// characters and runs of blanks go.
+// One line of plain UTF-8: a device chooses its own strings, so control
+// characters (C1 among them: U+0085 breaks a line) and runs of blanks go, and
+// a byte that is no part of UTF-8 becomes U+FFFD.
 std::string Cleaned(std::string_view text) {
     std::string cleaned;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool blank = byte < 0x20 || byte == 0x7f || c == ' ';
-        if (blank) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            cleaned += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        if (text[i] == ' ' || IsControlCharacter(text, i, length)) {
             if (!cleaned.empty() && cleaned.back() != ' ') cleaned += ' ';
         } else {
-            cleaned += c;
+            cleaned.append(text, i, length);
         }
+        i += length;
     }
     if (!cleaned.empty() && cleaned.back() == ' ') cleaned.pop_back();
     return cleaned;
 }
 
-// Cut between characters, never inside a UTF-8 one.
+// Cut between characters, never inside a UTF-8 one (Cleaned made it UTF-8).
 std::string Shortened(std::string text) {
     if (text.size() <= kMostBytes) return text;
     std::size_t cut = kMostBytes;
@@ -47,8 +55,8 @@ bool HoldsIgnoringCase(std::string_view text, std::string_view part) {
 std::string WithMaker(std::string name, std::string maker) {
     name = Shortened(std::move(name));
     maker = Shortened(std::move(maker));
-    if (maker.empty() || maker.front() == '(' || HoldsIgnoringCase(name, maker)) return name;
     if (name.empty()) return maker;
+    if (maker.empty() || maker.front() == '(' || HoldsIgnoringCase(name, maker)) return name;
     return name + " (" + maker + ")";
 }
 

@@ -35,8 +35,8 @@ SerialDeviceScan ScanSerialDevices(const std::string& root = "/");
 // What is plugged in behind `device`, in the words of its maker or the system:
 // "FT232R USB UART (FTDI)", "USB Serial Port (FTDI)", "built-in serial port".
 // Empty when nothing tells (a pseudo-terminal, an unplugged adapter, no device).
-// `device` may be another name for a device: a link such as /dev/serial/by-id/...,
-// or "COM7" for "\\.\COM7".
+// `device` may be another name for a device: a link such as /dev/serial/by-id/...
+// or an alias a udev rule made in /dev, or "COM7" for "\\.\COM7".
 // Linux: /dev/ttyUSB* and /dev/ttyACM* by the USB device's manufacturer and
 // product strings in sysfs, a real /dev/ttyS* as a built-in serial port.
 // Windows: the port's entry in the system's device information (Ports class).

@@ -99,6 +99,15 @@ std::string KernelName(const std::string& device) {
     return ec ? "" : canonical.filename().string();
 }
 
+// What `device` is, by the tty it reaches: a link (in /dev/serial/by-id, or an
+// alias a udev rule or a tool made in /dev itself) is named as its node.
+std::string NameOfDevice(const fs::path& root, const std::string& device) {
+    const std::string name = KernelName(device);
+    const Group group = GroupOf(name);
+    if (group == kUart && !IsRealUart(root, name)) return "";
+    return NameFromSysfs(root, name, group);
+}
+
 // Each serial device under root/dev with its group, in counting order.
 std::vector<std::pair<std::string, Group>> ListDevNodes(const fs::path& root) {
     ++looks;
@@ -155,25 +164,23 @@ std::vector<std::string> ListSerialDevices(const std::string& root) {
 
 SerialDeviceScan ScanSerialDevices(const std::string& root) {
     SerialDeviceScan scan;
-    for (auto& [device, group] : ListDevNodes(root)) {
-        const std::string name = fs::path(device).filename().string();
-        std::string named = NameFromSysfs(root, name, group);
-        if (!named.empty()) scan.names.emplace(name, std::move(named));
+    for (auto& node : ListDevNodes(root)) {
+        std::string& device = node.first;
+        std::string named = NameOfDevice(root, device);
+        if (!named.empty()) scan.names.emplace(fs::path(device).filename().string(), std::move(named));
         scan.devices.push_back(std::move(device));
     }
     return scan;
 }
 
 std::string DeviceHardwareName(const std::string& device, const std::string& root) {
-    const std::string name = KernelName(device);
-    const Group group = GroupOf(name);
-    if (group == kUart && !IsRealUart(root, name)) return "";
-    return NameFromSysfs(root, name, group);
+    return NameOfDevice(root, device);
 }
 
 std::string HardwareNameIn(const SerialDeviceScan& scan, const std::string& device) {
-    // A device as the scan listed it is named by its /dev name; any other path
-    // (a link in /dev/serial/by-id) by what it leads to.
+    // A device as the scan listed it is found by its /dev name, which the scan
+    // named by the node it leads to; any other path (a link in
+    // /dev/serial/by-id) by what it leads to.
     const bool listed = std::find(scan.devices.begin(), scan.devices.end(), device) != scan.devices.end();
     const auto it = scan.names.find(listed ? fs::path(device).filename().string() : KernelName(device));
     return it == scan.names.end() ? "" : it->second;

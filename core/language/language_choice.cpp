@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/settings/profile_file.h"
+#include "core/timers/utf8_text.h"
 
 namespace cv {
 namespace {
@@ -39,7 +40,7 @@ LanguageChoice ChooseLanguage(std::string_view pin, const std::vector<std::strin
             choice.language = *pinned;
         } else {
             choice.pinUnknown = true;
-            choice.unknownPin = std::string(pin);
+            choice.unknownPin = QuotableText(pin);
         }
         return choice;
     }

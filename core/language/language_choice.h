@@ -17,7 +17,9 @@ const char* LanguageCode(Language language);
 struct LanguageChoice {
     Language language = Language::English;
     // The pin named a language the program does not have; it speaks English
-    // and says so once. unknownPin is the value as written.
+    // and says so once. unknownPin is the value as written, made fit to quote
+    // (QuotableText): a control character or an escape sequence in the
+    // settings file must not reach the terminal or the window.
     bool pinUnknown = false;
     std::string unknownPin;
 };

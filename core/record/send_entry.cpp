@@ -53,8 +53,9 @@ void ReadFates(const SendReport& report, int index, TimerInSend& timer) {
 
 }  // namespace
 
-std::string NameFieldAsSent(const TimerRecord& record) {
-    std::string name = NameOnLine(record);
+std::string NameFieldAsSent(const TimerRecord& record) { return NameWithoutControls(NameOnLine(record)); }
+
+std::string NameWithoutControls(std::string name) {
     for (char& c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) c = '?';

@@ -115,10 +115,14 @@ std::string DescribeWhatTheUnitTook(const SendReport& report);
 SendEntry MakeSendEntry(const SendFacts& facts, std::string when, std::string user);
 
 // The 20 characters of the name message that carry the name: its first 19
-// characters, blank-padded; a control character as "?": one below 0x20 or
-// 0x7F, which no send lets through, and one of 0x80 to 0x9F, which would
-// break the record's line in some editors.
+// characters, blank-padded, each control character as NameWithoutControls
+// makes it.
 std::string NameFieldAsSent(const TimerRecord& record);
+
+// A Latin-1 name with each control character as "?": one below 0x20 or 0x7F,
+// which no send lets through, and one of 0x80 to 0x9F, which would break the
+// record's line in some editors.
+std::string NameWithoutControls(std::string name);
 
 // "2025-03-14 14:02:33 +01:00" for local time `local` that lies `utcOffsetSeconds`
 // ahead of UTC.

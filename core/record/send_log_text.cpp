@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "core/record/record_text.h"
 #include "core/timerfile/timer_file.h"
@@ -80,7 +81,9 @@ bool SplitKeyLine(std::string_view line, std::string_view& key, std::string_view
 }
 
 // A timer's values as FormatTimerLine writes them, with a name of exactly the
-// 20 characters that go on the wire.
+// 20 characters that go on the wire. Earlier versions wrote a name's control
+// characters as they were (a tab, U+0085): such an entry is still read, each
+// of them "?" as a send writes it now (NameWithoutControls).
 std::optional<TimerRecord> ParseValuesLine(std::string_view line) {
     const std::optional<std::string> bytes = Latin1FromUtf8(line);
     TimerRecord record;
@@ -88,6 +91,7 @@ std::optional<TimerRecord> ParseValuesLine(std::string_view line) {
     // Written back, the line must be the same bytes: that refuses any number
     // not written as four digits and any name not padded to its 20 columns.
     if (record.name.size() != 20 || FormatTimerLine(record) != *bytes + "\n") return std::nullopt;
+    record.name = NameWithoutControls(std::move(record.name));
     return record;
 }
 

@@ -70,8 +70,12 @@ std::string FormatTimerLine(const TimerRecord& record) {
 std::string FormatTimerFile(const TimerRecords& records) {
     std::string file;
     // A load skips one byte order mark, so a first name that starts with those
-    // bytes gets one to skip and keeps its own.
-    if (records[0].name.starts_with(kByteOrderMark)) file = kByteOrderMark;
+    // bytes gets one to skip and keeps its own. One that starts with "ÿþ" or
+    // "þÿ", a UTF-16 byte order mark, gets one too, so that a load never
+    // takes the file for UTF-16.
+    const std::string_view first = records[0].name;
+    if (first.starts_with(kByteOrderMark) || first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF"))
+        file = kByteOrderMark;
     for (const TimerRecord& record : records) file += FormatTimerLine(record);
     return file;
 }
@@ -105,9 +109,18 @@ std::optional<TimerFileError> FindUnsaveableTimer(const TimerRecords& records) {
 
 TimerFileContent ParseTimerFile(std::string_view bytes) {
     TimerFileContent content;
-    const bool mark = bytes.starts_with(kByteOrderMark);
-    if (mark) bytes.remove_prefix(kByteOrderMark.size());
-    content.encoding = DetectTimerFileEncoding(bytes.substr(0, TenLinesEnd(bytes)), mark);
+    const std::optional<std::string> utf16 = Utf16FileText(bytes);
+    if (utf16) {
+        bytes = *utf16;
+        content.encoding = TimerFileEncoding::Utf16;
+    } else {
+        const bool mark = bytes.starts_with(kByteOrderMark);
+        if (mark) bytes.remove_prefix(kByteOrderMark.size());
+        content.encoding = DetectTimerFileEncoding(bytes.substr(0, TenLinesEnd(bytes)), mark);
+    }
+    // A UTF-16 file's lines are UTF-8 by now.
+    const TimerFileEncoding lineEncoding =
+        content.encoding == TimerFileEncoding::Utf16 ? TimerFileEncoding::Utf8 : content.encoding;
     std::size_t pos = 0;
     for (int index = 0; index < kTimerCount; ++index) {
         const int lineNumber = index + 1;
@@ -118,7 +131,7 @@ TimerFileContent ParseTimerFile(std::string_view bytes) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ConvertedLine converted;
         if (content.encoding != TimerFileEncoding::Latin1) {
-            converted = ConvertTimerLine(line, content.encoding);
+            converted = ConvertTimerLine(line, lineEncoding);
             content.plainForms = content.plainForms || converted.plainForms;
             line = converted.latin1;
         }

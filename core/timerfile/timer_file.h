@@ -32,7 +32,8 @@ std::string FormatTimerLine(const TimerRecord& record);
 bool ParseTimerLine(std::string_view line, TimerRecord& record);
 
 // The ten lines of a file, nothing after them, and nothing before them but a
-// byte order mark when Timer 1's name starts with one (a load skips one).
+// UTF-8 byte order mark when Timer 1's name starts with one (a load skips
+// one) or with the bytes of a UTF-16 one, "ÿþ" or "þÿ" (Utf16FileText).
 std::string FormatTimerFile(const TimerRecords& records);
 
 // The first timer whose line, as FormatTimerLine writes it, would make
@@ -62,10 +63,11 @@ struct TimerFileContent {
 // everything before them is the name, unchanged (commas and blanks kept), so
 // every name FormatTimerLine writes reads back the same. CRLF endings are
 // accepted and the tenth line may lack its line feed; a UTF-8 byte order mark
-// before the first line is skipped. A file from another editor, in UTF-8 or
-// Windows-1252, is converted (DetectTimerFileEncoding); a line may then hold
-// 127 characters once converted. Any fault refuses the whole file: ok is
-// false and error names the line (its path left empty).
+// before the first line is skipped. A file from another editor, in UTF-8,
+// Windows-1252 (DetectTimerFileEncoding) or UTF-16 with its byte order mark
+// (Utf16FileText), is converted; a line may then hold 127 characters once
+// converted. Any fault refuses the whole file: ok is false and error names
+// the line (its path left empty).
 TimerFileContent ParseTimerFile(std::string_view bytes);
 
 // What a load must tell about a converted file, in whole sentences: that it

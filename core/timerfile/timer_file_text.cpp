@@ -43,12 +43,21 @@ char32_t Windows1252Character(unsigned char byte) {
 }
 
 TimerFileEncoding DetectTimerFileEncoding(std::string_view lines, bool afterMark) {
+    lines.remove_suffix(IncompleteUtf8Tail(lines));
     const bool ownMark = afterMark && lines.starts_with(kByteOrderMark);
     if (std::all_of(lines.begin(), lines.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return TimerFileEncoding::Latin1;
     if (!ownMark && IsUtf8(lines)) return TimerFileEncoding::Utf8;
     return std::any_of(lines.begin(), lines.end(), InControlRange) ? TimerFileEncoding::Windows1252
                                                                     : TimerFileEncoding::Latin1;
+}
+
+std::optional<std::string> Utf16FileText(std::string_view bytes) {
+    const bool littleEndian = bytes.starts_with("\xFF\xFE");
+    if (!littleEndian && !bytes.starts_with("\xFE\xFF")) return std::nullopt;
+    std::string text = Utf8FromUtf16(bytes.substr(2), !littleEndian);
+    if (text.find('\n') == std::string::npos) return std::nullopt;
+    return text;
 }
 
 ConvertedLine ConvertTimerLine(std::string_view line, TimerFileEncoding encoding) {
@@ -67,15 +76,26 @@ ConvertedLine ConvertTimerLine(std::string_view line, TimerFileEncoding encoding
 
 std::string DescribeTimerFileConversion(const TimerFileContent& content, const std::string& path) {
     if (content.encoding == TimerFileEncoding::Latin1) return "";
-    std::string note = FillPlaceholders(
-        content.encoding == TimerFileEncoding::Utf8
-            ? Tr("TimerFile", "\"%1\" is in UTF-8, as today's editors such as Notepad save text, so CV Timer "
-                              "converted its names from UTF-8. Saving writes the file in Latin-1, the characters a "
-                              "Corvellan unit shows, as CV Timer always has.")
-            : Tr("TimerFile", "\"%1\" is in Windows-1252, as older Windows editors save text, so CV Timer "
-                              "converted its names from Windows-1252. Saving writes the file in Latin-1, the "
-                              "characters a Corvellan unit shows, as CV Timer always has."),
-        {path});
+    std::string sentence;
+    switch (content.encoding) {
+        case TimerFileEncoding::Latin1: break;
+        case TimerFileEncoding::Utf8:
+            sentence = Tr("TimerFile", "\"%1\" is in UTF-8, as today's editors such as Notepad save text, so CV Timer "
+                                       "converted its names from UTF-8. Saving writes the file in Latin-1, the "
+                                       "characters a Corvellan unit shows, as CV Timer always has.");
+            break;
+        case TimerFileEncoding::Windows1252:
+            sentence = Tr("TimerFile", "\"%1\" is in Windows-1252, as older Windows editors save text, so CV Timer "
+                                       "converted its names from Windows-1252. Saving writes the file in Latin-1, the "
+                                       "characters a Corvellan unit shows, as CV Timer always has.");
+            break;
+        case TimerFileEncoding::Utf16:
+            sentence = Tr("TimerFile", "\"%1\" is in UTF-16 (\"Unicode\"), as Notepad can save text, so CV Timer "
+                                       "converted its names from UTF-16. Saving writes the file in Latin-1, the "
+                                       "characters a Corvellan unit shows, as CV Timer always has.");
+            break;
+    }
+    std::string note = FillPlaceholders(sentence, {path});
     if (content.plainForms) {
         note += ' ';
         note += Tr("TimerFile", "Typographic quotation marks, dashes and ellipses in the names became the plain "

@@ -45,6 +45,49 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+std::size_t IncompleteUtf8Tail(std::string_view text) {
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const std::size_t start = text.size() - back;
+        const auto lead = static_cast<unsigned char>(text[start]);
+        if (IsContinuation(lead)) continue;
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (length <= back) return 0;
+        // Complete it with the smallest bytes a sequence with this lead may
+        // hold: valid then exactly when some ending would make it valid.
+        std::string completed(text.substr(start));
+        if (back == 1) completed += lead == 0xE0 ? '\xA0' : lead == 0xF0 ? '\x90' : '\x80';
+        completed.resize(length, '\x80');
+        return Utf8SequenceLength(completed, 0) == length ? back : 0;
+    }
+    return 0;
+}
+
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    };
+    std::string utf8;
+    utf8.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            AppendUtf8(utf8, unit);
+            continue;
+        }
+        const char32_t low = i + 3 < bytes.size() ? unitAt(i + 2) : 0;
+        if (unit <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
+            AppendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+            i += 2;
+        } else {
+            AppendUtf8(utf8, U'\uFFFD');
+        }
+    }
+    if (i < bytes.size()) AppendUtf8(utf8, U'\uFFFD');
+    return utf8;
+}
+
 void AppendUtf8(std::string& text, char32_t character) {
     const auto c = static_cast<unsigned long>(character);
     if (c < 0x80) {

@@ -16,6 +16,17 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 // True when every byte belongs to a valid sequence.
 bool IsUtf8(std::string_view text);
 
+// How many bytes at the end of text begin a valid sequence that the bytes
+// after them would complete; 0 when text ends on a whole character or in a
+// byte that no bytes could make UTF-8. A read that stopped after so many
+// bytes may have cut a character in two.
+std::size_t IncompleteUtf8Tail(std::string_view text);
+
+// UTF-16 text as UTF-8: two bytes a unit, the high byte first when bigEndian.
+// A unit that is no part of a valid surrogate pair, and an odd byte at the
+// end, become U+FFFD.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian);
+
 void AppendUtf8(std::string& text, char32_t character);
 
 // Each byte that is no part of a valid sequence becomes U+FFFD.

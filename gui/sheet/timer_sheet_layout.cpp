@@ -162,6 +162,8 @@ void TimerSheetDialog::ShowStartNotice(const QString& text) {
     const int width = outer->sizeHint().width() - margins.left() - margins.right();
     auto* notice = new QLabel(text, this);
     notice->setObjectName(QStringLiteral("startNotice"));
+    // It may quote the settings file, where "<b>" is no markup of ours.
+    notice->setTextFormat(Qt::PlainText);
     notice->setWordWrap(true);
     notice->setMinimumWidth(width);
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse);

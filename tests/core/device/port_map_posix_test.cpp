@@ -122,17 +122,23 @@ TEST(PortNames, EachKindOfSerialDeviceIsNamedFromSysfs) {
     tree.AddUsbModem(0, CdcAcmDevice());
     tree.AddUsbSerial(1, {"1a86", "7523", "", ""});  // a device without strings
     const std::string byId = tree.AddByIdLink("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0", "ttyUSB0");
+    const std::string alias = tree.AddDevLink("ttyUSB9", "ttyUSB0");  // an alias a udev rule made
 
     const std::pair<std::string, std::string> named[] = {
         {tree.Dev("ttyS0"), "built-in serial port"},
         {tree.Dev("ttyS1"), ""},  // a placeholder for a UART that is not there
         {tree.Dev("ttyUSB0"), "FT232R USB UART (FTDI)"},
         {byId, "FT232R USB UART (FTDI)"},
+        {alias, "FT232R USB UART (FTDI)"},
         {tree.Dev("ttyACM0"), "STM32 Virtual ComPort (STMicroelectronics)"},
         {tree.Dev("ttyUSB1"), "USB device 1a86:7523"},
         {tree.Dev("ttyUSB7"), ""},
     };
-    for (const auto& [device, name] : named) EXPECT_EQ(DeviceHardwareName(device, tree.Root()), name) << device;
+    const SerialDeviceScan scan = ScanSerialDevices(tree.Root());
+    for (const auto& [device, name] : named) {
+        EXPECT_EQ(DeviceHardwareName(device, tree.Root()), name) << device;
+        EXPECT_EQ(HardwareNameIn(scan, device), name) << device;
+    }
 
     // Port 1 is the UART, Port 2 the by-id link named in [Ports], so ttyUSB0 counts no more.
     const std::vector<MenuPort> ports = ListMenuPorts({{2, byId}}, 1, tree.Root());

@@ -31,6 +31,8 @@ TEST(ChooseLanguage, PinFirstThenTheFirstPreferredLanguageSpokenThenEnglish) {
         EXPECT_EQ(choice.language, c.expected) << "pin '" << c.pin << "'";
         EXPECT_EQ(choice.pinUnknown, c.pinUnknown) << "pin '" << c.pin << "'";
     }
+    // Quoted in a notice, an unknown pin cannot clear a terminal or ring its bell.
+    EXPECT_EQ(ChooseLanguage("de\x1b[2J\x07\xC2\x9B", {}).unknownPin, "de\uFFFD[2J\uFFFD\uFFFD");
 }
 
 #ifndef _WIN32

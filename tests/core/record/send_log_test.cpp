@@ -102,14 +102,17 @@ TEST(SendLogText, APlansEntryReadsBackAndStaysReadableByEveryVersion) {
 TEST(SendLogText, ControlCharactersOfWindows1252FilesAreNotWrittenRawYetOldRecordsRead) {
     TimerRecords timers = DefaultTimers();
     timers[0].name = "Lunch\x85Prep";  // "Lunch…Prep" saved in Windows-1252, read as Latin-1
+    timers[1].name = "Fries\tLarge";
     const SendEntry entry = MakeSendEntry(Facts(AllSent(), timers, "/k/caf\xC2\x85.csv"), "2025-03-14 06:00:00 +01:00", "anna");
     const std::string text = FormatSendEntry(entry);
     EXPECT_EQ(text.find("\xC2\x85"), std::string::npos) << text;
     EXPECT_NE(text.find("\nLunch?Prep          ,"), std::string::npos);
     EXPECT_NE(text.find("\nFile: /k/caf\xEF\xBF\xBD.csv\n"), std::string::npos);
 
-    std::string older = text;  // as the version before wrote it
+    std::string older = text;  // as earlier versions wrote it, names included
     older.replace(older.find("caf\xEF\xBF\xBD"), 6, "caf\xC2\x85");
+    older.replace(older.find("Lunch?Prep"), 10, "Lunch\xC2\x85Prep");
+    older.replace(older.find("Fries?Large"), 11, "Fries\tLarge");
     const SendLogContent read = ParseSendLog(older);
     EXPECT_EQ(read.damaged, 0);
     EXPECT_EQ(read.entries, std::vector<SendEntry>{entry});

@@ -126,6 +126,15 @@ TEST(ReadTimerFile, ReadsTenOfTheLongestCrlfLinesAfterAByteOrderMark) {
     const TimerFileContent content = ReadTimerFile(folder / "windows.csv");
     ASSERT_TRUE(content.ok) << TimerFileErrorDetailText(content.error);
     EXPECT_EQ(content.records[9], (TimerRecord{std::string(119, 'n'), 1, 2, 3, 4}));
+
+    // In UTF-16 the longest lines take the most bytes with four bytes a character.
+    std::string line, text;
+    for (int i = 0; i < 123; ++i) line += "\U0001F35F";
+    for (int i = 0; i < kTimerCount; ++i) text += line + ",,,,\r\n";
+    WriteBytes(folder / "unicode.csv", Utf16(text, false));
+    const TimerFileContent wide = ReadTimerFile(folder / "unicode.csv");
+    ASSERT_TRUE(wide.ok) << TimerFileErrorDetailText(wide.error);
+    EXPECT_EQ(wide.records[9], (TimerRecord{std::string(123, '?'), 0, 0, 0, 0}));
 }
 
 }  // namespace

@@ -54,6 +54,14 @@ TEST(ParseTimerFile, TenthLineMayEndTheFileInAnyWay) {
 TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
     const std::string nine = TenLinesWith(-1, "").substr(0, 9 * 14);
     const std::string longest = std::string(119, 'n') + ",1,2,3,4";  // 127 characters
+    // A UTF-8 file cut, as a read stops at its limit, inside a character of
+    // its overlong tenth line; its first line holds 72 characters in 136 bytes.
+    std::string cut;
+    for (int i = 0; i < 64; ++i) cut += "\u00E9";
+    cut += ",1,2,3,4\n";
+    for (int i = 1; i < 9; ++i) cut += "Timer,1,2,3,4\n";
+    for (int i = 0; i < 130; ++i) cut += "\u20AC";
+    cut += "\xE2\x82";
     struct Case {
         std::string bytes;
         TimerFileErrorKind kind;
@@ -67,6 +75,7 @@ TEST(ParseTimerFile, MalformedFilesAreRefusedWithTheirLine) {
         {TenLinesWith(9, longest + "x"), TimerFileErrorKind::LineTooLong, 10},
         {TenLinesWith(6, "Name,1,2,3\n"), TimerFileErrorKind::TooFewFields, 7},
         {TenLinesWith(1, "\n").substr(0, 30), TimerFileErrorKind::TooFewFields, 2},
+        {cut, TimerFileErrorKind::LineTooLong, 10},
     };
     for (const Case& c : cases) {
         const TimerFileContent content = ParseTimerFile(c.bytes);
@@ -84,10 +93,37 @@ TEST(ParseTimerFile, ByteOrderMarkIsNoPartOfTheFirstName) {
     const TimerFileContent content = ParseTimerFile("\xEF\xBB\xBF" + TenLinesWith(-1, ""));
     ASSERT_TRUE(content.ok);
     EXPECT_EQ(content.records[0].name, "Timer");
-    // A first name that starts with those bytes keeps them through a save.
+    // A first name that starts with those bytes, or with a UTF-16 mark's ("ÿþ"),
+    // keeps them through a save, even where a NUL after a line feed makes
+    // the bytes of a UTF-16 one; one that earlier versions saved without a
+    // mark before it still reads byte for byte.
     TimerRecords records = content.records;
-    records[0].name = "\xEF\xBB\xBFTimer              ";
-    EXPECT_EQ(ParseTimerFile(FormatTimerFile(records)).records[0].name, records[0].name);
+    records[1].name = std::string("\0Fries", 6) + std::string(14, ' ');
+    for (const char* name : {"\xEF\xBB\xBFTimer              ", "\xFF\xFETimer               ",
+                             "\xFE\xFFTimer               "}) {
+        records[0].name = name;
+        const TimerFileContent back = ParseTimerFile(FormatTimerFile(records));
+        EXPECT_EQ(back.records[0].name, name);
+        EXPECT_EQ(back.records[1].name, records[1].name);
+    }
+    EXPECT_EQ(ParseTimerFile(TenLinesWith(0, FormatTimerLine(records[0]))).records[0].name, records[0].name);
+}
+
+TEST(ParseTimerFile, Utf16FilesAreConvertedAsUtf8FilesAre) {
+    std::string text = "Caf\u00E9 \u201CLunch\u201D,1,2,3,4\r\n\U0001F35F Fries,5,6,7,8\r\n";
+    for (int i = 2; i < kTimerCount; ++i) text += "Timer,1,2,3,4\r\n";
+    for (const bool bigEndian : {false, true}) {
+        const TimerFileContent content = ParseTimerFile(Utf16(text, bigEndian));
+        ASSERT_TRUE(content.ok) << bigEndian;
+        EXPECT_EQ(content.encoding, TimerFileEncoding::Utf16);
+        EXPECT_EQ(content.records[0], (TimerRecord{"Caf\xE9 \"Lunch\"", 1, 2, 3, 4}));
+        EXPECT_EQ(content.records[1], (TimerRecord{"? Fries", 5, 6, 7, 8}));
+        EXPECT_EQ(content.shownNames[1], "\U0001F35F Fries");
+        EXPECT_EQ(content.records[9], (TimerRecord{"Timer", 1, 2, 3, 4}));
+        const std::string note = DescribeTimerFileConversion(content, "t.csv");
+        EXPECT_EQ(note.rfind("\"t.csv\" is in UTF-16", 0), 0u) << note;
+        EXPECT_NE(note.find("Timer 2's name holds \"\U0001F35F\" (U+1F35F)"), std::string::npos) << note;
+    }
 }
 
 TEST(ParseTimerFile, FilesFromOtherEditorsAreConvertedOnce) {
