@@ -26,13 +26,19 @@ if [[ $(locale charmap 2>/dev/null) != UTF-8 ]]; then
 fi
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
-# wine_reg ARGS...: `wine reg ARGS...` without its chatter; a failure says
-# what could not be done.
+# wine_reg ARGS...: `wine reg ARGS...` without its chatter. A loaded machine
+# now and then sees a Wine program fail to start at all, so a failure is tried
+# twice more before it counts; then it says what could not be done and what
+# Wine said.
 wine_reg() {
-  wine reg "$@" </dev/null >/dev/null 2>&1 || {
-    echo "wine-prefix: could not do 'reg $*' in $WINEPREFIX" >&2
-    return 1
-  }
+  local out=$WINEPREFIX/wine-reg.out attempt
+  for attempt in 1 2 3; do
+    wine reg "$@" </dev/null >"$out" 2>&1 && return 0
+    sleep "$attempt"
+  done
+  echo "wine-prefix: could not do 'reg $*' in $WINEPREFIX; Wine said:" >&2
+  tr -d '\r' <"$out" | tail -n 20 | sed 's/^/  /' >&2
+  return 1
 }
 
 wine_session_stop() {
@@ -60,15 +66,24 @@ wine_prefix_start() {
   # does not pick up by itself: without them a window asking for the system's
   # dialog font gets whatever font comes first, here a mathematical one.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  # Windows' own core fonts stand in as Debian's metric-compatible Liberation fonts.
-  local font
-  for font in "Arial=Liberation Sans" "Courier New=Liberation Mono" "Times New Roman=Liberation Serif"; do
-    wine_reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${font%%=*}" /d "${font#*=}" /f
-  done
-  # Fonts for Qt's offscreen platform, which the window tests use: it reads
-  # them from a folder, not from Windows. Wine passes no QT_ variables from
-  # Linux, so the prefix's own environment carries it.
-  wine_reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f
+  # Windows' own core fonts stand in as Debian's metric-compatible Liberation
+  # fonts. And fonts for Qt's offscreen platform, which the window tests use:
+  # it reads them from a folder, not from Windows. Wine passes no QT_ variables
+  # from Linux, so the prefix's own environment carries it. One import, as
+  # every Wine program started costs a second.
+  local reg=$WINEPREFIX/setup.reg
+  cat >"$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"Courier New"="Liberation Mono"
+"Times New Roman"="Liberation Serif"
+
+[HKEY_CURRENT_USER\Environment]
+"QT_QPA_FONTDIR"="Z:\\usr\\share\\fonts\\truetype\\dejavu"
+REG
+  wine_reg import "$reg"
 }
 
 # Ports linked into dosdevices/ open, but Windows programs do not find them
