@@ -1112,6 +1112,157 @@ Options:
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Directory:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Show &amp;hidden files</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+File not found.
+Please verify the correct file name was given.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Are you sure you want to delete &apos;%1&apos;?</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Invalid filename</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Page size:</source>
+        <translation>Page size:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>Paper source:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>Pages per sheet:</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Page order:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>Print To File ...</source>
+        <translation>Print To File ...</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 is a directory.
+Please choose a different file name.</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>File %1 is not writable.
+Please choose a different file name.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 already exists.
+Do you want to overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies:</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>Page Set:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>Output &amp;file:</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>SendFailure</name>
     <message>
         <source>byte %1</source>
@@ -1600,6 +1751,7 @@ Options:
     <name>TimerList</name>
     <message>
         <source>Timer %1</source>
+        <extracomment>Inside a sentence: &quot;The unit took Timer 3 and Timer 4&apos;s settings.&quot;</extracomment>
         <translation>Timer %1</translation>
     </message>
     <message>
@@ -2093,14 +2245,14 @@ Options:
     <message numerus="yes">
         <source>What the unit on Port %1 holds, as far as %n recorded sends to it tell:</source>
         <translation>
-            <numerusform>What the unit on Port %1 holds, as far as %n recorded send to it tell:</numerusform>
+            <numerusform>What the unit on Port %1 holds, as far as %n recorded send to it tells:</numerusform>
             <numerusform>What the unit on Port %1 holds, as far as %n recorded sends to it tell:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>What the unit on Port %1 (%2) holds, as far as %n recorded sends to it tell:</source>
         <translation>
-            <numerusform>What the unit on Port %1 (%2) holds, as far as %n recorded send to it tell:</numerusform>
+            <numerusform>What the unit on Port %1 (%2) holds, as far as %n recorded send to it tells:</numerusform>
             <numerusform>What the unit on Port %1 (%2) holds, as far as %n recorded sends to it tell:</numerusform>
         </translation>
     </message>

@@ -46,11 +46,11 @@ una [sección] por franja con Start=, Days= o Dates=, y Sheet=, y una sección
 [Plan] con las fechas de cierre en Closed= y el puerto del aparato en Port=.
 La sección «Day parts» de la Guía del usuario lo explica todo.
 
-show  imprime las franjas, la franja vigente en un momento (ahora, si no se
+show  muestra las franjas, la franja vigente en un momento (ahora, si no se
       indica otro) con su archivo de temporizadores y el próximo cambio, y
       con --week los siete días a partir de esa fecha con cada cambio, las
       franjas con fecha, las fechas de cierre y los días de cambio de hora.
-run   envía al aparato los temporizadores de la franja vigente e imprime
+run   envía al aparato los temporizadores de la franja vigente y muestra
       cada mensaje como cvtimerctl send, salvo que, según el registro de
       envíos, el aparato ya los tenga, o que rija un envío manual hecho desde
       que empezó la franja. Ejecutado dos veces, envía como mucho una vez;
@@ -197,10 +197,10 @@ Options:
 </source>
         <translation>Uso: cvtimerctl emulate [opciones]
 
-Hace de aparato Corvellan en un pseudoterminal: responde a cada mensaje con
-«g» e imprime cada mensaje y cada temporizador completo que recibe. La primera
-línea impresa indica el dispositivo que se debe abrir. Se detiene con Ctrl-C
-o SIGTERM.
+Simula un aparato Corvellan en una pseudoterminal: responde a cada mensaje
+con «g» y muestra cada mensaje y cada temporizador completo que recibe. La
+primera línea mostrada indica el dispositivo que se debe abrir. Se detiene
+con Ctrl-C o SIGTERM.
 
 Opciones:
   --link PATH       crear además PATH como enlace simbólico al dispositivo
@@ -226,7 +226,7 @@ Opciones:
     </message>
     <message>
         <source>cannot open a pseudo-terminal: %1</source>
-        <translation>no se puede abrir un pseudoterminal: %1</translation>
+        <translation>no se puede abrir una pseudoterminal: %1</translation>
     </message>
     <message>
         <source>cannot make the link %1</source>
@@ -236,18 +236,18 @@ Opciones:
         <source>the simulated unit runs on Linux only. On Windows, connect the unit,
 or run the simulated unit on Linux and reach it through a serial cable.</source>
         <translation>el aparato simulado solo funciona en Linux. En Windows, conecte el aparato,
-o ejecute el aparato simulado en Linux y llegue a él con un cable serie.</translation>
+o ejecute el aparato simulado en Linux conéctese a él con un cable serie.</translation>
     </message>
 </context>
 <context>
     <name>CtlHelp</name>
     <message>
         <source>print the timers of a timer file</source>
-        <translation>imprimir los temporizadores de un archivo de temporizadores</translation>
+        <translation>mostrar los temporizadores de un archivo de temporizadores</translation>
     </message>
     <message>
         <source>print the day&apos;s reminders of a timer file and the clashes</source>
-        <translation>imprimir los recordatorios y coincidencias del día de un archivo</translation>
+        <translation>mostrar los recordatorios y coincidencias del día de un archivo</translation>
     </message>
     <message>
         <source>send the timers of a timer file to the unit</source>
@@ -263,7 +263,7 @@ o ejecute el aparato simulado en Linux y llegue a él con un cable serie.</trans
     </message>
     <message>
         <source>play a Corvellan unit on a pseudo-terminal (Linux only)</source>
-        <translation>hacer de aparato Corvellan en un pseudoterminal (solo Linux)</translation>
+        <translation>simular un aparato Corvellan en una pseudoterminal (solo Linux)</translation>
     </message>
     <message>
         <source>Usage: cvtimerctl &lt;command&gt; [options]
@@ -307,8 +307,8 @@ Options:
 </source>
         <translation>Uso: cvtimerctl plan FILE
 
-Imprime el día que forman los temporizadores de un archivo de temporizadores:
-cada recordatorio en orden horario («06:00 AM  Lavado de manos») y luego las
+Muestra el día que forman los temporizadores de un archivo de temporizadores:
+cada recordatorio en orden horario («06:00 AM  Hands Washing») y luego las
 coincidencias, una línea por cada minuto en que dos o más temporizadores
 avisan, con los nombres separados por comas.
 Cada temporizador avisa a su hora de inicio y luego cada intervalo de
@@ -316,7 +316,7 @@ repetición hasta la medianoche; un intervalo de 0 avisa una sola vez. Un
 temporizador que empieza 24 horas o más después de la medianoche aparece como
 fuera del día.
 
-Estado de salida: 0 impreso, 1 no se puede leer el archivo, 2 uso incorrecto.
+Estado de salida: 0 mostrado, 1 no se puede leer el archivo, 2 uso incorrecto.
 
 Opciones:
   --help    mostrar este texto
@@ -448,7 +448,7 @@ Options:
         <translation>Uso: cvtimerctl send FILE [--port N | --device PATH]
 
 Envía los diez temporizadores de un archivo de temporizadores al aparato
-Corvellan e imprime cada mensaje a medida que sale. Sin opciones, el puerto es
+Corvellan y muestra cada mensaje a medida que sale. Sin opciones, el puerto es
 el elegido en CVTimerSystem.ini en la carpeta actual (el puerto 1 si no existe
 ese archivo); los puertos corresponden a dispositivos como en el programa,
 incluidas las entradas [Ports] de ese archivo.
@@ -526,7 +526,7 @@ Options:
 </source>
         <translation>Uso: cvtimerctl sent [--port N | --device PATH] [--history]
 
-Imprime lo que tiene el aparato Corvellan según el registro de envíos.
+Muestra lo que tiene el aparato Corvellan según el registro de envíos.
 El registro es CVTimerSends.log, junto a CVTimerSystem.ini en la carpeta
 actual; CV Timer y cvtimerctl send le añaden una entrada por cada envío hecho
 desde esa carpeta, y no conoce ningún otro. La tabla es la de cvtimerctl show,
@@ -541,7 +541,8 @@ Estado de salida: 0 mostrado, 1 no se puede leer el registro, 2 uso incorrecto.
 Opciones:
   --port N       el aparato del puerto N (1 a 65535) del menú Puerto COM
   --device PATH  el aparato de este dispositivo, sea cual sea el puerto que
-                 llegó a él (en Windows sirve un nombre de puerto como COM7)
+                 le correspondía (en Windows sirve un nombre de puerto como
+                 COM7)
   --history      listar en su lugar los envíos, primero los más nuevos: todos
                  los del registro o, con --port o --device, los hechos a ese
                  aparato
@@ -604,7 +605,7 @@ Options:
 </source>
         <translation>Uso: cvtimerctl show FILE
 
-Imprime los diez temporizadores de un archivo de temporizadores como una
+Muestra los diez temporizadores de un archivo de temporizadores como una
 tabla: nombre, hora de inicio, intervalo de repetición, tiempo de posposición
 y prioridad, con las horas tal como las muestra la hoja.
 Un nombre con espacios al principio, o hecho solo de espacios, se muestra
@@ -635,11 +636,11 @@ Opciones:
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Repetir</translation>
+        <translation>Repetición</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation>Posponer</translation>
+        <translation>Posposición</translation>
     </message>
     <message>
         <source>Priority</source>
@@ -651,7 +652,7 @@ Opciones:
     </message>
     <message>
         <source>When</source>
-        <translation>Cuándo</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>User</source>
@@ -1129,6 +1130,157 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Archivos de tipo:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Mostrar los arc&amp;hivos ocultos</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+No se encontró el archivo.
+Verifique que el nombre del archivo sea correcto.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>«%1» está protegido contra escritura.
+¿Desea eliminarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>¿Está seguro de que desea eliminar «%1»?</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;No se puede usar el nombre «%1».&lt;/b&gt;&lt;p&gt;Pruebe con otro nombre, con menos caracteres o sin signos de puntuación.</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Page size:</source>
+        <translation>Tamaño de página:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>Origen del papel:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>Páginas por hoja:</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Orden de las páginas:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>Print To File ...</source>
+        <translation>Imprimir en un archivo...</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 es una carpeta.
+Elija otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>No se puede escribir en el archivo %1.
+Elija otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Copies:</source>
+        <translation>Copias:</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>Páginas:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>&amp;Archivo de salida:</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+</context>
+<context>
     <name>SendFailure</name>
     <message>
         <source>byte %1</source>
@@ -1458,7 +1610,7 @@ Opciones:
     </message>
     <message>
         <source>not a terminal</source>
-        <translation>no es un terminal</translation>
+        <translation>no es una terminal</translation>
     </message>
     <message>
         <source>it did not take %1</source>
@@ -1582,15 +1734,15 @@ Opciones:
     </message>
     <message>
         <source>%1: the file ends here, but a timer file has ten lines, one for each timer. Nothing was loaded.</source>
-        <translation>%1: el archivo termina aquí, pero un archivo de temporizadores tiene diez líneas, una por temporizador. No se cargó nada.</translation>
+        <translation>%1: el archivo termina aquí, pero un archivo de temporizadores tiene diez líneas, una por temporizador. No se abrió nada.</translation>
     </message>
     <message>
         <source>%1: the line is longer than 127 characters. Nothing was loaded.</source>
-        <translation>%1: la línea tiene más de 127 caracteres. No se cargó nada.</translation>
+        <translation>%1: la línea tiene más de 127 caracteres. No se abrió nada.</translation>
     </message>
     <message>
         <source>%1: the line must end in four numbers separated by commas (start, repeat, snooze, priority). Nothing was loaded.</source>
-        <translation>%1: la línea debe terminar en cuatro números separados por comas (inicio, repetición, posposición, prioridad). No se cargó nada.</translation>
+        <translation>%1: la línea debe terminar en cuatro números separados por comas (inicio, repetición, posposición, prioridad). No se abrió nada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in UTF-8, as today&apos;s editors such as Notepad save text, so CV Timer converted its names from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
@@ -1617,7 +1769,8 @@ Opciones:
     <name>TimerList</name>
     <message>
         <source>Timer %1</source>
-        <translation>Temporizador %1</translation>
+        <extracomment>Inside a sentence: &quot;The unit took Timer 3 and Timer 4&apos;s settings.&quot;</extracomment>
+        <translation>el temporizador %1</translation>
     </message>
     <message>
         <source>Timers %1 and %2</source>
@@ -2093,7 +2246,7 @@ Opciones:
     </message>
     <message>
         <source>When</source>
-        <translation>Cuándo</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>User</source>
@@ -2252,11 +2405,11 @@ Opciones:
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Repetir</translation>
+        <translation>Repetición</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation>Posponer</translation>
+        <translation>Posposición</translation>
     </message>
     <message>
         <source>Priority</source>

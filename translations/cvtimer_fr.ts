@@ -201,7 +201,7 @@ Options:
 </source>
         <translation>Utilisation&#xa0;: cvtimerctl emulate [options]
 
-Joue le rôle d&apos;un appareil Corvellan sur un pseudo-terminal&#xa0;: répond «&#xa0;g&#xa0;» à
+Simule un appareil Corvellan sur un pseudo-terminal&#xa0;: répond «&#xa0;g&#xa0;» à
 chaque message et affiche chaque message et chaque minuterie complète qu&apos;il
 reçoit. La première ligne affichée nomme le périphérique à ouvrir. S&apos;arrête
 sur Ctrl-C ou SIGTERM.
@@ -241,7 +241,7 @@ Options&#xa0;:
 or run the simulated unit on Linux and reach it through a serial cable.</source>
         <translation>l&apos;appareil simulé ne fonctionne que sous Linux. Sous Windows,
 branchez l&apos;appareil, ou faites fonctionner l&apos;appareil simulé sous Linux et
-joignez-le par un câble série.</translation>
+reliez-vous-y par un câble série.</translation>
     </message>
 </context>
 <context>
@@ -264,11 +264,11 @@ joignez-le par un câble série.</translation>
     </message>
     <message>
         <source>list the serial ports and the devices they reach</source>
-        <translation>liste les ports série et les périphériques qu&apos;ils atteignent</translation>
+        <translation>liste les ports série et les périphériques auxquels ils mènent</translation>
     </message>
     <message>
         <source>play a Corvellan unit on a pseudo-terminal (Linux only)</source>
-        <translation>joue un appareil Corvellan sur un pseudo-terminal (Linux seulement)</translation>
+        <translation>simule un appareil Corvellan sur un pseudo-terminal (Linux seulement)</translation>
     </message>
     <message>
         <source>Usage: cvtimerctl &lt;command&gt; [options]
@@ -277,8 +277,8 @@ joignez-le par un câble série.</translation>
 
 Commands:
 </source>
-        <translation>Utilisation&#xa0;: cvtimerctl &lt;command&gt; [options]
-              cvtimerctl &lt;command&gt; --help
+        <translation>Utilisation&#xa0;: cvtimerctl &lt;commande&gt; [options]
+              cvtimerctl &lt;commande&gt; --help
               cvtimerctl --version
 
 Commandes&#xa0;:
@@ -314,10 +314,10 @@ Options:
 
 Affiche la journée que donnent les minuteries d&apos;un fichier de minuteries&#xa0;:
 chaque rappel dans l&apos;ordre chronologique («&#xa0;06:00 AM  Hands Washing&#xa0;»), puis
-les chevauchements, une ligne par minute à laquelle deux minuteries ou plus
-rappellent, les noms séparés par des virgules. Chaque minuterie rappelle à
-son heure de début, puis à chaque intervalle de répétition jusqu&apos;à minuit;
-un intervalle de 0 ne rappelle qu&apos;une fois. Une minuterie qui commence
+les chevauchements, une ligne par minute à laquelle deux minuteries ou plus se
+déclenchent, les noms séparés par des virgules. Chaque minuterie se déclenche
+à son heure de début, puis à chaque intervalle de répétition jusqu&apos;à minuit;
+un intervalle de 0 ne se déclenche qu&apos;une fois. Une minuterie qui commence
 24 heures ou plus après minuit est indiquée comme hors de la journée.
 
 Codes de sortie&#xa0;: 0 affiché, 1 le fichier ne peut pas être lu,
@@ -367,14 +367,14 @@ Options:
 </source>
         <translation>Utilisation&#xa0;: cvtimerctl ports
 
-Liste les ports du menu Port COM de CV Timer avec le périphérique série que
-chacun atteint maintenant&#xa0;: le périphérique désigné pour ce port dans la
+Liste les ports du menu Port COM de CV Timer avec le périphérique série auquel
+chacun mène maintenant&#xa0;: le périphérique désigné pour ce port dans la
 section [Ports] de CVTimerSystem.ini du dossier courant, sinon, sous Linux,
 le périphérique présent suivant et, sous Windows, COMn pour le port n.
 Chaque ligne indique si le périphérique est présent et, quand le système le
 dit, ce qui y est branché, par exemple «&#xa0;FT232R USB UART (FTDI)&#xa0;» ou
 «&#xa0;USB Serial Port (FTDI)&#xa0;». Les ports 1 à 12 sont toujours listés; un port
-au-delà de 12 l&apos;est quand il atteint un périphérique présent (sous Windows,
+au-delà de 12 l&apos;est quand il mène à un périphérique présent (sous Windows,
 COM13 et au-delà tels que les montre le Gestionnaire de périphériques) ou
 quand ce fichier le choisit. Le port choisi dans ce fichier est marqué
 d&apos;un «&#xa0;*&#xa0;».
@@ -934,7 +934,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra pas ce nom.</translation>
+        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra rien tant qu&apos;il n&apos;aura pas été modifié.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
@@ -953,7 +953,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>Repeat Interval of Timer %1 reads as 0 minutes: the timer reminds once</source>
-        <translation>Intervalle de répétition de la minuterie %1&#xa0;: 0 minute, la minuterie ne rappelle qu&apos;une fois</translation>
+        <translation>Intervalle de répétition de la minuterie %1&#xa0;: 0 minute, la minuterie ne se déclenche qu&apos;une fois</translation>
     </message>
     <message>
         <source>Snooze Time of Timer %1 reads as 0 minutes</source>
@@ -1140,10 +1140,161 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nom de fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Fichiers de type&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Regarder dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Afficher les fic&amp;hiers cachés</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà.
+Voulez-vous le remplacer?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Fichier introuvable.
+Vérifiez que le nom du fichier est correct.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>«&#xa0;%1&#xa0;» est protégé en écriture.
+Voulez-vous quand même le supprimer?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»?</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;Le nom «&#xa0;%1&#xa0;» ne peut pas être utilisé.&lt;/b&gt;&lt;p&gt;Essayez un autre nom, plus court ou sans ponctuation.</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Page size:</source>
+        <translation>Format du papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>Source du papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>Pages par feuille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>Ordre des pages&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>Print To File ...</source>
+        <translation>Imprimer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 est un dossier.
+Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>Impossible d&apos;écrire dans le fichier %1.
+Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer?</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>Pages&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Emplacement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>&amp;Fichier de sortie&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>SendFailure</name>
     <message>
         <source>byte %1</source>
-        <translation>octet %1</translation>
+        <translation>l&apos;octet %1</translation>
     </message>
     <message>
         <source>the unit acknowledged its settings message.</source>
@@ -1218,7 +1369,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>The unit took %1; whether it took %2 is not known.</source>
-        <translation>L&apos;appareil a accepté ceci&#xa0;: %1; on ignore s&apos;il a accepté %2.</translation>
+        <translation>L&apos;appareil a accepté les éléments suivants&#xa0;: %1; on ignore s&apos;il a accepté %2.</translation>
     </message>
     <message>
         <source>The unit took none of the timers.</source>
@@ -1226,7 +1377,7 @@ Options&#xa0;:
     </message>
     <message>
         <source>The unit took %1.</source>
-        <translation>L&apos;appareil a accepté ceci&#xa0;: %1.</translation>
+        <translation>L&apos;appareil a accepté les éléments suivants&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Timer %1 was not sent.</source>
@@ -1343,11 +1494,11 @@ Options&#xa0;:
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and choose that port from the Comm Port menu.</source>
-        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM &amp; LPT)&#xa0;») et choisissez ce port dans le menu Port COM.</translation>
+        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM et LPT)&#xa0;», ou «&#xa0;Ports (COM &amp; LPT)&#xa0;» si Windows est en anglais) et choisissez ce port dans le menu Port COM.</translation>
     </message>
     <message>
         <source>Connect the unit, look up the number of its COM port in Device Manager (under &quot;Ports (COM &amp; LPT)&quot;) and name that port.</source>
-        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM &amp; LPT)&#xa0;») et indiquez ce port.</translation>
+        <translation>Branchez l&apos;appareil, cherchez le numéro de son port COM dans le Gestionnaire de périphériques (sous «&#xa0;Ports (COM et LPT)&#xa0;», ou «&#xa0;Ports (COM &amp; LPT)&#xa0;» si Windows est en anglais) et indiquez ce port.</translation>
     </message>
     <message>
         <source>Ask the administrator of this computer to let you use the port.</source>
@@ -1593,15 +1744,15 @@ Options&#xa0;:
     </message>
     <message>
         <source>%1: the file ends here, but a timer file has ten lines, one for each timer. Nothing was loaded.</source>
-        <translation>%1&#xa0;: le fichier se termine ici, alors qu&apos;un fichier de minuteries compte dix lignes, une par minuterie. Rien n&apos;a été chargé.</translation>
+        <translation>%1&#xa0;: le fichier se termine ici, alors qu&apos;un fichier de minuteries compte dix lignes, une par minuterie. Rien n&apos;a été ouvert.</translation>
     </message>
     <message>
         <source>%1: the line is longer than 127 characters. Nothing was loaded.</source>
-        <translation>%1&#xa0;: la ligne dépasse 127 caractères. Rien n&apos;a été chargé.</translation>
+        <translation>%1&#xa0;: la ligne dépasse 127 caractères. Rien n&apos;a été ouvert.</translation>
     </message>
     <message>
         <source>%1: the line must end in four numbers separated by commas (start, repeat, snooze, priority). Nothing was loaded.</source>
-        <translation>%1&#xa0;: la ligne doit se terminer par quatre nombres séparés par des virgules (début, répétition, report, priorité). Rien n&apos;a été chargé.</translation>
+        <translation>%1&#xa0;: la ligne doit se terminer par quatre nombres séparés par des virgules (début, répétition, report, priorité). Rien n&apos;a été ouvert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in UTF-8, as today&apos;s editors such as Notepad save text, so CV Timer converted its names from UTF-8. Saving writes the file in Latin-1, the characters a Corvellan unit shows, as CV Timer always has.</source>
@@ -1628,15 +1779,16 @@ Options&#xa0;:
     <name>TimerList</name>
     <message>
         <source>Timer %1</source>
-        <translation>Minuterie %1</translation>
+        <extracomment>Inside a sentence: &quot;The unit took Timer 3 and Timer 4&apos;s settings.&quot;</extracomment>
+        <translation>la minuterie %1</translation>
     </message>
     <message>
         <source>Timers %1 and %2</source>
-        <translation>Minuteries %1 et %2</translation>
+        <translation>les minuteries %1 et %2</translation>
     </message>
     <message>
         <source>Timers %1 to %2</source>
-        <translation>Minuteries %1 à %2</translation>
+        <translation>les minuteries %1 à %2</translation>
     </message>
 </context>
 <context>
@@ -2006,8 +2158,8 @@ Options&#xa0;:
     <message numerus="yes">
         <source>%n reminders; no two timers remind at the same minute.</source>
         <translation>
-            <numerusform>%n rappel; jamais deux minuteries ne rappellent à la même minute.</numerusform>
-            <numerusform>%n rappels; jamais deux minuteries ne rappellent à la même minute.</numerusform>
+            <numerusform>%n rappel; jamais deux minuteries ne se déclenchent à la même minute.</numerusform>
+            <numerusform>%n rappels; jamais deux minuteries ne se déclenchent à la même minute.</numerusform>
         </translation>
     </message>
     <message>
@@ -2028,8 +2180,8 @@ Options&#xa0;:
     <message numerus="yes">
         <source>Red, taller ticks mark the minutes at which two or more timers remind together (%n):</source>
         <translation>
-            <numerusform>Les traits rouges, plus hauts, marquent les minutes où deux minuteries ou plus rappellent ensemble (%n)&#xa0;:</numerusform>
-            <numerusform>Les traits rouges, plus hauts, marquent les minutes où deux minuteries ou plus rappellent ensemble (%n)&#xa0;:</numerusform>
+            <numerusform>Le trait rouge, plus haut, marque la minute où deux minuteries ou plus se déclenchent ensemble (%n)&#xa0;:</numerusform>
+            <numerusform>Les traits rouges, plus hauts, marquent les minutes où deux minuteries ou plus se déclenchent ensemble (%n)&#xa0;:</numerusform>
         </translation>
     </message>
 </context>
@@ -2447,7 +2599,7 @@ puis réessayez.</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>Pr&amp;écédent</translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>

@@ -5,6 +5,7 @@
 #include "core/device/serial_link.h"
 #include "core/device/timer_messages.h"
 #include "core/language/tr.h"
+#include "core/language/word_list.h"
 #include "core/timers/sentence.h"
 
 namespace cv {
@@ -35,10 +36,7 @@ AckResult Interrupted(AckOutcome otherwise, const SerialLink& link, TransferObse
 std::string Printable(char byte) {
     char buffer[32];
     const unsigned char b = static_cast<unsigned char>(byte);
-    if (b >= 0x20 && b < 0x7F) {
-        std::snprintf(buffer, sizeof buffer, "\"%c\"", byte);
-        return buffer;
-    }
+    if (b >= 0x20 && b < 0x7F) return QuoteData(std::string_view(&byte, 1));
     std::snprintf(buffer, sizeof buffer, "0x%02X", b);
     return FillPlaceholders(Tr("SendFailure", "byte %1"), {buffer});
 }

@@ -26,10 +26,13 @@ std::string JoinCommas(const std::vector<std::string>& items) {
 }
 
 std::string TimerRange(int first, int last) {
+    //: Inside a sentence: "The unit took Timer 3 and Timer 4's settings."
     if (first == last) return FillPlaceholders(Tr("TimerList", "Timer %1"), {std::to_string(first)});
     const std::string pattern =
         last == first + 1 ? Tr("TimerList", "Timers %1 and %2") : Tr("TimerList", "Timers %1 to %2");
     return FillPlaceholders(pattern, {std::to_string(first), std::to_string(last)});
 }
+
+std::string QuoteData(std::string_view data) { return FillPlaceholders(Tr("Quote", "\"%1\""), {data}); }
 
 }  // namespace cv

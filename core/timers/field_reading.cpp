@@ -1,6 +1,7 @@
 #include "core/timers/field_reading.h"
 
 #include "core/language/tr.h"
+#include "core/language/word_list.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,19 +35,11 @@ struct FieldText {
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
-std::string Quoted(std::string_view text) {
-    // Built by appending: GCC 12 warns falsely (-Wrestrict) about "\"" + std::string.
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.append(1, '"').append(text).append(1, '"');
-    return quoted;
-}
-
 std::optional<std::string> NoNumberInTime(const FieldText& text) {
     const std::string_view read = text.unit.latin1;
     if (std::any_of(read.begin(), read.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
     if (IsBlank(read)) return Tr("FieldReading", "The field is empty, so it reads as 0.");
-    return FillPlaceholders(Tr("FieldReading", "There is no number in %1, so it reads as 0."), {Quoted(text.typed)});
+    return FillPlaceholders(Tr("FieldReading", "There is no number in %1, so it reads as 0."), {QuoteData(text.typed)});
 }
 
 std::optional<std::string> PriorityNotADigit(const FieldText& text) {
@@ -54,7 +47,7 @@ std::optional<std::string> PriorityNotADigit(const FieldText& text) {
     if (read.size() == 1 && read[0] >= '0' && read[0] <= '9') return std::nullopt;
     if (IsBlank(read)) return Tr("FieldReading", "The field is empty, so it reads as 0.");
     return FillPlaceholders(Tr("FieldReading", "A Message Priority is one digit, 0 to 9; %1 reads as %2."),
-                            {Quoted(text.typed), std::to_string(LenientAtoi(read))});
+                            {QuoteData(text.typed), std::to_string(LenientAtoi(read))});
 }
 
 std::optional<std::string> StartOutsideTheDay(const FieldText& text) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/language/tr.h"
+#include "core/language/word_list.h"
 #include "core/timers/sentence.h"
 #include "core/timers/unit_text.h"
 
@@ -19,11 +20,8 @@ std::optional<std::size_t> FindUnsendableCharacter(std::string_view name) {
 
 std::string DescribeUnsendableCharacter(char character) {
     const auto byte = static_cast<unsigned char>(character);
+    if (byte == '{' || byte == '}') return QuoteData(std::string_view(&character, 1));
     char shown[32];
-    if (byte == '{' || byte == '}') {
-        std::snprintf(shown, sizeof shown, "\"%c\"", byte);
-        return shown;
-    }
     std::snprintf(shown, sizeof shown, "0x%02X", byte);
     return FillPlaceholders(Tr("UnitNames", "a control character (%1)"), {shown});
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/language/word_list.h"
 #include "core/timers/utf8_text.h"
 
 namespace cv {
@@ -64,11 +65,11 @@ UnitText UnitTextFromCodePoints(std::u32string_view text) {
 UnitText UnitTextFromUtf8(std::string_view text) { return UnitTextFromCodePoints(CodePointsFromUtf8(text)); }
 
 std::string DescribeCharacter(char32_t character) {
-    std::string text = "\"";
+    std::string text;
     AppendUtf8(text, character);
     char code[16];
-    std::snprintf(code, sizeof code, "\" (U+%04lX)", static_cast<unsigned long>(character));
-    return text + code;
+    std::snprintf(code, sizeof code, " (U+%04lX)", static_cast<unsigned long>(character));
+    return QuoteData(text) + code;
 }
 
 std::string Latin1TextOr(std::string_view utf8, std::string_view english) {

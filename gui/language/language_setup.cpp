@@ -66,8 +66,10 @@ void InstallLanguage(Language language) {
         UseTextLookup(nullptr);
         return;
     }
-    g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
+    // Ours after Qt's, so that ours is asked first: it words some of Qt's
+    // own dialog texts as the glossary does (gui/language/qt_texts.cpp).
     g_qts = Load(QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
+    g_ours = Load(QStringLiteral(":/translations/cvtimer_%1.qm").arg(code));
     UseTextLookup(&TranslateThroughQt);
 }
 

@@ -81,5 +81,16 @@ TEST(SpanishWindow, ShowsTheCataloguesTextsQtsOwnAndTheCoresThroughThem) {
     InstallLanguage(Language::English);
 }
 
+TEST(QtsOwnDialogs, SpeakTheGlossarysWordsWhereOurCatalogueWordsThem) {
+    // Qt's Spanish says "fichero" and its French no space before ":" of its
+    // own; ours is asked first.
+    InstallLanguage(Language::Spanish);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:").toStdString(), "&Nombre de archivo:");
+    InstallLanguage(Language::French);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:").toStdString(), "&Nom de fichier\u00A0:");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Back").toStdString(), "Pr\u00E9c\u00E9dent");  // the rest stays Qt's
+    InstallLanguage(Language::English);
+}
+
 }  // namespace
 }  // namespace cv

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/timers/unit_text.h"
+#include "tests/marked_texts.h"
 
 namespace cv {
 namespace {
@@ -23,6 +24,15 @@ TEST(FindUnsendableCharacter, BracesAndControlCharactersInWhatGoesOnTheLine) {
               "message begins and ends. Change the name and send again. Nothing was sent.");
     EXPECT_NE(DescribeUnsendableName(0, "Tab\tstop", 3).find("a control character (0x09) at character 4"),
               std::string::npos);
+}
+
+TEST(DescribeUnsendableName, QuotesTheCharacterInTheLanguagesOwnMarks) {
+    // « { » in French: the marks come from the catalogue, never from the code.
+    const MarkedTexts marked;
+    EXPECT_EQ(DescribeUnsendableName(0, "{", 0),
+              "[[Timer 1's name holds [[\"{\"]] at character 1, which a Corvellan unit cannot take: braces mark where a "
+              "message begins and ends. Change the name and send again. Nothing was sent.]]");
+    EXPECT_EQ(DescribeCharacter(U'\u0152'), "[[\"\u0152\"]] (U+0152)");
 }
 
 TEST(UnitText, TypographicPunctuationBecomesPlainAndAnyOtherCharacterBeyondLatin1IsNamed) {
