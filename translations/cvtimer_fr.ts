@@ -1471,7 +1471,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>%1; missed before it: %2</source>
-        <translation>%1&#xa0;; manquée avant&#xa0;: %2</translation>
+        <translation>%1; manquée avant&#xa0;: %2</translation>
     </message>
 </context>
 <context>
