@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "core/language/tr.h"
-#include "core/language/word_list.h"
 #include "core/settings/port_setting.h"
 #include "core/timers/sentence.h"
 #include "core/timers/utf8_text.h"
@@ -93,7 +92,9 @@ std::string TerminalText(std::string_view utf8) {
 std::string DisplayTimerName(std::string_view name) {
     const std::string_view trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
     const std::string shown = TerminalText(trimmed);
-    if (trimmed.empty() || trimmed.front() == ' ') return QuoteData(shown);
+    // Straight quotes in every language: they bound the blanks exactly, where
+    // French « » would add blanks of their own.
+    if (trimmed.empty() || trimmed.front() == ' ') return "\"" + shown + "\"";
     return shown;
 }
 

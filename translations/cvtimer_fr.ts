@@ -934,11 +934,11 @@ Options&#xa0;:
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot take: Send Timers refuses to send until it is changed.</source>
-        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra rien tant qu&apos;il n&apos;aura pas été modifié.</translation>
+        <translation>Le caractère %1 du nom, %2, est refusé par un appareil Corvellan&#xa0;: Envoyer les minuteries n&apos;enverra rien tant que le nom n&apos;aura pas été modifié.</translation>
     </message>
     <message>
         <source>Character %1 of the name is %2, which a Corvellan unit cannot show: Save and Send Timers refuse the name until it is changed.</source>
-        <translation>Le caractère %1 du nom, %2, ne s&apos;affiche pas sur un appareil Corvellan&#xa0;: Enregistrer et Envoyer les minuteries refusent ce nom.</translation>
+        <translation>Le caractère %1 du nom, %2, ne s&apos;affiche pas sur un appareil Corvellan&#xa0;: Enregistrer et Envoyer les minuteries refusent ce nom tant qu&apos;il n&apos;aura pas été modifié.</translation>
     </message>
     <message>
         <source>Message Priority of Timer %1 reads as %2</source>
