@@ -13,10 +13,10 @@ namespace cv {
 // makes the default locale one of that language, which is what a screen
 // reader is told the window speaks (Qt's AT-SPI bridge answers GetLocale
 // with it; a widget's locale, and so a field's "language" text attribute,
-// starts from it): a French window on an English system is read with a
-// French voice. The system's locale stays where it already speaks the
-// language. Call before any window exists: widgets take their texts and
-// their locale when they are made.
+// starts from it), so that one choosing its voice by language reads a French
+// window on an English system in French. The system's locale stays where it
+// already speaks the language. Call before any window exists: widgets take
+// their texts and their locale when they are made.
 void InstallLanguage(Language language);
 
 // The locale whose territory chooses the printer's paper: the default locale
