@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "core/platform/whole_file.h"
+#include "gui/language/language_setup.h"
 #include "gui/print/paper_printer.h"
 #include "gui/print/timer_page.h"
 #include "gui/prompts.h"
@@ -49,7 +50,7 @@ void TimerApp::OnPrint() {
     if (!sheet) return;
     QString problem;
     const std::unique_ptr<PaperPrinter> printer =
-        NewPaperPrinter(tr("Corvellan Timers"), LocalPageSize(), problem);
+        NewPaperPrinter(tr("Corvellan Timers"), LocalPageSize(TerritoryLocale()), problem);
     if (!printer) {
         prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Print"),
                                     tr("Printing is not available: %1. File > Export PDF... still makes "
@@ -73,7 +74,7 @@ void TimerApp::OnExportPdf() {
 
     // Made whole in memory and then put in place in one step, so a failure
     // never leaves part of a PDF behind.
-    const QByteArray pdf = TimerPagePdf(PageOf(*sheet), LocalPageSize());
+    const QByteArray pdf = TimerPagePdf(PageOf(*sheet), LocalPageSize(TerritoryLocale()));
     FileReplaceResult result;
     if (pdf.isEmpty()) {
         result = {FileReplaceResult::Stage::Write, tr("the page could not be drawn").toStdString()};

@@ -192,11 +192,13 @@ void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex) {
 }
 
 QString LineEditAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    // A field has one look throughout: one run, the whole text.
+    // A field has one look and one language throughout: one run, the whole
+    // text, in the window's language, so that a screen reader that picks its
+    // voice by the text's language reads a French window's fields in French.
     Q_UNUSED(offset);
     *startOffset = 0;
     *endOffset = characterCount();
-    return QString();
+    return QStringLiteral("language:%1;").arg(edit()->locale().bcp47Name());
 }
 
 void LineEditAccessible::deleteText(int startOffset, int endOffset) {

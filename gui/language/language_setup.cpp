@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 
 #include "core/language/tr.h"
 
@@ -16,6 +17,9 @@ Language g_installed = Language::English;
 std::unique_ptr<QTranslator> g_english;
 std::unique_ptr<QTranslator> g_ours;
 std::unique_ptr<QTranslator> g_qts;
+// The default locale before the language's, and the language's.
+QLocale g_territory;
+std::optional<QLocale> g_spoken;
 
 // English's only translations are its singulars ("1 reminder"), which the
 // core holds already; every other text is its own source. Answering nothing
@@ -42,12 +46,33 @@ std::unique_ptr<QTranslator> Load(const QString& path) {
     return translator;
 }
 
+// A locale of language in base's territory where Qt has one (fr_CA for a
+// Canadian system), else the language's own (fr_FR); base itself when it
+// speaks the language already (the C locale counts as English).
+QLocale SpokenLocale(Language language, const QLocale& base) {
+    const QLocale::Language wanted = language == Language::Spanish  ? QLocale::Spanish
+                                     : language == Language::French ? QLocale::French
+                                                                    : QLocale::English;
+    if (base.language() == wanted || (wanted == QLocale::English && base.language() == QLocale::C)) return base;
+    return QLocale(wanted, base.territory());
+}
+
+void SpeakInDefaultLocale(Language language) {
+    // Set by someone else since (a test, the screenshots' territory): that is the base now.
+    if (!g_spoken || QLocale() != *g_spoken) g_territory = QLocale();
+    g_spoken = SpokenLocale(language, g_territory);
+    QLocale::setDefault(*g_spoken);
+}
+
 }  // namespace
 
 Language InstalledLanguage() { return g_installed; }
 
+QLocale TerritoryLocale() { return g_spoken && QLocale() == *g_spoken ? g_territory : QLocale(); }
+
 void InstallLanguage(Language language) {
     g_installed = language;
+    SpeakInDefaultLocale(language);
     InitTranslationResources();
     for (auto* translator : {&g_english, &g_ours, &g_qts}) {
         if (*translator) QCoreApplication::removeTranslator(translator->get());

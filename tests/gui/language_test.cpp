@@ -1,7 +1,9 @@
-// The window in each language: every command keeps a key of its own, and a
+// The window in each language: every command keeps a key of its own, a
 // translation in a catalogue reaches the menus, Qt's own buttons and the
-// core's texts.
+// core's texts, and a screen reader is told which language the window speaks.
 
+#include <QAccessible>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
@@ -9,6 +11,7 @@
 
 #include "core/language/tr.h"
 #include "gui/language/language_setup.h"
+#include "gui/print/timer_page.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
@@ -90,6 +93,39 @@ TEST(QtsOwnDialogs, SpeakTheGlossarysWordsWhereOurCatalogueWordsThem) {
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:").toStdString(), "&Nom de fichier\u00A0:");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Back").toStdString(), "Pr\u00E9c\u00E9dent");  // the rest stays Qt's
     InstallLanguage(Language::English);
+}
+
+// What a screen reader hears the window's language is: the default locale
+// (Qt's AT-SPI bridge answers GetLocale with it) and a field's text
+// attributes. The paper stays the territory's. The default locale set before
+// stands for the system's.
+TEST(WindowLanguage, IsWhatAScreenReaderIsToldAndThePaperStaysTheTerritorys) {
+    const QLocale before;
+    struct Case {
+        const char* system;
+        Language window;
+        const char* told;
+        const char* fieldLanguage;
+    };
+    // Qt has no French for the United States: the window is fr_FR there, on Letter still.
+    for (const Case& c : {Case{"en_US", Language::French, "fr_FR", "language:fr;"},
+                          Case{"fr_CA", Language::English, "en_CA", "language:en-CA;"},
+                          Case{"es_MX", Language::Spanish, "es_MX", "language:es-MX;"}}) {
+        QLocale::setDefault(QLocale(c.system));
+        InstallLanguage(c.window);
+        EXPECT_EQ(QLocale().name().toStdString(), c.told) << c.system;
+        EXPECT_EQ(LocalPageSize(TerritoryLocale()).id(), QPageSize::Letter) << c.system;
+        RecordingPrompts prompts;
+        TempFolder folder;
+        TimerApp app(prompts, folder.Path());
+        QLineEdit* field = app.CreateSheet().Field(0, TimerField::StartTime);
+        int start = -1;
+        int end = -1;
+        const QString attributes = QAccessible::queryAccessibleInterface(field)->textInterface()->attributes(0, &start, &end);
+        EXPECT_EQ(attributes.toStdString(), c.fieldLanguage) << c.system;
+    }
+    InstallLanguage(Language::English);
+    QLocale::setDefault(before);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr PROPERTYID kProviderDescriptionProperty = 30107;
 constexpr PROPERTYID kNameProperty = 30005;
 constexpr PROPERTYID kControlTypeProperty = 30003;
 constexpr PROPERTYID kValueProperty = 30045;
+constexpr PROPERTYID kCultureProperty = 30015;
 constexpr int kEditControl = 50004;
 constexpr int kTreeScopeDescendants = 4;
 
@@ -251,6 +252,19 @@ int ReadWithNodes(HWND window) {
                     Text(value).c_str());
         ::VariantClear(&value);
     }
+    // The window's language as a locale identifier (0x040c French), which
+    // Qt 6.4's provider does not give.
+    VARIANT culture;
+    ::VariantInit(&culture);
+    const HRESULT cultureAnswer = getPropertyValue(node, kCultureProperty, &culture);
+    if (culture.vt == VT_I4) {
+        std::printf("nodes: the window's culture = 0x%08lx 0x%04lx\n", static_cast<unsigned long>(cultureAnswer),
+                    static_cast<unsigned long>(culture.lVal));
+    } else {
+        std::printf("nodes: the window's culture = 0x%08lx, no locale identifier (variant type %u)\n",
+                    static_cast<unsigned long>(cultureAnswer), static_cast<unsigned>(culture.vt));
+    }
+    ::VariantClear(&culture);
     // The window's first child, the step every walk through the tree takes.
     using Navigate = HRESULT(WINAPI*)(HUIANODE, int, UiaCondition*, UiaCacheRequest*, SAFEARRAY**, BSTR*);
     if (auto navigate = Lookup<Navigate>(core, "UiaNavigate")) {
