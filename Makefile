@@ -34,7 +34,7 @@ CTEST_FLAGS = --output-on-failure --timeout 120 -j2
 
 .PHONY: all deps build run test test-asan test-trust fuzz fuzz-build windows test-windows screenshots screenshots-windows install bench \
         clean package test-package package-windows test-package-windows check-reproducible release \
-        check-screen-reader probe-uia-wine
+        check-screen-reader probe-uia-wine docs-pictures
 
 all: build
 
@@ -165,6 +165,12 @@ screenshots: build
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cvtimer-screenshots $(BUILD)/screenshots/$$language/150 \
 	    --screen 1366x768@144 --language $$language || exit 1; \
 	done
+
+# Every picture the docs show, in every language (docs/images/, docs/images/es/, ...),
+# drawn afresh where the window draws it otherwise now; drawn as the docs check
+# draws them (scripts/check-docs --redraw).
+docs-pictures: build
+	scripts/check-docs . --redraw --render $(BUILD)/bin/cvtimer-screenshots
 
 # The same windows drawn by cvtimer.exe's Qt under Wine, to $(WINDOWS_BUILD)/screenshots/,
 # on a 1600x900 display at 100 %, 150 % and 200 %, and in es/, fr/ and pseudo/ as above.

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include <cmath>
 
 #include "gui/access/palette_colours.h"
+#include "gui/language/language_setup.h"
 
 
 // The guide and its pictures are built in, so it reads the same offline on
@@ -29,8 +31,6 @@ static void InitGuideResources() { Q_INIT_RESOURCE(user_guide); }
 namespace cv {
 
 namespace {
-
-const char kGuideSource[] = "qrc:/guide/user-guide.md";
 
 // A picture the guide shows, as the browser loads it.
 QImage Picture(QTextDocument& document, const QString& name) {
@@ -43,6 +43,12 @@ QImage Picture(QTextDocument& document, const QString& name) {
 }
 
 }  // namespace
+
+QUrl UserGuideSource(const QString& languageCode) {
+    const QString translated = QStringLiteral("/guide/user-guide.%1.md").arg(languageCode);
+    if (QFile::exists(QLatin1Char(':') + translated)) return QUrl(QStringLiteral("qrc:") + translated);
+    return QUrl(QStringLiteral("qrc:/guide/user-guide.md"));
+}
 
 QString HeadingAnchor(const QString& heading) {
     QString anchor;
@@ -88,7 +94,8 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     // which would lose the headings' names.
     text->setOpenLinks(false);
     connect(text, &QTextBrowser::anchorClicked, this, &UserGuideWindow::FollowLink);
-    text->setSource(QUrl(QString::fromLatin1(kGuideSource)), QTextDocument::MarkdownResource);
+    text->setSource(UserGuideSource(QString::fromLatin1(LanguageCode(InstalledLanguage()))),
+                    QTextDocument::MarkdownResource);
     text->document()->setUndoRedoEnabled(false);
     PrepareText();
     ColourLinks();

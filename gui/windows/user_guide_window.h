@@ -1,11 +1,13 @@
 #pragma once
 // Help > User Guide (F1): the supervisor's guide, docs/user-guide.md as built
-// into the program, in a window of its own beside the sheet. Its headings are
+// into the program (docs/user-guide.es.md and .fr.md in a Spanish or French
+// window), in a window of its own beside the sheet. Its headings are
 // link targets, its links move within it, and a find field searches it. Like
 // the other windows beside the sheet, Esc and Ctrl+W close it.
 
 #include <QHash>
 #include <QImage>
+#include <QUrl>
 #include <vector>
 
 #include "gui/windows/secondary_window.h"
@@ -20,7 +22,8 @@ class UserGuideWindow : public SecondaryWindow {
     Q_OBJECT
 
 public:
-    // Reads the guide from the program's resources; nothing is read at start.
+    // Reads the guide of the language the window speaks from the program's
+    // resources; nothing is read at start.
     explicit UserGuideWindow(QWidget* parent = nullptr);
 
     // Opens the window beside `beside`, or brings it forward when it is open.
@@ -64,6 +67,10 @@ private:
     int fittedWidth = -1;
     std::vector<int> cameFrom;  // where each link followed was read from
 };
+
+// The built-in guide in the language of languageCode ("es"), or the English
+// one when there is none in it.
+QUrl UserGuideSource(const QString& languageCode);
 
 // The anchor of a heading as a code forge makes it: lower case, letters,
 // digits, "-" and "_" kept, spaces made "-", the rest dropped.

@@ -1,17 +1,23 @@
 // Help > User Guide: the guide opens from the menu and from F1 with its
-// headings and pictures, its links move within it, and it finds words.
+// headings and pictures, in the window's language, its links move within it,
+// and it finds words.
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QScrollBar>
 
 #include "gui/access/palette_colours.h"
+#include "gui/language/language_setup.h"
 #include "gui/windows/user_guide_window.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
+
+void PrintTo(Language language, std::ostream* out);  // language_test.cpp's: tests named by the code
+
 namespace {
 
 class UserGuideTest : public SheetTest {
@@ -23,6 +29,29 @@ protected:
         // Not qWaitForWindowActive: a window counts as active while its parent is.
         EXPECT_TRUE(QTest::qWaitFor([guide] { return QApplication::activeWindow() == guide; }));
         return *guide;
+    }
+    // Every picture shown comes from `folder` ("images/") and loads within the
+    // window's width; every link within the guide reaches a heading. Returns
+    // how many pictures it shows.
+    static int ExpectPicturesAndLinksWork(UserGuideWindow& guide, const QString& folder) {
+        QTextDocument& document = *guide.Text()->document();
+        QStringList names, targets;
+        int pictures = 0;
+        for (const QTextFragment& fragment : Fragments(document)) {
+            const QTextCharFormat format = fragment.charFormat();
+            names << format.anchorNames();
+            if (format.anchorHref().startsWith('#')) targets << format.anchorHref().mid(1);
+            if (!format.isImageFormat()) continue;
+            ++pictures;
+            const QString name = format.toImageFormat().name();
+            EXPECT_TRUE(name.startsWith(folder) && !name.mid(folder.size()).contains('/')) << name.toStdString();
+            const QVariant picture = document.resource(QTextDocument::ImageResource, document.baseUrl().resolved(name));
+            EXPECT_TRUE(picture.isValid() && !picture.value<QPixmap>().isNull()) << name.toStdString();
+            EXPECT_LE(format.toImageFormat().width(), guide.Text()->viewport()->width()) << name.toStdString();
+        }
+        EXPECT_FALSE(targets.isEmpty());
+        for (const QString& target : targets) EXPECT_TRUE(names.contains(target)) << target.toStdString();
+        return pictures;
     }
     // Where the text of `fragment`-like runs of the guide lie, in reading order.
     static std::vector<QTextFragment> Fragments(const QTextDocument& document) {
@@ -53,22 +82,7 @@ TEST_F(UserGuideTest, OpensFromTheMenuAndF1WithItsHeadingsPicturesAndLinkTargets
     EXPECT_TRUE(headings.contains("Sending the timers to the unit")) << headings.join(" | ").toStdString();
     EXPECT_TRUE(headings.contains("When something goes wrong")) << headings.join(" | ").toStdString();
 
-    QStringList names, targets;
-    int pictures = 0;
-    for (const QTextFragment& fragment : Fragments(document)) {
-        const QTextCharFormat format = fragment.charFormat();
-        names << format.anchorNames();
-        if (format.anchorHref().startsWith('#')) targets << format.anchorHref().mid(1);
-        if (!format.isImageFormat()) continue;
-        ++pictures;
-        const QString name = format.toImageFormat().name();
-        const QVariant picture = document.resource(QTextDocument::ImageResource, document.baseUrl().resolved(name));
-        EXPECT_TRUE(picture.isValid() && !picture.value<QPixmap>().isNull()) << name.toStdString();
-        EXPECT_LE(format.toImageFormat().width(), guide->Text()->viewport()->width()) << name.toStdString();
-    }
-    EXPECT_GE(pictures, 3);
-    ASSERT_FALSE(targets.isEmpty());
-    for (const QString& target : targets) EXPECT_TRUE(names.contains(target)) << target.toStdString();
+    EXPECT_GE(ExpectPicturesAndLinksWork(*guide, "images/"), 3);
 }
 
 TEST_F(UserGuideTest, ALinkMovesToItsHeadingAndEscCloses) {
@@ -145,6 +159,34 @@ TEST_F(UserGuideTest, FindGoesRoundTheGuideAndSaysWhenAWordIsNowhere) {
     EXPECT_FALSE(guide.FindNext());
     EXPECT_EQ(text.textCursor().selectionStart(), found.back());
     EXPECT_EQ(guide.FindNote(), "\"xyzzy\" is nowhere in the guide.");
+}
+
+// A Spanish or French window opens the guide in its language, with the
+// pictures drawn in it; the stamps under its headings stay unseen.
+class UserGuideInLanguage : public UserGuideTest, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override {
+        InstallLanguage(GetParam());
+        UserGuideTest::SetUp();
+    }
+    void TearDown() override { InstallLanguage(Language::English); }
+};
+
+TEST_P(UserGuideInLanguage, F1OpensTheGuideInTheWindowsLanguage) {
+    UserGuideWindow& guide = OpenGuide();
+    const QString code = QString::fromLatin1(LanguageCode(GetParam()));
+    EXPECT_EQ(guide.Text()->source().toString(), QStringLiteral("qrc:/guide/user-guide.%1.md").arg(code));
+    const QString shown = guide.Text()->document()->toPlainText();
+    EXPECT_NE(shown.section('\n', 0, 0), "CV Timer User Guide");
+    EXPECT_FALSE(shown.contains(QRegularExpression("<!--|en: [0-9a-f]{12}"))) << "a stamp shows";
+    EXPECT_GE(ExpectPicturesAndLinksWork(guide, QStringLiteral("images/%1/").arg(code)), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, UserGuideInLanguage, ::testing::Values(Language::Spanish, Language::French),
+                         [](const auto& info) { return std::string(LanguageCode(info.param)); });
+
+TEST(UserGuideSource, ALanguageWithoutAGuideGetsTheEnglishOne) {
+    EXPECT_EQ(UserGuideSource(QStringLiteral("de")).toString(), "qrc:/guide/user-guide.md");
 }
 
 }  // namespace
