@@ -111,7 +111,7 @@ void PrintSheet(const ReportSheet& sheet) {
 
 void PrintDay(const ReportDay& day) {
     std::printf("\n%s\n", day.heading.c_str());
-    if (!day.timeline.rows.empty()) PrintCells(day.timeline, {true, false, false, false, false});
+    if (!day.timeline.rows.empty()) PrintCells(day.timeline, {});
     if (!day.heldAtStart.timers.rows.empty()) PrintSheet(day.heldAtStart);
     for (const ReportSheet& sheet : day.sheets) PrintSheet(sheet);
     if (day.gaps.empty()) return;
