@@ -35,7 +35,7 @@ std::string Usage() {
               "timer file, then the ten timers of each timer file sent that day as the\n"
               "unit acknowledged them, and last the gaps in what is known: a send that\n"
               "stopped partway, a planned switch that failed or was missed, a change of\n"
-              "the UTC offset, a day the record does not reach back to. It reads only\n"
+              "the UTC offset, a day the record does not go back to. It reads only\n"
               "the record, never the plan. Without an option it covers today, and the\n"
               "unit on the port chosen in CVTimerSystem.ini.\n\n"
               "Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.\n\n"

@@ -141,7 +141,7 @@ void DayLayout::StartOfDay() {
     }
     const ReportStamp first = ReportStampOf(recordStart_);
     if (first.date > date_) {
-        day_.gaps.push_back(FillPlaceholders(Tr("Report", "The record does not reach back to this day: its oldest "
+        day_.gaps.push_back(FillPlaceholders(Tr("Report", "The record does not go back to this day: its oldest "
                                                           "entry is from %1. What the unit held is not known."),
                                              {StampDay(recordStart_)}));
         return;
@@ -237,22 +237,22 @@ void DayLayout::Entry(std::size_t at) {
         if (origin.ByPlan() && !unknown.empty())
             day_.gaps.push_back(FillPlaceholders(
                 Tr("Report", "At %1 the day-part plan's switch to %2, due at %3, stopped partway. What the unit holds "
-                             "of %4 is not known from then on; the timers the send did not reach kept what they "
+                             "of %4 is not known from then on; the timers the send did not get to kept what they "
                              "held. The record says: %5"),
                 {clock, origin.dayPart, StampClock(origin.due), unknown, record}));
         else if (origin.ByPlan())
             day_.gaps.push_back(FillPlaceholders(
                 Tr("Report", "At %1 the day-part plan's switch to %2, due at %3, stopped partway; the timers the send "
-                             "did not reach kept what they held. The record says: %4"),
+                             "did not get to kept what they held. The record says: %4"),
                 {clock, origin.dayPart, StampClock(origin.due), record}));
         else if (!unknown.empty())
             day_.gaps.push_back(FillPlaceholders(
                 Tr("Report", "At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then "
-                             "on; the timers the send did not reach kept what they held. The record says: %5"),
+                             "on; the timers the send did not get to kept what they held. The record says: %5"),
                 {clock, how, file, unknown, record}));
         else
             day_.gaps.push_back(FillPlaceholders(Tr("Report", "At %1 a send (%2, %3) stopped partway; the timers it did "
-                                                              "not reach kept what they held. The record says: %4"),
+                                                              "not get to kept what they held. The record says: %4"),
                                                  {clock, how, file, record}));
     }
     if (!AnyAcknowledged(entry)) return;
