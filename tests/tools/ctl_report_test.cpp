@@ -137,10 +137,16 @@ TEST_F(CtlReportTest, AWeekOfTheRecordDayByDay) {
     EXPECT_NE(french.find("Breakfast, en cours depuis 05:30 AM, a été manquée\u00a0: le plan des périodes"), std::string::npos) << french;
 }
 
-TEST_F(CtlReportTest, ExitStatuses) {
+TEST_F(CtlReportTest, ExitStatusesAndADamagedRecord) {
     EXPECT_EQ(Run({"report", "--date", "2026-02-30"}).status, 2);
     EXPECT_EQ(Run({"report", "--from", "2026-03-09", "--to", "2026-03-08"}).status, 2);
     EXPECT_EQ(Run({"report", "--date", "2026-03-09", "--from", "2026-03-09", "--to", "2026-03-09"}).status, 2);
+    WriteBytes(SendLogPathIn(folder.Path()), "=== Send at 2026-03-04 02:00:00 -05:00 ===\nUser: ben\n");
+    const Outcome damaged = Run({"report", "--date", "2026-03-04"});
+    EXPECT_EQ(damaged.status, 0) << damaged.err;
+    EXPECT_NE(damaged.out.find("\n1 entry of the record, cut short or damaged, was left out.\n"), std::string::npos)
+        << damaged.out;
+    std::filesystem::remove(SendLogPathIn(folder.Path()));
     std::filesystem::create_directory(folder.File("CVTimerSends.log"));
     const Outcome unreadable = Run({"report"});
     EXPECT_EQ(unreadable.status, 1);
