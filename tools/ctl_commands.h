@@ -22,6 +22,9 @@ int RunSend(int argc, char** argv);
 // Prints what the unit holds as far as the record of sends knows, or the sends.
 int RunSent(int argc, char** argv);
 
+// Prints what the unit held, day by day, as the record of sends tells it.
+int RunReport(int argc, char** argv);
+
 // Lists the Comm Port numbers with the device each reaches now.
 int RunPorts(int argc, char** argv);
 

@@ -31,6 +31,8 @@ constexpr Command kCommands[] = {
     {"send", cv::RunSend, [] { return cv::Tr("CtlHelp", "send the timers of a timer file to the unit"); }},
     {"sent", cv::RunSent,
      [] { return cv::Tr("CtlHelp", "show what the unit holds as far as the record of sends knows"); }},
+    {"report", cv::RunReport,
+     [] { return cv::Tr("CtlHelp", "print what the unit held, day by day, by the record of sends"); }},
     {"dayparts", cv::RunDayParts,
      [] { return cv::Tr("CtlHelp", "show the day-part plan, or send the part that is due"); }},
     {"ports", cv::RunPorts, [] { return cv::Tr("CtlHelp", "list the serial ports and the devices they reach"); }},

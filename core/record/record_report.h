@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "core/record/send_log_text.h"
+#include "core/record/unit_holdings.h"
+#include "core/timers/civil_time.h"
+
 namespace cv {
 
 struct ReportTable {
@@ -28,6 +32,10 @@ struct ReportDay {
     ReportTable timeline;             // one row per change and per gap, in time order: time, UTC offset, how, file, ...
     std::vector<ReportSheet> sheets;  // each sheet sent that day, once, in order of first use
     std::vector<std::string> gaps;    // one sentence per gap in what is known that day
+    // What the unit held as the day began, by the entries before it: ten rows
+    // as in a sheet, with a last column saying when and from which file each
+    // timer came. No rows when the record does not reach back to the day's start.
+    ReportSheet heldAtStart;
 };
 
 struct RecordReport {
@@ -48,5 +56,12 @@ struct ReportRequest {
 
 // Reads the record and lays out the days asked for. Reads nothing but the record.
 RecordReport MakeRecordReport(const ReportRequest& request);
+
+// The days from `from` to `to` (inclusive) of a record already read, for
+// unit: what MakeRecordReport lays out, without the record's path and the
+// unit's name. A day is the local date each entry's time stamp carries, so
+// the report needs no time zone but the record's own.
+RecordReport LayOutRecordReport(const SendLogContent& content, const UnitChoice& unit, const CivilDate& from,
+                                const CivilDate& to);
 
 }  // namespace cv

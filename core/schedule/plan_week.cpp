@@ -1,10 +1,6 @@
 #include "core/schedule/plan_week.h"
 
 #include <algorithm>
-#include <cstdio>
-
-#include "core/language/tr.h"
-#include "core/timers/sentence.h"
 
 namespace cv {
 
@@ -23,29 +19,6 @@ std::vector<PlanDay> PlanWeek(const DayPartPlan& plan, const CivilDate& first, c
         week.push_back(std::move(day));
     }
     return week;
-}
-
-std::string WeekdayName(int weekday) {
-    switch (((weekday % 7) + 7) % 7) {
-        case 0: return Tr("Weekday", "Mon");
-        case 1: return Tr("Weekday", "Tue");
-        case 2: return Tr("Weekday", "Wed");
-        case 3: return Tr("Weekday", "Thu");
-        case 4: return Tr("Weekday", "Fri");
-        case 5: return Tr("Weekday", "Sat");
-        default: return Tr("Weekday", "Sun");
-    }
-}
-
-std::string DayLabel(const CivilDate& date) {
-    return FillPlaceholders(Tr("Weekday", "%1 %2"), {WeekdayName(WeekdayOf(date)), FormatIsoDate(date)});
-}
-
-std::string OffsetText(long offsetSeconds) {
-    const long minutes = (offsetSeconds < 0 ? -offsetSeconds : offsetSeconds) / 60;
-    char text[40];
-    std::snprintf(text, sizeof text, "%c%02ld:%02ld", offsetSeconds < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return text;
 }
 
 }  // namespace cv

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/schedule/day_part_decision.h"
+#include "core/timers/clock_text.h"
 
 namespace cv {
 
@@ -23,14 +24,5 @@ struct PlanDay {
 
 // The seven days from `first` on.
 std::vector<PlanDay> PlanWeek(const DayPartPlan& plan, const CivilDate& first, const LocalZone& zone);
-
-// "Mon" to "Sun" for 0 to 6, in the user's language.
-std::string WeekdayName(int weekday);
-
-// "Thu 2026-12-10", in the user's language.
-std::string DayLabel(const CivilDate& date);
-
-// "+01:00", "-04:00".
-std::string OffsetText(long offsetSeconds);
 
 }  // namespace cv

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/timers/civil_time.h"
 #include "core/timers/timer_record.h"
 
 namespace cv {
@@ -17,5 +18,14 @@ std::string FormatClockTime(int minuteOfDay);
 
 // "2 h 30 min", "45 min", "4 h", "0 min".
 std::string FormatDuration(MinutesOfDay minutes);
+
+// "Mon" to "Sun" for 0 to 6, in the user's language.
+std::string WeekdayName(int weekday);
+
+// "Thu 2026-12-10", in the user's language.
+std::string DayLabel(const CivilDate& date);
+
+// "+01:00", "-04:00".
+std::string OffsetText(long offsetSeconds);
 
 }  // namespace cv
