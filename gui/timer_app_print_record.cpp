@@ -48,11 +48,9 @@ bool TimerApp::ReadRecordReport(RecordReport& report, ReportPrinting& printing) 
     request.port = currentSheet->portNumber;
     report = MakeRecordReport(request);
     if (!report.ok) {
-        prompts.ShowMessage(
-            printRecord, {QApplication::applicationName(), tr("Could Not Read the Record"),
-                          tr("The record of sends \"%1\" cannot be read: %2")
-                              .arg(QString::fromStdString(report.recordPath), QString::fromStdString(report.problem)),
-                          PromptMessage::Icon::Warning});
+        // The reason names the record's path.
+        prompts.ShowMessage(printRecord, {QApplication::applicationName(), tr("Could Not Read the Record"),
+                                          QString::fromStdString(report.problem), PromptMessage::Icon::Warning});
         return false;
     }
     printing = {QDir::toNativeSeparators(QString::fromStdString(work.folder)), QDateTime::currentDateTime()};

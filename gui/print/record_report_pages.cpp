@@ -41,6 +41,14 @@ QString PrintedAt(const ReportPrinting& printing) {
            QLocale().toString(printing.printedAt.time(), QLocale::ShortFormat);
 }
 
+// Without ligatures, so that the PDF's text reads "files", not "ﬁles",
+// to a screen reader and to a search.
+QFont ReportFont(const QPainter& painter, int size, bool bold = false) {
+    QFont font = PaperFont(painter, size, bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 // Cells wrap between words, and inside a word too long for its column (a path).
 QTextOption CellOption(int flags) {
     QTextOption option = PaperTextOption(flags | Qt::TextWordWrap);
@@ -63,7 +71,7 @@ public:
           pageCount(pageCount),
           y(area.top()),
           top(area.top()) {
-        painter.setFont(PaperFont(painter, 7));
+        painter.setFont(ReportFont(painter, 7));
         footerHeight = 2 * QFontMetricsF(painter.font()).lineSpacing() + 6;
     }
 
@@ -98,15 +106,19 @@ private:
 
     // A block of text as wide as the area, word-wrapped; its height.
     qreal Measure(const QString& text, int size, bool bold, qreal width) {
-        painter.setFont(PaperFont(painter, size, bold));
+        painter.setFont(ReportFont(painter, size, bold));
         return painter.boundingRect(QRectF(0, 0, width, 1e6), text, CellOption(Qt::AlignLeft | Qt::AlignTop)).height();
     }
-    void Text(const QString& text, int size, bool bold, qreal spaceAfter, qreal indent = 0) {
+    // A paragraph; a list item's lines hang beside its bullet.
+    void Text(const QString& text, int size, bool bold, qreal spaceAfter, bool bullet = false) {
+        const qreal indent = bullet ? 14 : 0;
         const qreal height = Measure(text, size, bold, area.width() - indent);
         if (!Fits(height)) Break();
-        if (Drawing())
-            painter.drawText(QRectF(area.left() + indent, y, area.width() - indent, height), text,
-                             CellOption(Qt::AlignLeft | Qt::AlignTop));
+        if (Drawing()) {
+            const QTextOption option = CellOption(Qt::AlignLeft | Qt::AlignTop);
+            if (bullet) painter.drawText(QRectF(area.left() + 4, y, indent, height), QStringLiteral("\u2022"), option);
+            painter.drawText(QRectF(area.left() + indent, y, area.width() - indent, height), text, option);
+        }
         y += height + spaceAfter;
     }
 
@@ -126,7 +138,7 @@ private:
         if (!day.gaps.empty()) {
             y += 4;
             Text(GapsHeading(), 10, true, 3);
-            for (const std::string& gap : day.gaps) Text(QStringLiteral("\u2022 ") + Q(gap), 8, false, 2, 6);
+            for (const std::string& gap : day.gaps) Text(Q(gap), 8, false, 2, true);
             y += 6;
         }
         if (!day.sheets.empty()) {
@@ -140,8 +152,8 @@ private:
     // Each column as wide as its widest cell where the area allows; where it
     // does not, the narrow ones keep their width and the wide ones share the rest.
     std::vector<qreal> ColumnWidths(const ReportTable& table, qreal pad) {
-        const QFontMetricsF metrics(PaperFont(painter, 8));
-        const QFontMetricsF boldMetrics(PaperFont(painter, 8, true));
+        const QFontMetricsF metrics(ReportFont(painter, 8));
+        const QFontMetricsF boldMetrics(ReportFont(painter, 8, true));
         std::vector<qreal> natural;
         for (std::size_t c = 0; c < table.headings.size(); ++c) {
             qreal width = boldMetrics.horizontalAdvance(Q(table.headings[c]));
@@ -172,7 +184,7 @@ private:
 
     qreal Row(const std::vector<std::string>& cells, const std::vector<qreal>& widths, qreal pad, bool header,
               bool measureOnly) {
-        painter.setFont(PaperFont(painter, 8, header));
+        painter.setFont(ReportFont(painter, 8, header));
         qreal height = 0;
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const QString text = c < cells.size() ? Q(cells[c]) : QString();
@@ -199,7 +211,7 @@ private:
     // A table under its caption (when it has one), the heading row again at
     // the top of every page it runs on to.
     void Table(const ReportTable& table, const QString& caption) {
-        const qreal pad = QFontMetricsF(PaperFont(painter, 8)).averageCharWidth() * 0.6;
+        const qreal pad = QFontMetricsF(ReportFont(painter, 8)).averageCharWidth() * 0.6;
         const std::vector<qreal> widths = ColumnWidths(table, pad);
         const qreal headerHeight = Row(table.headings, widths, pad, true, true);
         const qreal firstRow = table.rows.empty() ? 0 : Row(table.rows.front(), widths, pad, false, true);
@@ -221,7 +233,7 @@ private:
 
     void Footer() {
         if (!Drawing()) return;
-        painter.setFont(PaperFont(painter, 7));
+        painter.setFont(ReportFont(painter, 7));
         const qreal line = QFontMetricsF(painter.font()).lineSpacing();
         const qreal footTop = area.bottom() - 2 * line;
         painter.setPen(QPen(kRule, 0));
