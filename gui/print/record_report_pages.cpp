@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -35,10 +34,10 @@ QString SheetsHeading() { return QCoreApplication::translate("cv::RecordReportPa
 QString FooterFolderLine(const ReportPrinting& printing) {
     return QCoreApplication::translate("cv::RecordReportPages", "Record of sends in %1").arg(printing.folder);
 }
-// The date as the days' headings write it, the time as the user's locale does.
+// Written as the report writes its dates and times, in every language
+// ("2026-03-14 04:05 PM", never "16 h 05").
 QString PrintedAt(const ReportPrinting& printing) {
-    return printing.printedAt.date().toString(Qt::ISODate) + QLatin1Char(' ') +
-           QLocale().toString(printing.printedAt.time(), QLocale::ShortFormat);
+    return printing.printedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm AP"));
 }
 
 // Without ligatures, so that the PDF's text reads "files", not "ﬁles",
@@ -240,7 +239,7 @@ private:
         painter.drawLine(QPointF(area.left(), footTop - 3), QPointF(area.right(), footTop - 3));
         painter.setPen(Qt::black);
         const int flags = Qt::AlignLeft | Qt::AlignTop;
-        // Long folders are cut at the left, where a path is least telling.
+        // A folder too long for the line keeps its start and its end.
         const QString folder =
             QFontMetricsF(painter.font()).elidedText(FooterFolderLine(printing), Qt::ElideMiddle, area.width());
         DrawPaperText(painter, QRectF(area.left(), footTop, area.width(), line), flags, folder);
@@ -313,18 +312,6 @@ QByteArray RecordReportPdf(const RecordReport& report, const ReportPrinting& pri
         if (!PrintRecordReport(*writer, report, printing)) return {};
     }
     return bytes;
-}
-
-int RecordReportPageCount(const RecordReport& report, const ReportPrinting& printing, const QPageSize& size) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const std::unique_ptr<QPdfWriter> writer(NewWriter(buffer, size));
-    QPainter painter(writer.get());
-    bool failed = false;
-    // Draws only a page that does not exist: measures without drawing.
-    return PaintReport(
-        painter, writer->logicalDpiX() / 72.0, size.size(QPageSize::Point), report, printing, [] { return true; }, -2,
-        failed);
 }
 
 QImage RecordReportPageImage(const RecordReport& report, const ReportPrinting& printing, const QPageSize& size,

@@ -32,9 +32,6 @@ bool PrintRecordReport(QPagedPaintDevice& paper, const RecordReport& report, con
 // The report as a PDF file's bytes; empty if it could not be made.
 QByteArray RecordReportPdf(const RecordReport& report, const ReportPrinting& printing, const QPageSize& size);
 
-// The number of pages the report takes on paper of size.
-int RecordReportPageCount(const RecordReport& report, const ReportPrinting& printing, const QPageSize& size);
-
 // Page `page` (from 0) as a picture widthPixels wide, for looking at it on screen.
 QImage RecordReportPageImage(const RecordReport& report, const ReportPrinting& printing, const QPageSize& size,
                              int page, int widthPixels);
