@@ -3,17 +3,25 @@
 // well-formed entry (a name's control characters read as "?"), and a byte
 // order mark in front changes nothing; an entry the writer makes holds no
 // control character and reads back exactly, also when it is appended after
-// whatever the file held (a torn entry, garbage).
+// whatever the file held (a torn entry, garbage). Any record lays out as the
+// record's report, and in the report of sends the writer made every change
+// is one of those sends, as it went: no change made up, none left out.
 //
 // Input: the record's text. The same bytes, read from the start, also give
 // the facts of a send for the writer: the report, the port, the texts, the
 // ten timers, and now and then the day-part plan that made it.
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "core/record/record_report.h"
+#include "core/record/report_words.h"
 #include "core/record/send_log_text.h"
 #include "core/record/unit_holdings.h"
 #include "fuzz/fuzz_check.h"
@@ -119,6 +127,47 @@ std::string TimerPart(const cv::SendEntry& entry) {
     return text.substr(from, text.size() - from - 1);
 }
 
+// A day or three from the date of stamp, when it has one.
+std::optional<std::pair<cv::CivilDate, cv::CivilDate>> DaysFrom(const std::string& stamp, unsigned more) {
+    const std::optional<cv::CivilDate> first = cv::ParseIsoDate(std::string_view(stamp).substr(0, 10));
+    if (!first) return std::nullopt;
+    return std::pair{*first, cv::AddDays(*first, more % 3)};
+}
+
+// The report of sends the writer made: each row of the timeline that stands
+// for a send is the row of one of those sends (sent that day to that unit),
+// each send has its row, and nothing else in the timeline has a time but
+// the parts the plan missed and the changes of the UTC offset.
+void CheckReportOfWrittenSends(const std::vector<cv::SendEntry>& sends, unsigned more) {
+    if (sends.empty()) return;
+    const cv::UnitChoice unit{sends.front().portNumber, sends.front().portNumber > 0 ? "" : sends.front().device};
+    const auto days = DaysFrom(sends.front().when, more);
+    if (!days) return;
+    const cv::RecordReport report = cv::LayOutRecordReport({sends, 0}, unit, days->first, days->second);
+    FUZZ_CHECK(report.ok);
+    for (const cv::ReportDay& day : report.days) {
+        std::vector<std::vector<std::string>> expected;
+        for (const cv::SendEntry& send : sends) {
+            if (!cv::SendReached(send, unit) || cv::ReportStampOf(send.when).date != day.date) continue;
+            const bool planWithoutSheet = send.origin.ByPlan() && send.source.filePath.empty();
+            expected.push_back({cv::StampClock(send.when), cv::ReportStampOf(send.when).offset, cv::DescribeHow(send),
+                                planWithoutSheet ? "" : cv::DescribeSource(send.source),
+                                cv::DescribeRecordedOutcome(send.outcome)});
+        }
+        for (const std::vector<std::string>& row : day.timeline.rows) {
+            FUZZ_CHECK(row.size() == day.timeline.headings.size());
+            if (row[0].empty() || row[2].empty()) continue;  // the start of the day, a change of offset
+            const auto found = std::find(expected.begin(), expected.end(), row);
+            if (found != expected.end()) {
+                expected.erase(found);
+                continue;
+            }
+            FUZZ_CHECK(row[4] == "missed: the plan did not run while it was due" || row[4] == "a part was missed");
+        }
+        FUZZ_CHECK(expected.empty());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -145,6 +194,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const cv::UnitHoldings held = cv::DeriveUnitHoldings(read.entries, {1, ""});
     FUZZ_CHECK(held.sends <= static_cast<int>(read.entries.size()));
+    if (!read.entries.empty()) {
+        if (const auto days = DaysFrom(read.entries.back().when, size)) {
+            const cv::RecordReport report = cv::LayOutRecordReport(read, {1, ""}, days->first, days->second);
+            FUZZ_CHECK(report.ok && !report.days.empty());
+        }
+    }
 
     // A written entry reads back exactly, alone and after the input.
     ByteReader in(bytes);
@@ -164,5 +219,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(after.entries.size() == read.entries.size() + 1);
     FUZZ_CHECK(after.entries.back() == entry);
     for (std::size_t i = 0; i < read.entries.size(); ++i) FUZZ_CHECK(after.entries[i] == read.entries[i]);
+
+    // A few more sends to the same unit, some on the same day, and their report.
+    std::vector<cv::SendEntry> sends{entry};
+    for (unsigned more = in.Byte() % 4; more > 0; --more) {
+        cv::SendEntry next = MakeEntry(in);
+        next.portNumber = entry.portNumber;
+        next.device = entry.device;
+        if (in.Byte() & 1) next.when = entry.when.substr(0, 11) + next.when.substr(11);
+        sends.push_back(std::move(next));
+    }
+    CheckReportOfWrittenSends(sends, in.Byte());
     return 0;
 }

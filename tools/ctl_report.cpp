@@ -35,7 +35,7 @@ std::string Usage() {
               "timer file, then the ten timers of each timer file sent that day as the\n"
               "unit acknowledged them, and last the gaps in what is known: a send that\n"
               "stopped partway, a planned switch that failed or was missed, a change of\n"
-              "the UTC offset, a day the record does not reach back to. It reads only\n"
+              "the UTC offset, a day the record does not go back to. It reads only\n"
               "the record, never the plan. Without an option it covers today, and the\n"
               "unit on the port chosen in CVTimerSystem.ini.\n\n"
               "Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.\n\n"
@@ -111,7 +111,7 @@ void PrintSheet(const ReportSheet& sheet) {
 
 void PrintDay(const ReportDay& day) {
     std::printf("\n%s\n", day.heading.c_str());
-    if (!day.timeline.rows.empty()) PrintCells(day.timeline, {true, false, false, false, false});
+    if (!day.timeline.rows.empty()) PrintCells(day.timeline, {});
     if (!day.heldAtStart.timers.rows.empty()) PrintSheet(day.heldAtStart);
     for (const ReportSheet& sheet : day.sheets) PrintSheet(sheet);
     if (day.gaps.empty()) return;

@@ -279,6 +279,10 @@ Commands:
         <source>show the day-part plan, or send the part that is due</source>
         <translation>show the day-part plan, or send the part that is due</translation>
     </message>
+    <message>
+        <source>print what the unit held, day by day, by the record of sends</source>
+        <translation>print what the unit held, day by day, by the record of sends</translation>
+    </message>
 </context>
 <context>
     <name>CtlPlan</name>
@@ -404,6 +408,99 @@ Options:
     <message>
         <source>the port chosen in %1 (no such file: port 1)</source>
         <translation>the port chosen in %1 (no such file: port 1)</translation>
+    </message>
+</context>
+<context>
+    <name>CtlReport</name>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &apos;%2&apos;</source>
+        <translation>%1 takes a date as YYYY-MM-DD, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>give --date or --from and --to, not both</source>
+        <translation>give --date or --from and --to, not both</translation>
+    </message>
+    <message>
+        <source>--from and --to go together</source>
+        <translation>--from and --to go together</translation>
+    </message>
+    <message>
+        <source>--to must not come before --from</source>
+        <translation>--to must not come before --from</translation>
+    </message>
+    <message>
+        <source>a report covers at most 366 days</source>
+        <translation>a report covers at most 366 days</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known:</source>
+        <translation>Gaps in what is known:</translation>
+    </message>
+    <message>
+        <source>Record of sends: %1</source>
+        <translation>Record of sends: %1</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unit: %1</translation>
+    </message>
+    <message>
+        <source>Usage: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                         [--port N | --device PATH]
+
+Prints what the Corvellan unit held, day by day, as the record of sends
+tells it: CVTimerSends.log beside CVTimerSystem.ini in the current folder.
+Each day opens with what the unit held when the day began, then every
+change in time order with its UTC offset, how it came (by hand, by which
+user, or by the day-part plan, which part, on time or how late) and its
+timer file, then the ten timers of each timer file sent that day as the
+unit acknowledged them, and last the gaps in what is known: a send that
+stopped partway, a planned switch that failed or was missed, a change of
+the UTC offset, a day the record does not go back to. It reads only
+the record, never the plan. Without an option it covers today, and the
+unit on the port chosen in CVTimerSystem.ini.
+
+Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.
+
+Options:
+  --date DATE    the one day DATE (YYYY-MM-DD)
+  --from DATE    the first day, with --to the last (at most 366 days)
+  --to DATE
+  --port N       the unit on Comm Port N (1 to 65535)
+  --device PATH  the unit on this device, whichever port reached it (on
+                 Windows a port name such as COM7 will do)
+  --help         show this text
+</source>
+        <translation>Usage: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                         [--port N | --device PATH]
+
+Prints what the Corvellan unit held, day by day, as the record of sends
+tells it: CVTimerSends.log beside CVTimerSystem.ini in the current folder.
+Each day opens with what the unit held when the day began, then every
+change in time order with its UTC offset, how it came (by hand, by which
+user, or by the day-part plan, which part, on time or how late) and its
+timer file, then the ten timers of each timer file sent that day as the
+unit acknowledged them, and last the gaps in what is known: a send that
+stopped partway, a planned switch that failed or was missed, a change of
+the UTC offset, a day the record does not go back to. It reads only
+the record, never the plan. Without an option it covers today, and the
+unit on the port chosen in CVTimerSystem.ini.
+
+Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.
+
+Options:
+  --date DATE    the one day DATE (YYYY-MM-DD)
+  --from DATE    the first day, with --to the last (at most 366 days)
+  --to DATE
+  --port N       the unit on Comm Port N (1 to 65535)
+  --device PATH  the unit on this device, whichever port reached it (on
+                 Windows a port name such as COM7 will do)
+  --help         show this text
+</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1357,152 @@ Do you want to overwrite it?</translation>
     <message>
         <source>&quot;%1&quot;</source>
         <translation>&quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>not sent</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>%1, first sent at %2</source>
+        <translation>%1, first sent at %2</translation>
+    </message>
+    <message>
+        <source>The record holds no sends: what the unit held is not known.</source>
+        <translation>The record holds no sends: what the unit held is not known.</translation>
+    </message>
+    <message>
+        <source>The record begins on this day, at %1: what the unit held before then is not known.</source>
+        <translation>The record begins on this day, at %1: what the unit held before then is not known.</translation>
+    </message>
+    <message>
+        <source>Held when the day began</source>
+        <translation>Held when the day began</translation>
+    </message>
+    <message>
+        <source>held when the day began</source>
+        <translation>held when the day began</translation>
+    </message>
+    <message>
+        <source>partly not known</source>
+        <translation>partly not known</translation>
+    </message>
+    <message>
+        <source>When the day began, the record knew none of the timers the unit held.</source>
+        <translation>When the day began, the record knew none of the timers the unit held.</translation>
+    </message>
+    <message>
+        <source>When the day began, the record did not know what the unit held of %1.</source>
+        <translation>When the day began, the record did not know what the unit held of %1.</translation>
+    </message>
+    <message>
+        <source>a part was missed</source>
+        <translation>a part was missed</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan noted a part it missed: %2</source>
+        <translation>At %1 the day-part plan noted a part it missed: %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1</source>
+        <translation>day-part plan: %1</translation>
+    </message>
+    <message>
+        <source>missed: the plan did not run while it was due</source>
+        <translation>missed: the plan did not run while it was due</translation>
+    </message>
+    <message>
+        <source>%1, due at %2, was missed: the day-part plan did not run while it was due, so the unit kept what it held. The plan noted it at %3.</source>
+        <translation>%1, due at %2, was missed: the day-part plan did not run while it was due, so the unit kept what it held. The plan noted it at %3.</translation>
+    </message>
+    <message>
+        <source>UTC offset changed from %1 to %2</source>
+        <translation>UTC offset changed from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Between %1 and %2 the PC&apos;s offset from UTC changed from %3 to %4: the clocks changed, or the PC&apos;s clock was set. Each time here is as the PC&apos;s clock showed it then.</source>
+        <translation>Between %1 and %2 the PC&apos;s offset from UTC changed from %3 to %4: the clocks changed, or the PC&apos;s clock was set. Each time here is as the PC&apos;s clock showed it then.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan was not run; the unit kept what it held. The record says: %2</source>
+        <translation>At %1 the day-part plan was not run; the unit kept what it held. The record says: %2</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan did not switch to %2, due at %3; the unit kept what it held. The record says: %4</source>
+        <translation>At %1 the day-part plan did not switch to %2, due at %3; the unit kept what it held. The record says: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) reached none of the timers; the unit kept what it held. The record says: %4</source>
+        <translation>At %1 a send (%2, %3) reached none of the timers; the unit kept what it held. The record says: %4</translation>
+    </message>
+    <message>
+        <source>The record holds no sends.</source>
+        <translation>The record holds no sends.</translation>
+    </message>
+    <message>
+        <source>The record goes back to %1. It keeps only its newest entries, dropping the oldest once it passes 1 MiB: anything before then is not in it.</source>
+        <translation>The record goes back to %1. It keeps only its newest entries, dropping the oldest once it passes 1 MiB: anything before then is not in it.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries of the record, cut short or damaged, were left out.</source>
+        <translation>
+            <numerusform>%n entry of the record, cut short or damaged, was left out.</numerusform>
+            <numerusform>%n entries of the record, cut short or damaged, were left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The days to report must be given as YYYY-MM-DD, the first not after the last.</source>
+        <translation>The days to report must be given as YYYY-MM-DD, the first not after the last.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC offset</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>by hand, %1</source>
+        <translation>by hand, %1</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, on time</source>
+        <translation>day-part plan: %1, due %2, on time</translation>
+    </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>The record does not go back to this day: its oldest entry is from %1. What the unit held is not known.</source>
+        <translation>The record does not go back to this day: its oldest entry is from %1. What the unit held is not known.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway; the timers the send did not get to kept what they held. The record says: %4</source>
+        <translation>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway; the timers the send did not get to kept what they held. The record says: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway; the timers it did not get to kept what they held. The record says: %4</source>
+        <translation>At %1 a send (%2, %3) stopped partway; the timers it did not get to kept what they held. The record says: %4</translation>
     </message>
 </context>
 <context>

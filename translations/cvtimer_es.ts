@@ -287,6 +287,10 @@ Comandos:
         <source>show the day-part plan, or send the part that is due</source>
         <translation>mostrar el plan de franjas horarias o enviar la franja vigente</translation>
     </message>
+    <message>
+        <source>print what the unit held, day by day, by the record of sends</source>
+        <translation>mostrar lo que tuvo el aparato, día por día, según el registro de envíos</translation>
+    </message>
 </context>
 <context>
     <name>CtlPlan</name>
@@ -415,6 +419,100 @@ Opciones:
     <message>
         <source>the port chosen in %1 (no such file: port 1)</source>
         <translation>el puerto elegido en %1 (no existe ese archivo: puerto 1)</translation>
+    </message>
+</context>
+<context>
+    <name>CtlReport</name>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &apos;%2&apos;</source>
+        <translation>%1 admite una fecha como YYYY-MM-DD, no «%2»</translation>
+    </message>
+    <message>
+        <source>give --date or --from and --to, not both</source>
+        <translation>indique --date o --from y --to, no ambos</translation>
+    </message>
+    <message>
+        <source>--from and --to go together</source>
+        <translation>--from y --to van juntos</translation>
+    </message>
+    <message>
+        <source>--to must not come before --from</source>
+        <translation>--to no debe ser anterior a --from</translation>
+    </message>
+    <message>
+        <source>a report covers at most 366 days</source>
+        <translation>un informe abarca 366 días como máximo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known:</source>
+        <translation>Lagunas en lo que se sabe:</translation>
+    </message>
+    <message>
+        <source>Record of sends: %1</source>
+        <translation>Registro de envíos: %1</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Aparato: %1</translation>
+    </message>
+    <message>
+        <source>Usage: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                         [--port N | --device PATH]
+
+Prints what the Corvellan unit held, day by day, as the record of sends
+tells it: CVTimerSends.log beside CVTimerSystem.ini in the current folder.
+Each day opens with what the unit held when the day began, then every
+change in time order with its UTC offset, how it came (by hand, by which
+user, or by the day-part plan, which part, on time or how late) and its
+timer file, then the ten timers of each timer file sent that day as the
+unit acknowledged them, and last the gaps in what is known: a send that
+stopped partway, a planned switch that failed or was missed, a change of
+the UTC offset, a day the record does not go back to. It reads only
+the record, never the plan. Without an option it covers today, and the
+unit on the port chosen in CVTimerSystem.ini.
+
+Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.
+
+Options:
+  --date DATE    the one day DATE (YYYY-MM-DD)
+  --from DATE    the first day, with --to the last (at most 366 days)
+  --to DATE
+  --port N       the unit on Comm Port N (1 to 65535)
+  --device PATH  the unit on this device, whichever port reached it (on
+                 Windows a port name such as COM7 will do)
+  --help         show this text
+</source>
+        <translation>Uso: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                       [--port N | --device PATH]
+
+Muestra lo que tuvo el aparato Corvellan, día por día, según el registro de
+envíos: CVTimerSends.log, junto a CVTimerSystem.ini en la carpeta actual.
+Cada día empieza con lo que tenía el aparato al empezar el día; siguen todos
+los cambios en orden, con su desfase con UTC, cómo se hicieron (a mano, por
+qué usuario, o por el plan de franjas horarias, qué franja, a tiempo o con
+cuánto retraso) y su archivo de temporizadores; luego los diez temporizadores
+de cada archivo enviado ese día tal como el aparato los confirmó, y al final
+las lagunas en lo que se sabe: un envío que se detuvo a medias, un cambio
+planificado que falló o se perdió, un cambio del desfase con UTC, un día al
+que el registro no llega. Solo lee el registro, nunca el plan. Sin opciones,
+abarca el día de hoy y el aparato del puerto elegido en CVTimerSystem.ini.
+
+Estado de salida: 0 mostrado, 1 no se puede leer el registro, 2 uso incorrecto.
+
+Opciones:
+  --date DATE    solo el día DATE (YYYY-MM-DD)
+  --from DATE    el primer día, con --to el último (366 días como máximo)
+  --to DATE
+  --port N       el aparato del puerto N (1 a 65535) del menú Puerto COM
+  --device PATH  el aparato de este dispositivo, sea cual sea el puerto que
+                 le correspondía (en Windows sirve un nombre de puerto como
+                 COM7)
+  --help         mostrar este texto
+</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1376,152 @@ Do you want to overwrite it?</source>
     <message>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>%1, first sent at %2</source>
+        <translation>%1, enviado por primera vez a las %2</translation>
+    </message>
+    <message>
+        <source>The record holds no sends: what the unit held is not known.</source>
+        <translation>El registro no contiene envíos: no se sabe qué tenía el aparato.</translation>
+    </message>
+    <message>
+        <source>The record begins on this day, at %1: what the unit held before then is not known.</source>
+        <translation>El registro empieza este día, a las %1: no se sabe qué tenía el aparato antes.</translation>
+    </message>
+    <message>
+        <source>Held when the day began</source>
+        <translation>Lo que tenía el aparato al empezar el día</translation>
+    </message>
+    <message>
+        <source>held when the day began</source>
+        <translation>al empezar el día</translation>
+    </message>
+    <message>
+        <source>partly not known</source>
+        <translation>desconocido en parte</translation>
+    </message>
+    <message>
+        <source>When the day began, the record knew none of the timers the unit held.</source>
+        <translation>Al empezar el día, el registro no conocía ninguno de los temporizadores que tenía el aparato.</translation>
+    </message>
+    <message>
+        <source>When the day began, the record did not know what the unit held of %1.</source>
+        <translation>Al empezar el día, el registro no sabía qué tenía el aparato en %1.</translation>
+    </message>
+    <message>
+        <source>a part was missed</source>
+        <translation>se perdió una franja horaria</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan noted a part it missed: %2</source>
+        <translation>A las %1, el plan de franjas horarias registró una franja que se perdió: %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1</source>
+        <translation>plan de franjas horarias: %1</translation>
+    </message>
+    <message>
+        <source>missed: the plan did not run while it was due</source>
+        <translation>perdida: el plan no se ejecutó mientras estaba vigente</translation>
+    </message>
+    <message>
+        <source>%1, due at %2, was missed: the day-part plan did not run while it was due, so the unit kept what it held. The plan noted it at %3.</source>
+        <translation>%1, vigente desde las %2, se perdió: el plan de franjas horarias no se ejecutó mientras estaba vigente, así que el aparato conservó lo que tenía. El plan lo registró el %3.</translation>
+    </message>
+    <message>
+        <source>UTC offset changed from %1 to %2</source>
+        <translation>el desfase con UTC cambió de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Between %1 and %2 the PC&apos;s offset from UTC changed from %3 to %4: the clocks changed, or the PC&apos;s clock was set. Each time here is as the PC&apos;s clock showed it then.</source>
+        <translation>Entre el %1 y el %2, el desfase de la computadora con UTC cambió de %3 a %4: cambió la hora oficial o se ajustó el reloj de la computadora. Cada hora de este informe es la que mostraba el reloj de la computadora en ese momento.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan was not run; the unit kept what it held. The record says: %2</source>
+        <translation>A las %1 no se aplicó el plan de franjas horarias; el aparato conservó lo que tenía. El registro dice: %2</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan did not switch to %2, due at %3; the unit kept what it held. The record says: %4</source>
+        <translation>A las %1, el plan de franjas horarias no cambió a %2, vigente desde las %3; el aparato conservó lo que tenía. El registro dice: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) reached none of the timers; the unit kept what it held. The record says: %4</source>
+        <translation>A las %1, un envío (%2, %3) no llegó a ningún temporizador; el aparato conservó lo que tenía. El registro dice: %4</translation>
+    </message>
+    <message>
+        <source>The record holds no sends.</source>
+        <translation>El registro no contiene envíos.</translation>
+    </message>
+    <message>
+        <source>The record goes back to %1. It keeps only its newest entries, dropping the oldest once it passes 1 MiB: anything before then is not in it.</source>
+        <translation>El registro se remonta al %1. Solo conserva sus entradas más recientes y descarta las más antiguas cuando supera 1 MiB: nada anterior figura en él.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries of the record, cut short or damaged, were left out.</source>
+        <translation>
+            <numerusform>Se omitió %n entrada del registro, incompleta o dañada.</numerusform>
+            <numerusform>Se omitieron %n entradas del registro, incompletas o dañadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The days to report must be given as YYYY-MM-DD, the first not after the last.</source>
+        <translation>Los días del informe deben indicarse como YYYY-MM-DD, el primero no posterior al último.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Desfase UTC</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>by hand, %1</source>
+        <translation>a mano, %1</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, on time</source>
+        <translation>plan de franjas horarias: %1, vigente desde %2, a tiempo</translation>
+    </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>puerto %1 (%2)</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>puerto %1</translation>
+    </message>
+    <message>
+        <source>The record does not go back to this day: its oldest entry is from %1. What the unit held is not known.</source>
+        <translation>El registro no llega hasta este día: su entrada más antigua es del %1. No se sabe qué tenía el aparato.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>A las %1, el cambio del plan de franjas horarias a %2, vigente desde las %3, se detuvo a medias. Desde entonces no se sabe qué tiene el aparato en %4; los temporizadores a los que no llegó el envío conservaron lo que tenían. El registro dice: %5</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway; the timers the send did not get to kept what they held. The record says: %4</source>
+        <translation>A las %1, el cambio del plan de franjas horarias a %2, vigente desde las %3, se detuvo a medias; los temporizadores a los que no llegó el envío conservaron lo que tenían. El registro dice: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>A las %1, un envío (%2, %3) se detuvo a medias. Desde entonces no se sabe qué tiene el aparato en %4; los temporizadores a los que no llegó el envío conservaron lo que tenían. El registro dice: %5</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway; the timers it did not get to kept what they held. The record says: %4</source>
+        <translation>A las %1, un envío (%2, %3) se detuvo a medias; los temporizadores a los que no llegó conservaron lo que tenían. El registro dice: %4</translation>
     </message>
 </context>
 <context>

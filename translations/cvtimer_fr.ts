@@ -292,6 +292,10 @@ Commandes&#xa0;:
         <source>show the day-part plan, or send the part that is due</source>
         <translation>affiche le plan des périodes ou envoie la période en cours</translation>
     </message>
+    <message>
+        <source>print what the unit held, day by day, by the record of sends</source>
+        <translation>affiche ce qu&apos;a contenu l&apos;appareil, jour par jour, d&apos;après le registre des envois</translation>
+    </message>
 </context>
 <context>
     <name>CtlPlan</name>
@@ -422,6 +426,103 @@ Options&#xa0;:
     <message>
         <source>the port chosen in %1 (no such file: port 1)</source>
         <translation>le port choisi dans %1 (fichier inexistant&#xa0;: port 1)</translation>
+    </message>
+</context>
+<context>
+    <name>CtlReport</name>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &apos;%2&apos;</source>
+        <translation>%1 prend une date sous la forme YYYY-MM-DD, et non «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give --date or --from and --to, not both</source>
+        <translation>indiquez --date ou --from et --to, mais pas les deux</translation>
+    </message>
+    <message>
+        <source>--from and --to go together</source>
+        <translation>--from et --to vont ensemble</translation>
+    </message>
+    <message>
+        <source>--to must not come before --from</source>
+        <translation>--to ne doit pas précéder --from</translation>
+    </message>
+    <message>
+        <source>a report covers at most 366 days</source>
+        <translation>un rapport couvre au plus 366 jours</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known:</source>
+        <translation>Lacunes dans ce qui est connu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Record of sends: %1</source>
+        <translation>Registre des envois&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Appareil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Usage: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                         [--port N | --device PATH]
+
+Prints what the Corvellan unit held, day by day, as the record of sends
+tells it: CVTimerSends.log beside CVTimerSystem.ini in the current folder.
+Each day opens with what the unit held when the day began, then every
+change in time order with its UTC offset, how it came (by hand, by which
+user, or by the day-part plan, which part, on time or how late) and its
+timer file, then the ten timers of each timer file sent that day as the
+unit acknowledged them, and last the gaps in what is known: a send that
+stopped partway, a planned switch that failed or was missed, a change of
+the UTC offset, a day the record does not go back to. It reads only
+the record, never the plan. Without an option it covers today, and the
+unit on the port chosen in CVTimerSystem.ini.
+
+Exit status: 0 printed, 1 the record cannot be read, 2 wrong usage.
+
+Options:
+  --date DATE    the one day DATE (YYYY-MM-DD)
+  --from DATE    the first day, with --to the last (at most 366 days)
+  --to DATE
+  --port N       the unit on Comm Port N (1 to 65535)
+  --device PATH  the unit on this device, whichever port reached it (on
+                 Windows a port name such as COM7 will do)
+  --help         show this text
+</source>
+        <translation>Utilisation&#xa0;: cvtimerctl report [--date YYYY-MM-DD | --from DATE --to DATE]
+                                [--port N | --device PATH]
+
+Affiche ce qu&apos;a contenu l&apos;appareil Corvellan, jour par jour, d&apos;après le
+registre des envois&#xa0;: CVTimerSends.log, à côté de CVTimerSystem.ini dans le
+dossier courant. Chaque jour commence par ce que contenait l&apos;appareil au
+début de la journée; suivent tous les changements dans l&apos;ordre, avec leur
+décalage UTC, leur origine (à la main, par quel utilisateur, ou par le plan
+des périodes, quelle période, à l&apos;heure ou avec quel retard) et leur fichier
+de minuteries; puis les dix minuteries de chaque fichier envoyé ce jour-là,
+telles que l&apos;appareil les a confirmées, et enfin les lacunes dans ce qui est
+connu&#xa0;: un envoi arrêté en cours de route, un passage prévu qui a échoué ou
+a été manqué, un changement du décalage UTC, un jour auquel le registre ne
+remonte pas. Il ne lit que le registre, jamais le plan. Sans option, il
+couvre la journée d&apos;aujourd&apos;hui et l&apos;appareil du port choisi dans
+CVTimerSystem.ini.
+
+Codes de sortie&#xa0;: 0 affiché, 1 le registre ne peut pas être lu,
+2 utilisation incorrecte.
+
+Options&#xa0;:
+  --date DATE    le seul jour DATE (YYYY-MM-DD)
+  --from DATE    le premier jour, avec --to le dernier (366 jours au plus)
+  --to DATE
+  --port N       l&apos;appareil du port N (1 à 65535)
+  --device PATH  l&apos;appareil de ce périphérique, quel que soit le port qui
+                 y menait (sous Windows, un nom de port tel que COM7
+                 convient)
+  --help         affiche ce texte
+</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1389,152 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>&quot;%1&quot;</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyé</translation>
+    </message>
+    <message>
+        <source>%1, first sent at %2</source>
+        <translation>%1, envoyé une première fois à %2</translation>
+    </message>
+    <message>
+        <source>The record holds no sends: what the unit held is not known.</source>
+        <translation>Le registre ne contient aucun envoi&#xa0;: on ignore ce que contenait l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The record begins on this day, at %1: what the unit held before then is not known.</source>
+        <translation>Le registre commence ce jour-là, à %1&#xa0;: on ignore ce que contenait l&apos;appareil auparavant.</translation>
+    </message>
+    <message>
+        <source>Held when the day began</source>
+        <translation>Ce que contenait l&apos;appareil au début de la journée</translation>
+    </message>
+    <message>
+        <source>held when the day began</source>
+        <translation>au début de la journée</translation>
+    </message>
+    <message>
+        <source>partly not known</source>
+        <translation>inconnu en partie</translation>
+    </message>
+    <message>
+        <source>When the day began, the record knew none of the timers the unit held.</source>
+        <translation>Au début de la journée, le registre ne connaissait aucune des minuteries que contenait l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>When the day began, the record did not know what the unit held of %1.</source>
+        <translation>Au début de la journée, le registre ignorait ce que contenait l&apos;appareil pour %1.</translation>
+    </message>
+    <message>
+        <source>a part was missed</source>
+        <translation>une période a été manquée</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan noted a part it missed: %2</source>
+        <translation>À %1, le plan des périodes a noté une période manquée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1</source>
+        <translation>plan des périodes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>missed: the plan did not run while it was due</source>
+        <translation>manquée&#xa0;: le plan ne s&apos;est pas exécuté pendant qu&apos;elle était en cours</translation>
+    </message>
+    <message>
+        <source>%1, due at %2, was missed: the day-part plan did not run while it was due, so the unit kept what it held. The plan noted it at %3.</source>
+        <translation>%1, en cours depuis %2, a été manquée&#xa0;: le plan des périodes ne s&apos;est pas exécuté pendant qu&apos;elle était en cours; l&apos;appareil a donc gardé ce qu&apos;il contenait. Le plan l&apos;a noté le %3.</translation>
+    </message>
+    <message>
+        <source>UTC offset changed from %1 to %2</source>
+        <translation>le décalage UTC est passé de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Between %1 and %2 the PC&apos;s offset from UTC changed from %3 to %4: the clocks changed, or the PC&apos;s clock was set. Each time here is as the PC&apos;s clock showed it then.</source>
+        <translation>Entre le %1 et le %2, le décalage de l&apos;ordinateur par rapport à UTC est passé de %3 à %4&#xa0;: l&apos;heure a changé, ou l&apos;horloge de l&apos;ordinateur a été réglée. Chaque heure de ce rapport est celle qu&apos;affichait l&apos;horloge de l&apos;ordinateur à ce moment-là.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan was not run; the unit kept what it held. The record says: %2</source>
+        <translation>À %1, le plan des périodes n&apos;a pas été appliqué; l&apos;appareil a gardé ce qu&apos;il contenait. Le registre indique&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan did not switch to %2, due at %3; the unit kept what it held. The record says: %4</source>
+        <translation>À %1, le plan des périodes n&apos;est pas passé à %2, en cours depuis %3; l&apos;appareil a gardé ce qu&apos;il contenait. Le registre indique&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) reached none of the timers; the unit kept what it held. The record says: %4</source>
+        <translation>À %1, un envoi (%2, %3) n&apos;a atteint aucune minuterie; l&apos;appareil a gardé ce qu&apos;il contenait. Le registre indique&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>The record holds no sends.</source>
+        <translation>Le registre ne contient aucun envoi.</translation>
+    </message>
+    <message>
+        <source>The record goes back to %1. It keeps only its newest entries, dropping the oldest once it passes 1 MiB: anything before then is not in it.</source>
+        <translation>Le registre remonte au %1. Il ne conserve que ses entrées les plus récentes et supprime les plus anciennes dès qu&apos;il dépasse 1 Mio&#xa0;: rien d&apos;antérieur n&apos;y figure.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries of the record, cut short or damaged, were left out.</source>
+        <translation>
+            <numerusform>%n entrée du registre, tronquée ou endommagée, a été omise.</numerusform>
+            <numerusform>%n entrées du registre, tronquées ou endommagées, ont été omises.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The days to report must be given as YYYY-MM-DD, the first not after the last.</source>
+        <translation>Les jours du rapport doivent être indiqués sous la forme YYYY-MM-DD, le premier ne venant pas après le dernier.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Décalage UTC</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>by hand, %1</source>
+        <translation>à la main, %1</translation>
+    </message>
+    <message>
+        <source>day-part plan: %1, due %2, on time</source>
+        <translation>plan des périodes&#xa0;: %1, en cours depuis %2, à l&apos;heure</translation>
+    </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>The record does not go back to this day: its oldest entry is from %1. What the unit held is not known.</source>
+        <translation>Le registre ne remonte pas jusqu&apos;à ce jour&#xa0;: son entrée la plus ancienne date du %1. On ignore ce que contenait l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>À %1, le passage du plan des périodes à %2, en cours depuis %3, s&apos;est arrêté en cours de route. Dès lors, on ignore ce que contient l&apos;appareil pour %4; les minuteries que l&apos;envoi n&apos;a pas atteintes ont gardé ce qu&apos;elles contenaient. Le registre indique&#xa0;: %5</translation>
+    </message>
+    <message>
+        <source>At %1 the day-part plan&apos;s switch to %2, due at %3, stopped partway; the timers the send did not get to kept what they held. The record says: %4</source>
+        <translation>À %1, le passage du plan des périodes à %2, en cours depuis %3, s&apos;est arrêté en cours de route; les minuteries que l&apos;envoi n&apos;a pas atteintes ont gardé ce qu&apos;elles contenaient. Le registre indique&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then on; the timers the send did not get to kept what they held. The record says: %5</source>
+        <translation>À %1, un envoi (%2, %3) s&apos;est arrêté en cours de route. Dès lors, on ignore ce que contient l&apos;appareil pour %4; les minuteries que l&apos;envoi n&apos;a pas atteintes ont gardé ce qu&apos;elles contenaient. Le registre indique&#xa0;: %5</translation>
+    </message>
+    <message>
+        <source>At %1 a send (%2, %3) stopped partway; the timers it did not get to kept what they held. The record says: %4</source>
+        <translation>À %1, un envoi (%2, %3) s&apos;est arrêté en cours de route; les minuteries qu&apos;il n&apos;a pas atteintes ont gardé ce qu&apos;elles contenaient. Le registre indique&#xa0;: %4</translation>
     </message>
 </context>
 <context>

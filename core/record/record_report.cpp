@@ -50,7 +50,9 @@ void TakeAcknowledged(const SendEntry& entry, SheetOfDay& sheet) {
         const TimerInSend& sent = entry.timers[index];
         HeldTimer& held = sheet.timers[index];
         for (auto [fate, part] : {std::pair{sent.settings, &held.settings}, std::pair{sent.name, &held.name}}) {
-            if (fate != MessageFate::Acknowledged || part->known) continue;
+            if (fate == MessageFate::NotSent || part->known) continue;
+            part->when = entry.when;  // reached, taken or not
+            if (fate != MessageFate::Acknowledged) continue;
             part->known = true;
             part->values = sent.values;
             part->when = entry.when;
@@ -65,11 +67,19 @@ bool AnyAcknowledged(const SendEntry& entry) {
     });
 }
 
+// The timers as a sheet's table. For a sheet sent that day (not withSent), a
+// part no send of it reached is "not sent": the unit kept what it held there.
 ReportTable TimersTable(const std::array<HeldTimer, kTimerCount>& timers, bool withSent) {
     ReportTable table{TimerHeadings(withSent), {}};
     for (std::size_t index = 0; index < kTimerCount; ++index) {
-        std::vector<std::string> row = TimerCells(static_cast<int>(index), timers[index]);
-        if (withSent) row.push_back(DescribeWhenSent(timers[index]));
+        const HeldTimer& timer = timers[index];
+        std::vector<std::string> row = TimerCells(static_cast<int>(index), timer);
+        if (!withSent) {
+            const std::string notSent = Tr("Report", "not sent");
+            if (timer.name.when.empty()) row[1] = notSent;
+            if (timer.settings.when.empty()) std::fill(row.begin() + 2, row.end(), notSent);
+        }
+        if (withSent) row.push_back(DescribeWhenSent(timer));
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -131,7 +141,7 @@ void DayLayout::StartOfDay() {
     }
     const ReportStamp first = ReportStampOf(recordStart_);
     if (first.date > date_) {
-        day_.gaps.push_back(FillPlaceholders(Tr("Report", "The record does not reach back to this day: its oldest "
+        day_.gaps.push_back(FillPlaceholders(Tr("Report", "The record does not go back to this day: its oldest "
                                                           "entry is from %1. What the unit held is not known."),
                                              {StampDay(recordStart_)}));
         return;
@@ -148,12 +158,14 @@ void DayLayout::StartOfDay() {
     const UnitHoldings holdings = DeriveUnitHoldings(before, unit_);
     day_.heldAtStart = {Tr("Report", "Held when the day began"), TimersTable(holdings.timers, true)};
     const std::string unknown = NotKnownParts(holdings.timers);
-    day_.timeline.rows.push_back({"", "", Tr("Report", "held when the day began"), HeldSources(holdings.timers),
-                                  unknown.empty() ? "" : Tr("Report", "partly not known")});
-    if (unknown.empty()) return;
     const bool none = std::none_of(holdings.timers.begin(), holdings.timers.end(), [](const HeldTimer& timer) {
         return timer.settings.known || timer.name.known;
     });
+    day_.timeline.rows.push_back({"", "", Tr("Report", "held when the day began"), HeldSources(holdings.timers),
+                                  none             ? Tr("SentToUnit", "not known")
+                                  : unknown.empty() ? ""
+                                                    : Tr("Report", "partly not known")});
+    if (unknown.empty()) return;
     day_.gaps.push_back(none ? Tr("Report", "When the day began, the record knew none of the timers the unit held.")
                              : FillPlaceholders(Tr("Report", "When the day began, the record did not know what the "
                                                              "unit held of %1."),
@@ -221,15 +233,27 @@ void DayLayout::Entry(std::size_t at) {
             after[index].name.known = entry.timers[index].name != MessageFate::Unacknowledged;
         }
         const std::string unknown = NotKnownParts(after);
-        day_.gaps.push_back(
-            unknown.empty()
-                ? FillPlaceholders(Tr("Report", "At %1 a send stopped partway (%2, %3); the timers it did not reach "
-                                                "kept what they held. The record says: %4"),
-                                   {clock, how, file, record})
-                : FillPlaceholders(Tr("Report", "At %1 a send stopped partway (%2, %3). What the unit holds of %4 is "
-                                                "not known from then on; the timers the send did not reach kept what "
-                                                "they held. The record says: %5"),
-                                   {clock, how, file, unknown, record}));
+        const SendOrigin& origin = entry.origin;
+        if (origin.ByPlan() && !unknown.empty())
+            day_.gaps.push_back(FillPlaceholders(
+                Tr("Report", "At %1 the day-part plan's switch to %2, due at %3, stopped partway. What the unit holds "
+                             "of %4 is not known from then on; the timers the send did not get to kept what they "
+                             "held. The record says: %5"),
+                {clock, origin.dayPart, StampClock(origin.due), unknown, record}));
+        else if (origin.ByPlan())
+            day_.gaps.push_back(FillPlaceholders(
+                Tr("Report", "At %1 the day-part plan's switch to %2, due at %3, stopped partway; the timers the send "
+                             "did not get to kept what they held. The record says: %4"),
+                {clock, origin.dayPart, StampClock(origin.due), record}));
+        else if (!unknown.empty())
+            day_.gaps.push_back(FillPlaceholders(
+                Tr("Report", "At %1 a send (%2, %3) stopped partway. What the unit holds of %4 is not known from then "
+                             "on; the timers the send did not get to kept what they held. The record says: %5"),
+                {clock, how, file, unknown, record}));
+        else
+            day_.gaps.push_back(FillPlaceholders(Tr("Report", "At %1 a send (%2, %3) stopped partway; the timers it did "
+                                                              "not get to kept what they held. The record says: %4"),
+                                                 {clock, how, file, record}));
     }
     if (!AnyAcknowledged(entry)) return;
     auto sheet = std::find_if(sheets_.begin(), sheets_.end(),
