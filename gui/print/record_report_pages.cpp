@@ -17,6 +17,8 @@ namespace {
 
 constexpr qreal kMargin = 36;  // points; printers add their own on top
 const QColor kRule(150, 150, 150);
+// Room a heading wants below it on its page, or it goes to the next.
+constexpr qreal kKeepWithHeading = 60;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -136,12 +138,14 @@ private:
         if (!day.timeline.rows.empty()) Table(day.timeline, QString());
         if (!day.gaps.empty()) {
             y += 4;
+            if (!Fits(kKeepWithHeading)) Break();
             Text(GapsHeading(), 10, true, 3);
             for (const std::string& gap : day.gaps) Text(Q(gap), 8, false, 2, true);
             y += 6;
         }
         if (!day.sheets.empty()) {
             y += 4;
+            if (!Fits(kKeepWithHeading)) Break();
             Text(SheetsHeading(), 10, true, 3);
             for (const ReportSheet& sheet : day.sheets) Table(sheet.timers, Q(sheet.caption));
         }
@@ -215,8 +219,13 @@ private:
         const qreal headerHeight = Row(table.headings, widths, pad, true, true);
         const qreal firstRow = table.rows.empty() ? 0 : Row(table.rows.front(), widths, pad, false, true);
         const qreal captionHeight = caption.isEmpty() ? 0 : Measure(caption, 9, true, area.width()) + 2;
-        // A caption and heading row never stand alone at the foot of a page.
-        if (!Fits(captionHeight + headerHeight + firstRow)) Break();
+        // A captioned table (a timer file's ten timers) stays whole on a page
+        // where half a page holds it, so its rows never lose their caption; any
+        // table's caption and heading row never stand alone at a page's foot.
+        qreal whole = captionHeight + headerHeight;
+        for (const auto& row : table.rows) whole += Row(row, widths, pad, false, true);
+        const bool keepWhole = !caption.isEmpty() && whole <= (Bottom() - area.top()) / 2;
+        if (!Fits(keepWhole ? whole : captionHeight + headerHeight + firstRow)) Break();
         if (!caption.isEmpty()) Text(caption, 9, true, 2);
         y += Row(table.headings, widths, pad, true, false);
         for (const auto& row : table.rows) {
