@@ -51,11 +51,10 @@ void TakeAcknowledged(const SendEntry& entry, SheetOfDay& sheet) {
         HeldTimer& held = sheet.timers[index];
         for (auto [fate, part] : {std::pair{sent.settings, &held.settings}, std::pair{sent.name, &held.name}}) {
             if (fate == MessageFate::NotSent || part->known) continue;
-            part->when = entry.when;  // reached, taken or not
+            part->when = entry.when;  // reached, whether taken or not
             if (fate != MessageFate::Acknowledged) continue;
             part->known = true;
             part->values = sent.values;
-            part->when = entry.when;
             part->source = entry.source;
         }
     }

@@ -100,6 +100,12 @@ mapfile -t sends < <(grep -E "^$stamp  " "$work/out")
    ${sends[1]} =~ \ COM199\ +timers.csv\ +by\ hand\ +Unable\ to\ Send &&
    ${sends[2]} =~ \ $port\ +timers.csv\ +by\ hand\ +Timers\ Sent ]] ||
   fail "sent --history lists other sends"
+# Today's report for the unit that answered "x": the change it got, and the gap the partial send left.
+run report --port "$wrong_port" || fail "report exited with $?"
+grep -Eq "^[0-9]{2}:[0-9]{2} [AP]M  [+-][0-9]{2}:[0-9]{2} +by hand, .*timers\.csv +Unable to Send" "$work/out" ||
+  fail "report does not show the partial send in the day's timeline"
+grep -Eq "^- At [0-9]{2}:[0-9]{2} [AP]M a send \(by hand, .*, timers\.csv\) stopped partway\. What the unit holds of \
+Timer 3's name is not known from then on" "$work/out" || fail "report does not tell what the partial send left unknown"
 # An accented name in a file CV Timer wrote (Latin-1) reaches the console as text, in UTF-8, the code page
 # cvtimerctl.exe sets, with the columns counted in characters; so does the name the unit got.
 printf 'Caf\xe9 cr\xe8me          ,0360,0030,0003,0001\r\n' >"$work/accents.csv"
@@ -140,4 +146,4 @@ run_plan show --week || fail "dayparts show failed"
 grep -q '^At .*: All day is due' "$work/out" || fail "dayparts show does not name the due part"
 
 echo "cvtimerctl.exe: sent ten timers to COM$port, refused a missing port, listed the ports, recorded a full and a" \
-  "partial send and read them back, printed accented names as UTF-8, and ran the day-part plan"
+  "partial send and read them back, reported the day, printed accented names as UTF-8, and ran the day-part plan"
