@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -40,14 +41,18 @@
 #include "gui/sheet/day_part_line.h"
 #include "gui/windows/day_parts_window.h"
 #include "gui/windows/day_plan_window.h"
+#include "gui/windows/print_record_dialog.h"
+#include "gui/windows/record_text_window.h"
 #include "gui/windows/sent_to_unit_window.h"
 #include "core/device/port_map.h"
+#include "core/record/record_report.h"
 #include "core/record/send_log.h"
 #include "core/schedule/day_part_plan.h"
 #include "core/settings/folder_paths.h"
 #include "core/settings/profile_file.h"
 #include "core/timerfile/timer_file_io.h"
 #include "core/timers/timer_table.h"
+#include "gui/print/record_report_pages.h"
 #include "gui/print/timer_page.h"
 #include "gui/sheet/timer_sheet.h"
 #include "gui/timer_app.h"
@@ -103,6 +108,13 @@ std::string MakeDeviceTree(const QString& folder) {
     return tree.Root();
 }
 
+// Where a supervisor's files are, shown in the pictures in place of the
+// temporary folder they come from.
+QString SupervisorsFolder() {
+    return QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
+                                                  : QStringLiteral("/home/ben");
+}
+
 // A send's entry, written as a send writes it but at a fixed time.
 void RecordSend(const cv::TimerSheetDialog& sheet, const cv::SendReport& report, const char* when, const char* user) {
     cv::SendFacts facts;
@@ -155,11 +167,41 @@ bool SaveSentToUnitAfterAPartialSend(cv::TimerApp& app, cv::TimerSheetDialog& sh
     app.OnSentToUnit();
     cv::SentToUnitWindow& window = *app.SentToUnit();
     auto* note = window.findChild<QLabel*>(QStringLiteral("recordNote"));
-    const QString home = QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
-                                                                 : QStringLiteral("/home/ben");
+    const QString home = SupervisorsFolder();
     note->setText(note->text().replace(QDir::toNativeSeparators(folder), home).replace(folder, home));
     window.resize(window.sizeHint());
     return Save(window, path);
+}
+
+// File > Print Record... for the day of the two sends above, the first page
+// of its report and the report as text, and the report as a PDF file; the
+// record's folder shown as a supervisor's own, printed at a fixed moment.
+bool SavePrintRecord(cv::TimerApp& app, const QDir& out) {
+    app.OnPrintRecord();
+    cv::PrintRecordDialog& dialog = *app.PrintRecord();
+    const QDate day(2026, 3, 14);
+    dialog.SetDays(day, day);
+    bool ok = Save(dialog, out.filePath(QStringLiteral("print-record.png")));
+    cv::ReportRequest request;
+    request.settingsFolder = cv::FolderOfFile(app.CurrentSheet()->settingsPath);
+    request.from = request.to = "2026-03-14";
+    request.port = 1;
+    const cv::RecordReport report = cv::MakeRecordReport(request);
+    const cv::ReportPrinting printing{SupervisorsFolder(), QDateTime(day, QTime(16, 5))};
+    const QPageSize paper(QPageSize::Letter);
+    const QString pagePath = out.filePath(QStringLiteral("record-report.png"));
+    ok = ok && Report(cv::RecordReportPageImage(report, printing, paper, 0, 1240).save(pagePath), pagePath);
+    QFile pdf(out.filePath(QStringLiteral("record-report.pdf")));
+    ok = ok && Report(pdf.open(QIODevice::WriteOnly) && pdf.write(cv::RecordReportPdf(report, printing, paper)) > 0,
+                      pdf.fileName());
+    dialog.TextButton()->click();
+    cv::RecordTextWindow& text = *app.RecordText();
+    text.ShowReport(cv::RecordReportHtml(report, printing));
+    text.resize(text.sizeHint());
+    ok = ok && Save(text, out.filePath(QStringLiteral("record-text.png")));
+    text.hide();
+    dialog.hide();
+    return ok;
 }
 
 // File > Day Parts... and the sheet's line about the plan on Thursday
@@ -194,8 +236,7 @@ bool SaveDayParts(cv::TimerApp& app, cv::TimerSheetDialog& sheet, const QString&
     window.Reload();
     // The plan's folder, a fresh temporary one, shown as a supervisor's own.
     auto* where = window.findChild<QLabel*>(QStringLiteral("planPath"));
-    const QString home = QDir::separator() == QLatin1Char('\\') ? QStringLiteral("C:\\Users\\ben\\Documents")
-                                                                 : QStringLiteral("/home/ben");
+    const QString home = SupervisorsFolder();
     where->setText(where->text().replace(QDir::toNativeSeparators(folder), home));
     window.resize(window.sizeHint());
     ok = ok && Save(window, out.filePath(QStringLiteral("day-parts.png")));
@@ -328,6 +369,7 @@ int main(int argc, char* argv[]) {
     ok = ok && SaveSentToUnitAfterAPartialSend(app, sheet, settingsFolder.path(),
                                                out.filePath(QStringLiteral("sent-to-unit.png")));
     app.SentToUnit()->hide();
+    ok = ok && SavePrintRecord(app, out);
 
     // Help > User Guide as it opens, at its contents, with the keys going to
     // the text (activation is asked for and comes later; here it is now).

@@ -46,6 +46,7 @@ TimerSheetDialog& TimerApp::CreateSheet() {
     connect(sheet, &TimerSheetDialog::fileDropped, this, &TimerApp::OpenDroppedFile);
     connect(sheet, &TimerSheetDialog::printRequested, this, &TimerApp::OnPrint);
     connect(sheet, &TimerSheetDialog::exportPdfRequested, this, &TimerApp::OnExportPdf);
+    connect(sheet, &TimerSheetDialog::printRecordRequested, this, &TimerApp::OnPrintRecord);
     connect(sheet, &TimerSheetDialog::dayPlanRequested, this, &TimerApp::OnDayPlan);
     connect(sheet, &TimerSheetDialog::dayPartsRequested, this, &TimerApp::OnDayParts);
     connect(sheet, &TimerSheetDialog::fieldsEdited, this, &TimerApp::RefreshDayPlan);

@@ -2,8 +2,8 @@
 // The application: builds the timer sheet, runs it until it closes, and
 // handles the commands that belong to the whole program: the timer files
 // (Save, Load, Recent Files, a dropped file, the one given at start), the
-// question about unsaved work, the day plan, print and PDF, the user guide,
-// About.
+// question about unsaved work, the day plan, print and PDF of the sheet and
+// of the record, the user guide, About.
 
 #include <QObject>
 #include <QPointer>
@@ -13,9 +13,16 @@
 
 #include "core/settings/work_folder.h"
 
+class QWidget;
+
 namespace cv {
 
 class DayPartsWindow;
+class PaperPrinter;
+class PrintRecordDialog;
+class RecordTextWindow;
+struct RecordReport;
+struct ReportPrinting;
 class DayPartWatch;
 class DayPlanWindow;
 class Prompts;
@@ -78,6 +85,11 @@ public:
     void OnSentToUnit();
     void OnPrint();
     void OnExportPdf();
+    // File > Print Record...: the dialog for the days to cover, beside the
+    // sheet; from it the report goes to a printer, a PDF file or a window of text.
+    void OnPrintRecord();
+    PrintRecordDialog* PrintRecord() const;
+    RecordTextWindow* RecordText() const;
     void OnAbout();
     // Help > User Guide (F1): the guide beside the sheet, read in when first opened.
     void OnUserGuide();
@@ -90,6 +102,20 @@ private:
     void CompareSentToUnit();
     // request, opening where the user last was.
     FileDialogRequest InDialogFolder(FileDialogRequest request) const;
+    FileDialogRequest PdfRequest() const;
+    // A printer for documentName the user has set up, or nullptr when the
+    // user cancelled or printing is not available (otherWay then says so,
+    // with the reason as %1).
+    std::unique_ptr<PaperPrinter> SetUpPrinter(QWidget* parent, const QString& documentName, const QString& otherWay);
+    void ShowPrinterFailure(QWidget* parent);
+    // Puts pdf at path whole or not at all, and says which; true when written.
+    bool WritePdf(QWidget* parent, const QString& path, const QByteArray& pdf);
+    void OnPrintRecordOnPaper();
+    void OnExportRecordPdf();
+    void OnShowRecordText();
+    // The report of the days the dialog names, for the sheet's port; false,
+    // the reason shown, when the record cannot be read.
+    bool ReadRecordReport(RecordReport& report, ReportPrinting& printing);
 
     Prompts& prompts;
     const WorkFolder work;
@@ -100,6 +126,8 @@ private:
     std::unique_ptr<DayPartWatch> dayPartWatch;
     QPointer<SentToUnitWindow> sentToUnit;
     QPointer<UserGuideWindow> userGuide;
+    QPointer<PrintRecordDialog> printRecord;
+    QPointer<RecordTextWindow> recordText;
 };
 
 }  // namespace cv

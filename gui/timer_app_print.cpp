@@ -1,5 +1,6 @@
 // File > Print... and File > Export PDF...: the timers on the sheet, as typed,
-// on one page.
+// on one page; and the printer and the PDF file as File > Print Record... uses
+// them too.
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -17,11 +18,6 @@
 namespace cv {
 
 namespace {
-
-FileDialogRequest ExportRequest() {
-    return {QCoreApplication::translate("cv::TimerApp", "Export PDF"),
-            QCoreApplication::translate("cv::TimerApp", "PDF (*.pdf)"), QStringLiteral("pdf")};
-}
 
 TimerPage PageOf(const TimerSheetDialog& sheet) {
     QString title = sheet.windowTitle();
@@ -45,36 +41,31 @@ QString ExportFailure(const QString& path, const FileReplaceResult& result) {
 
 }  // namespace
 
-void TimerApp::OnPrint() {
-    TimerSheetDialog* sheet = currentSheet.get();
-    if (!sheet) return;
-    QString problem;
-    const std::unique_ptr<PaperPrinter> printer =
-        NewPaperPrinter(tr("Corvellan Timers"), LocalPageSize(TerritoryLocale()), problem);
-    if (!printer) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Print"),
-                                    tr("Printing is not available: %1. File > Export PDF... still makes "
-                                       "the page as a PDF file.")
-                                        .arg(problem),
-                                    PromptMessage::Icon::Warning});
-        return;
-    }
-    if (!prompts.AskPrintSetup(sheet, *printer)) return;
-    if (!PrintTimerPage(printer->Paper(), PageOf(*sheet))) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Print"),
-                                    tr("The printer could not be started."), PromptMessage::Icon::Warning});
-    }
+FileDialogRequest TimerApp::PdfRequest() const {
+    return {tr("Export PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf")};
 }
 
-void TimerApp::OnExportPdf() {
-    TimerSheetDialog* sheet = currentSheet.get();
-    if (!sheet) return;
-    const QString path = prompts.AskSavePath(sheet, InDialogFolder(ExportRequest()));
-    if (path.isEmpty()) return;
+std::unique_ptr<PaperPrinter> TimerApp::SetUpPrinter(QWidget* parent, const QString& documentName,
+                                                     const QString& otherWay) {
+    QString problem;
+    std::unique_ptr<PaperPrinter> printer = NewPaperPrinter(documentName, LocalPageSize(TerritoryLocale()), problem);
+    if (!printer) {
+        prompts.ShowMessage(parent, {QApplication::applicationName(), tr("Could Not Print"),
+                                     otherWay.arg(problem), PromptMessage::Icon::Warning});
+        return nullptr;
+    }
+    if (!prompts.AskPrintSetup(parent, *printer)) return nullptr;
+    return printer;
+}
 
+void TimerApp::ShowPrinterFailure(QWidget* parent) {
+    prompts.ShowMessage(parent, {QApplication::applicationName(), tr("Could Not Print"),
+                                 tr("The printer could not be started."), PromptMessage::Icon::Warning});
+}
+
+bool TimerApp::WritePdf(QWidget* parent, const QString& path, const QByteArray& pdf) {
     // Made whole in memory and then put in place in one step, so a failure
     // never leaves part of a PDF behind.
-    const QByteArray pdf = TimerPagePdf(PageOf(*sheet), LocalPageSize(TerritoryLocale()));
     FileReplaceResult result;
     if (pdf.isEmpty()) {
         result = {FileReplaceResult::Stage::Write, tr("the page could not be drawn").toStdString()};
@@ -82,11 +73,29 @@ void TimerApp::OnExportPdf() {
         result = ReplaceFileSafely(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
     }
     if (!result.Ok()) {
-        prompts.ShowMessage(sheet, {QApplication::applicationName(), tr("Could Not Export PDF"),
-                                    ExportFailure(path, result), PromptMessage::Icon::Warning});
-        return;
+        prompts.ShowMessage(parent, {QApplication::applicationName(), tr("Could Not Export PDF"),
+                                     ExportFailure(path, result), PromptMessage::Icon::Warning});
+        return false;
     }
-    sheet->StatusBar()->showMessage(tr("Exported to %1").arg(path), 10000);
+    if (currentSheet) currentSheet->StatusBar()->showMessage(tr("Exported to %1").arg(path), 10000);
+    return true;
+}
+
+void TimerApp::OnPrint() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    const std::unique_ptr<PaperPrinter> printer =
+        SetUpPrinter(sheet, tr("Corvellan Timers"),
+                     tr("Printing is not available: %1. File > Export PDF... still makes the page as a PDF file."));
+    if (printer && !PrintTimerPage(printer->Paper(), PageOf(*sheet))) ShowPrinterFailure(sheet);
+}
+
+void TimerApp::OnExportPdf() {
+    TimerSheetDialog* sheet = currentSheet.get();
+    if (!sheet) return;
+    const QString path = prompts.AskSavePath(sheet, InDialogFolder(PdfRequest()));
+    if (path.isEmpty()) return;
+    WritePdf(sheet, path, TimerPagePdf(PageOf(*sheet), LocalPageSize(TerritoryLocale())));
 }
 
 }  // namespace cv

@@ -10,6 +10,16 @@
 
 namespace cv {
 
+// The painter's font at size, in the painter's units (points on paper), drawn
+// without hinting so that it measures the same on every device.
+inline QFont PaperFont(const QPainter& painter, int size, bool bold = false) {
+    QFont font = painter.font();
+    font.setPixelSize(size);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 inline QTextOption PaperTextOption(int flags) {
     QTextOption option(Qt::Alignment(flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)));
     option.setWrapMode((flags & Qt::TextWordWrap) != 0 ? QTextOption::WordWrap : QTextOption::NoWrap);

@@ -24,15 +24,6 @@ constexpr qreal kMargin = 36;  // points; printers add their own on top
 const QColor kRule(150, 150, 150);
 
 
-// Sizes in the painter's units, which are points here.
-QFont PageFont(const QPainter& painter, int size, bool bold = false) {
-    QFont font = painter.font();
-    font.setPixelSize(size);
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
 // Draws text in one line of rect, noting it in unfitted (when given) if it is
 // wider than the rect.
 void DrawLine(QPainter& painter, const QRectF& rect, int flags, const QString& text, QStringList* unfitted) {
@@ -51,8 +42,8 @@ qreal DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, QS
 }
 
 qreal PaintHeading(QPainter& painter, const QRectF& area, const TimerPage& page, QStringList* unfitted) {
-    const QFont titleFont = PageFont(painter, 16, true);
-    const QFont dateFont = PageFont(painter, 10);
+    const QFont titleFont = PaperFont(painter, 16, true);
+    const QFont dateFont = PaperFont(painter, 10);
     const QString date = QLocale().toString(page.date, QLocale::LongFormat);
     const qreal height = QFontMetricsF(titleFont).height();
     // The date keeps its room at the right; the title has the rest.
@@ -72,9 +63,9 @@ qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& time
         QCoreApplication::translate("cv::TimerPage", "Timer"),  QCoreApplication::translate("cv::TimerPage", "Name"),
         QCoreApplication::translate("cv::TimerPage", "Start"),  QCoreApplication::translate("cv::TimerPage", "Repeat"),
         QCoreApplication::translate("cv::TimerPage", "Snooze"), QCoreApplication::translate("cv::TimerPage", "Priority")};
-    painter.setFont(PageFont(painter, 9));
+    painter.setFont(PaperFont(painter, 9));
     const QFontMetricsF metrics(painter.font());
-    const QFontMetricsF boldMetrics(PageFont(painter, 9, true));
+    const QFontMetricsF boldMetrics(PaperFont(painter, 9, true));
     const qreal rowHeight = metrics.height() * 1.45;
     const qreal pad = metrics.averageCharWidth();
     // Each column as wide as its widest heading or value, in whatever
@@ -96,7 +87,7 @@ qreal PaintTable(QPainter& painter, const QRectF& area, const TimerRecords& time
                      FromLatin1(FormatTimeText(timer.repeatInterval)), FromLatin1(FormatTimeText(timer.snoozeTime)),
                      QString::number(timer.priority)};
         }
-        painter.setFont(PageFont(painter, 9, row == 0));
+        painter.setFont(PaperFont(painter, 9, row == 0));
         qreal x = area.left();
         const qreal y = area.top() + row * rowHeight;
         for (int column = 0; column < cells.size(); ++column) {
@@ -145,7 +136,7 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
     const qreal columnWidth = (area.width() - gap * (kColumns - 1)) / kColumns;
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     for (int size : {9, 8, 7, 6, 5}) {
-        painter.setFont(PageFont(painter, size, true));
+        painter.setFont(PaperFont(painter, size, true));
         const qreal timeWidth = QFontMetricsF(painter.font()).horizontalAdvance(QStringLiteral("00:00 AM  "));
         const auto textRect = [&](const ListedLine& line, qreal x, qreal y) {
             const qreal indent = line.time.isEmpty() ? 0 : timeWidth;
@@ -155,7 +146,7 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         int column = 0;
         qreal y = area.top();
         for (const ListedLine& line : lines) {
-            painter.setFont(PageFont(painter, size, line.clash));
+            painter.setFont(PaperFont(painter, size, line.clash));
             const qreal height = PaperTextBounds(painter, textRect(line, 0, 0), flags, line.names).height();
             if (y + height > area.bottom()) {
                 if (++column == kColumns) break;
@@ -169,12 +160,12 @@ void PaintReminderList(QPainter& painter, const QRectF& area, const std::vector<
         const std::size_t shown = fits ? places.size() : places.size() - 1;
         for (std::size_t i = 0; i < shown; ++i) {
             const ListedLine& line = lines[i];
-            painter.setFont(PageFont(painter, size, line.clash));
+            painter.setFont(PaperFont(painter, size, line.clash));
             DrawPaperText(painter, QRectF(places[i], QSizeF(timeWidth, 1e6)), flags, line.time);
             DrawPaperText(painter, textRect(line, places[i].x(), places[i].y()), flags, line.names);
         }
         if (!fits && !places.empty()) {
-            painter.setFont(PageFont(painter, size));
+            painter.setFont(PaperFont(painter, size));
             // The count in a variable of its own: lupdate does not read a cast
             // among translate()'s arguments, and would leave the text out.
             const int more = static_cast<int>(lines.size() - shown);
@@ -224,15 +215,15 @@ void PaintTimerPage(QPainter& painter, const QRectF& area, const TimerPage& page
     y += PaintTable(painter, QRectF(area.left(), y, area.width(), area.bottom() - y), page.timers, unfitted) + 16;
 
     const DayPlanPicture picture(page.timers);
-    painter.setFont(PageFont(painter, 7));
+    painter.setFont(PaperFont(painter, 7));
     const qreal pictureHeight = DayPlanPicture::PreferredHeight(painter.font()) * 1.1;
     picture.Paint(painter, QRectF(area.left(), y, area.width(), pictureHeight), PaperColours());
     y += pictureHeight + 2;
-    painter.setFont(PageFont(painter, 8));
+    painter.setFont(PaperFont(painter, 8));
     painter.setPen(Qt::black);
     y += DrawWrapped(painter, QRectF(area.left(), y, area.width(), 0), QString::fromStdString(DayPlanReading()), unfitted) + 12;
 
-    painter.setFont(PageFont(painter, 10, true));
+    painter.setFont(PaperFont(painter, 10, true));
     y += DrawWrapped(painter, QRectF(area.left(), y, area.width(), 0),
                      QCoreApplication::translate("cv::TimerPage", "Reminders by time (several timers at once in bold)"),
                      unfitted) +

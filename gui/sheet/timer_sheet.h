@@ -127,6 +127,7 @@ signals:
     void userGuideRequested();
     void printRequested();
     void exportPdfRequested();
+    void printRecordRequested();
     void dayPlanRequested();
     void dayPartsRequested();
     void sentToUnitRequested();

@@ -46,6 +46,7 @@ void TimerSheetDialog::BuildMenu(QVBoxLayout* outer) {
     QAction* print = file->addAction(tr("&Print..."), this, &TimerSheetDialog::printRequested);
     print->setShortcut(QKeySequence::Print);
     file->addAction(tr("Export P&DF..."), this, &TimerSheetDialog::exportPdfRequested);
+    file->addAction(tr("Print Re&cord..."), this, &TimerSheetDialog::printRecordRequested);
     file->addSeparator();
     file->addAction(tr("Day P&arts..."), this, &TimerSheetDialog::dayPartsRequested);
     file->addSeparator();

@@ -1,16 +1,20 @@
 // View > Day Plan as the fields are typed, and the printed page exported as
-// a PDF, or printed, and read back.
+// a PDF, or printed, and read back; File > Print Record... the same way.
 
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <filesystem>
 
+#include "core/record/record_report.h"
+#include "core/record/send_log.h"
 #include "gui/print/paper_printer.h"
 #include "gui/print/timer_page.h"
 #include "gui/windows/day_plan_window.h"
+#include "gui/windows/print_record_dialog.h"
 #include "tests/gui/sheet_fixture.h"
 
 namespace cv {
@@ -126,6 +130,79 @@ TEST_F(DayPlanAndPageTest, AFailedExportSaysWhyAndLeavesNothing) {
     ASSERT_EQ(prompts.ShownTexts(), QStringList{"Could Not Export PDF"});
     EXPECT_TRUE(prompts.shown[0].detail.contains("missing/wall.pdf")) << prompts.shown[0].detail.toStdString();
     EXPECT_EQ(folder.Entries(), std::set<std::string>{"CVTimerSystem.ini"});
+}
+
+// A send to Port 1 of the sheet's timers, recorded as made at `when`.
+void RecordSendAt(const std::string& folder, const TimerRecords& timers, const SendReport& report, const char* when) {
+    SendFacts facts;
+    facts.report = report;
+    facts.records = timers;
+    facts.portNumber = 1;
+    facts.devicePath = "/dev/ttyUSB0";
+    facts.source.filePath = "lunch.csv";
+    ASSERT_TRUE(AppendSendEntry(SendLogPathIn(folder), MakeSendEntry(facts, when, "ben")).written);
+}
+
+// Two days, the second with a send that stopped at Timer 3: each day on a
+// page of its own, as the report has it, with the gap and the footer.
+TEST_F(DayPlanAndPageTest, PrintRecordExportsEachDayWithItsGapsAndAFooter) {
+    SendReport whole;
+    whole.sentCount = kTimerCount;
+    SendReport partial;
+    partial.sentCount = 2;
+    partial.failedIndex = 2;
+    partial.failure.failedAt = TimerSendResult::Stage::Name;
+    partial.failure.settings = {AckOutcome::Acknowledged, 'g', {}, true};
+    partial.failure.name = {AckOutcome::WrongAnswer, 'x', {}, true};
+    ASSERT_NO_FATAL_FAILURE(RecordSendAt(folder.Path(), sheet->TimersOnSheet(), whole, "2026-03-13 05:40:12 +01:00"));
+    ASSERT_NO_FATAL_FAILURE(RecordSendAt(folder.Path(), sheet->TimersOnSheet(), partial, "2026-03-14 10:55:03 +01:00"));
+
+    FileItem("Print Record...")->trigger();
+    PrintRecordDialog* dialog = app.PrintRecord();
+    ASSERT_NE(dialog, nullptr);
+    dialog->SetDays(QDate(2026, 3, 13), QDate(2026, 3, 14));
+    prompts.nextPaths << QString::fromStdString(FolderPath("record.pdf"));
+    dialog->ExportButton()->click();
+    ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
+
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(ReadPdf(FolderPath("record.pdf"), text));
+    if (text.isNull()) GTEST_SKIP() << "pdftotext reads the pages back; Windows has none";
+    QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    for (QString& page : pages) page.replace(QRegularExpression("\\s+"), " ");
+    ASSERT_GE(pages.size(), 2) << text.toStdString();
+
+    const RecordReport report = MakeRecordReport({folder.Path(), "2026-03-13", "2026-03-14", 1, ""});
+    ASSERT_TRUE(report.ok) << report.problem;
+    ASSERT_EQ(report.days.size(), 2u);
+    EXPECT_TRUE(pages[0].contains(QString::fromStdString(report.days[0].heading))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains("Hands Washing")) << pages[0].toStdString();
+    EXPECT_TRUE(pages.last().contains(QString::fromStdString(report.days[1].heading))) << pages.last().toStdString();
+    ASSERT_FALSE(report.days[1].gaps.empty());
+    const QString allPages = pages.join(" ");
+    for (const std::string& gap : report.days[1].gaps) {
+        EXPECT_TRUE(allPages.contains(QString::fromStdString(gap))) << gap;
+    }
+    const QString folderLine = "Record of sends in " + QDir::toNativeSeparators(QString::fromStdString(folder.Path()));
+    for (int p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(pages[p].contains(folderLine)) << pages[p].toStdString();
+        EXPECT_TRUE(pages[p].contains(QString("Unit on %1. Printed ").arg(QString::fromStdString(report.unit))));
+        EXPECT_TRUE(pages[p].contains(QString("Page %1 of %2.").arg(p + 1).arg(pages.size())));
+    }
+}
+
+// A record that cannot be read (a folder in its place) is named in the
+// message, and nothing is written.
+TEST_F(DayPlanAndPageTest, PrintRecordOfAnUnreadableRecordSaysWhyAndWritesNothing) {
+    std::filesystem::create_directory(SendLogPathIn(folder.Path()));
+    FileItem("Print Record...")->trigger();
+    prompts.nextPaths << QString::fromStdString(FolderPath("record.pdf"));
+    app.PrintRecord()->ExportButton()->click();
+    ASSERT_EQ(prompts.ShownTexts(), QStringList{"Could Not Read the Record"});
+    EXPECT_TRUE(prompts.shown[0].detail.contains(QString::fromStdString(SendLogPathIn(folder.Path()))))
+        << prompts.shown[0].detail.toStdString();
+    EXPECT_TRUE(prompts.fileRequests.empty());
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"CVTimerSystem.ini", kSendLogFileName}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "gui/windows/about_dialog.h"
 #include "gui/windows/day_plan_window.h"
+#include "gui/windows/print_record_dialog.h"
 #include "gui/language/language_setup.h"
 #include "gui/language/pseudo_language.h"
 #include "gui/sheet/send_progress_dialog.h"
@@ -84,6 +85,8 @@ TEST_P(LayoutInLanguage, EveryWindowAndThePrintedPageHoldTheirTexts) {
     cut << Unfitted(*app.SentToUnit());
     app.OnUserGuide();
     cut << Unfitted(*app.UserGuide());
+    app.OnPrintRecord();
+    cut << Unfitted(*app.PrintRecord());
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral("\n")).toStdString();
 
     // A doubtful field's reading and its doubt, within the status bar's lines.

@@ -62,7 +62,7 @@ TEST_F(TimerSheetTest, MenuHoldsEveryCommand) {
     QStringList fileItems;
     for (QAction* a : bar->actions()[0]->menu()->actions()) fileItems << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(fileItems, (QStringList{"&Save", "-", "&Load", "&Recent Files", "-", "Send &Timers", "-", "&Print...",
-                                      "Export P&DF...", "-", "Day P&arts...", "-", "&Exit"}));
+                                      "Export P&DF...", "Print Re&cord...", "-", "Day P&arts...", "-", "&Exit"}));
 
     QMenu* ports = bar->actions()[1]->menu();
     ASSERT_EQ(ports, sheet->CommPortMenu());
