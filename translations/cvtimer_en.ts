@@ -2401,6 +2401,87 @@ Do you want to overwrite it?</translation>
     </message>
 </context>
 <context>
+    <name>cv::PrintRecordDialog</name>
+    <message>
+        <source>Print Record</source>
+        <translation>Print Record</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;To:</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Export PDF...</translation>
+    </message>
+    <message>
+        <source>Show as Te&amp;xt</source>
+        <translation>Show as Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>What the unit on Port %1 held, day by day, as the record of sends tells it, for the days:</source>
+        <translation>What the unit on Port %1 held, day by day, as the record of sends tells it, for the days:</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordReportPages</name>
+    <message>
+        <source>What the Unit Held, Day by Day</source>
+        <translation>What the Unit Held, Day by Day</translation>
+    </message>
+    <message>
+        <source>The unit on %1, as the record of sends tells it.</source>
+        <translation>The unit on %1, as the record of sends tells it.</translation>
+    </message>
+    <message>
+        <source>The record holds nothing for this day.</source>
+        <translation>The record holds nothing for this day.</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known</source>
+        <translation>Gaps in what is known</translation>
+    </message>
+    <message>
+        <source>Timer files sent</source>
+        <translation>Timer files sent</translation>
+    </message>
+    <message>
+        <source>Record of sends in %1</source>
+        <translation>Record of sends in %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continued)</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2. Page %3 of %4.</source>
+        <translation>Unit on %1. Printed %2. Page %3 of %4.</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2.</source>
+        <translation>Unit on %1. Printed %2.</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordTextWindow</name>
+    <message>
+        <source>Record, Day by Day</source>
+        <translation>Record, Day by Day</translation>
+    </message>
+    <message>
+        <source>What the unit held, day by day</source>
+        <translation>What the unit held, day by day</translation>
+    </message>
+</context>
+<context>
     <name>cv::SendProgressDialog</name>
     <message>
         <source>Sending Timers</source>
@@ -2613,6 +2694,18 @@ Do you want to overwrite it?</translation>
         <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
         <translation>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</translation>
     </message>
+    <message>
+        <source>Could Not Read the Record</source>
+        <translation>Could Not Read the Record</translation>
+    </message>
+    <message>
+        <source>Corvellan Record of Sends</source>
+        <translation>Corvellan Record of Sends</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1. Export PDF... still makes the report as a PDF file.</source>
+        <translation>Printing is not available: %1. Export PDF... still makes the report as a PDF file.</translation>
+    </message>
 </context>
 <context>
     <name>cv::TimerPage</name>
@@ -2796,6 +2889,10 @@ and try again.</translation>
     <message>
         <source>Day P&amp;arts...</source>
         <translation>Day P&amp;arts...</translation>
+    </message>
+    <message>
+        <source>Print Re&amp;cord...</source>
+        <translation>Print Re&amp;cord...</translation>
     </message>
 </context>
 <context>

@@ -2420,6 +2420,87 @@ Do you want to overwrite it?</source>
     </message>
 </context>
 <context>
+    <name>cv::PrintRecordDialog</name>
+    <message>
+        <source>Print Record</source>
+        <translation>Imprimir registro</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Show as Te&amp;xt</source>
+        <translation>Mostrar como te&amp;xto</translation>
+    </message>
+    <message>
+        <source>What the unit on Port %1 held, day by day, as the record of sends tells it, for the days:</source>
+        <translation>Lo que tuvo el aparato del puerto %1, día por día, según el registro de envíos, en los días:</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordReportPages</name>
+    <message>
+        <source>What the Unit Held, Day by Day</source>
+        <translation>Lo que tuvo el aparato, día por día</translation>
+    </message>
+    <message>
+        <source>The unit on %1, as the record of sends tells it.</source>
+        <translation>El aparato del %1, según el registro de envíos.</translation>
+    </message>
+    <message>
+        <source>The record holds nothing for this day.</source>
+        <translation>El registro no tiene nada de este día.</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known</source>
+        <translation>Lagunas en lo que se sabe</translation>
+    </message>
+    <message>
+        <source>Timer files sent</source>
+        <translation>Archivos de temporizadores enviados</translation>
+    </message>
+    <message>
+        <source>Record of sends in %1</source>
+        <translation>Registro de envíos en %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2. Page %3 of %4.</source>
+        <translation>Aparato del %1. Impreso el %2. Página %3 de %4.</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2.</source>
+        <translation>Aparato del %1. Impreso el %2.</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordTextWindow</name>
+    <message>
+        <source>Record, Day by Day</source>
+        <translation>Registro, día por día</translation>
+    </message>
+    <message>
+        <source>What the unit held, day by day</source>
+        <translation>Lo que tuvo el aparato, día por día</translation>
+    </message>
+</context>
+<context>
     <name>cv::SendProgressDialog</name>
     <message>
         <source>Sending Timers</source>
@@ -2632,6 +2713,18 @@ Do you want to overwrite it?</source>
         <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
         <translation>CVTimerSystem.ini pide el idioma «%1», que CV Timer no habla, así que se muestra en inglés. Escriba allí en, es o fr como [Display] Language.</translation>
     </message>
+    <message>
+        <source>Could Not Read the Record</source>
+        <translation>No se pudo leer el registro</translation>
+    </message>
+    <message>
+        <source>Corvellan Record of Sends</source>
+        <translation>Registro de envíos Corvellan</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1. Export PDF... still makes the report as a PDF file.</source>
+        <translation>La impresión no está disponible: %1. Exportar PDF... sigue generando el informe como archivo PDF.</translation>
+    </message>
 </context>
 <context>
     <name>cv::TimerPage</name>
@@ -2815,6 +2908,10 @@ e inténtelo de nuevo.</translation>
     <message>
         <source>Day P&amp;arts...</source>
         <translation>&amp;Franjas horarias...</translation>
+    </message>
+    <message>
+        <source>Print Re&amp;cord...</source>
+        <translation>Imprimir regis&amp;tro...</translation>
     </message>
 </context>
 <context>

@@ -2433,6 +2433,87 @@ Voulez-vous le remplacer?</translation>
     </message>
 </context>
 <context>
+    <name>cv::PrintRecordDialog</name>
+    <message>
+        <source>Print Record</source>
+        <translation>Imprimer le registre</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Show as Te&amp;xt</source>
+        <translation>Afficher en te&amp;xte</translation>
+    </message>
+    <message>
+        <source>What the unit on Port %1 held, day by day, as the record of sends tells it, for the days:</source>
+        <translation>Ce que contenait l&apos;appareil du port %1, jour par jour, selon le registre des envois, pour les jours&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordReportPages</name>
+    <message>
+        <source>What the Unit Held, Day by Day</source>
+        <translation>Ce que contenait l&apos;appareil, jour par jour</translation>
+    </message>
+    <message>
+        <source>The unit on %1, as the record of sends tells it.</source>
+        <translation>L&apos;appareil du %1, selon le registre des envois.</translation>
+    </message>
+    <message>
+        <source>The record holds nothing for this day.</source>
+        <translation>Le registre ne contient rien pour ce jour.</translation>
+    </message>
+    <message>
+        <source>Gaps in what is known</source>
+        <translation>Lacunes dans ce qui est connu</translation>
+    </message>
+    <message>
+        <source>Timer files sent</source>
+        <translation>Fichiers de minuteries envoyés</translation>
+    </message>
+    <message>
+        <source>Record of sends in %1</source>
+        <translation>Registre des envois dans %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2. Page %3 of %4.</source>
+        <translation>Appareil du %1. Imprimé le %2. Page %3 sur %4.</translation>
+    </message>
+    <message>
+        <source>Unit on %1. Printed %2.</source>
+        <translation>Appareil du %1. Imprimé le %2.</translation>
+    </message>
+</context>
+<context>
+    <name>cv::RecordTextWindow</name>
+    <message>
+        <source>Record, Day by Day</source>
+        <translation>Registre, jour par jour</translation>
+    </message>
+    <message>
+        <source>What the unit held, day by day</source>
+        <translation>Ce que contenait l&apos;appareil, jour par jour</translation>
+    </message>
+</context>
+<context>
     <name>cv::SendProgressDialog</name>
     <message>
         <source>Sending Timers</source>
@@ -2645,6 +2726,18 @@ Voulez-vous le remplacer?</translation>
         <source>CVTimerSystem.ini asks for the language &quot;%1&quot;, which CV Timer does not speak, so it speaks English. Write en, es or fr as [Display] Language there.</source>
         <translation>CVTimerSystem.ini demande la langue «&#xa0;%1&#xa0;», que CV Timer ne parle pas; il parle donc anglais. Inscrivez-y en, es ou fr comme valeur de Language dans [Display].</translation>
     </message>
+    <message>
+        <source>Could Not Read the Record</source>
+        <translation>Impossible de lire le registre</translation>
+    </message>
+    <message>
+        <source>Corvellan Record of Sends</source>
+        <translation>Registre des envois Corvellan</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1. Export PDF... still makes the report as a PDF file.</source>
+        <translation>L&apos;impression n&apos;est pas disponible&#xa0;: %1. Exporter en PDF... produit tout de même le rapport en fichier PDF.</translation>
+    </message>
 </context>
 <context>
     <name>cv::TimerPage</name>
@@ -2828,6 +2921,10 @@ puis réessayez.</translation>
     <message>
         <source>Day P&amp;arts...</source>
         <translation>&amp;Périodes de la journée...</translation>
+    </message>
+    <message>
+        <source>Print Re&amp;cord...</source>
+        <translation>Imprimer le re&amp;gistre...</translation>
     </message>
 </context>
 <context>
