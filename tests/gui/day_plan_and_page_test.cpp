@@ -191,6 +191,43 @@ TEST_F(DayPlanAndPageTest, PrintRecordExportsEachDayWithItsGapsAndAFooter) {
     }
 }
 
+// The scripted week of the record's report (record_week.log, as the tools'
+// test makes it with the simulated unit and the day-part plan): plan sends on
+// time and late, a switch the silent unit failed, a send by hand, a partial
+// send, the change to summer time, a day with no entry. Every day is on a page
+// after the day before's, and every gap and every timer file sent is on paper.
+TEST_F(DayPlanAndPageTest, PrintRecordPrintsEveryDayGapAndTimerFileOfAWeek) {
+    if (QSysInfo::kernelType() == "winnt" || QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext, a Linux program, reads the pages back";
+    }
+    std::filesystem::copy_file(CVTIMER_TEST_DATA "/record_week.log", SendLogPathIn(folder.Path()));
+    FileItem("Print Record...")->trigger();
+    app.PrintRecord()->SetDays(QDate(2026, 3, 4), QDate(2026, 3, 10));
+    prompts.nextPaths << QString::fromStdString(FolderPath("week.pdf"));
+    app.PrintRecord()->ExportButton()->click();
+    ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].detail.toStdString();
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(ReadPdf(FolderPath("week.pdf"), text));
+    QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    for (QString& page : pages) page = page.simplified();
+    const QString allPages = pages.join(QLatin1Char(' '));
+
+    const RecordReport report = MakeRecordReport({folder.Path(), "2026-03-04", "2026-03-10", 1, ""});
+    ASSERT_TRUE(report.ok) << report.problem;
+    ASSERT_EQ(report.days.size(), 7u);
+    int page = 0;
+    for (const ReportDay& day : report.days) {
+        const QString heading = QString::fromStdString(day.heading);
+        while (page < pages.size() && !pages[page].contains(heading)) ++page;
+        ASSERT_LT(page, pages.size()) << day.heading << " is not on a page after the day before's";
+        ++page;
+        for (const std::string& gap : day.gaps) EXPECT_TRUE(allPages.contains(QString::fromStdString(gap))) << gap;
+        for (const ReportSheet& sheet : day.sheets) {
+            EXPECT_TRUE(allPages.contains(QString::fromStdString(sheet.caption))) << sheet.caption;
+        }
+    }
+}
+
 // A record that cannot be read (a folder in its place) is named in the
 // message, and nothing is written.
 TEST_F(DayPlanAndPageTest, PrintRecordOfAnUnreadableRecordSaysWhyAndWritesNothing) {
