@@ -30,16 +30,17 @@ constexpr double kBudget = 5e6;
 
 void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-cv::TimerRecords Timers(int seed) {
+// Ten timers named after the sheet they belong to, so that sheets differ.
+cv::TimerRecords SheetTimers(int sheet) {
     cv::TimerRecords timers;
     for (int i = 0; i < cv::kTimerCount; ++i)
-        timers[static_cast<std::size_t>(i)] = {"Task " + std::to_string(seed) + "-" + std::to_string(i),
+        timers[static_cast<std::size_t>(i)] = {"Sheet " + std::to_string(sheet) + " timer " + std::to_string(i + 1),
                                                static_cast<cv::MinutesOfDay>(300 + i), 30, 3, 1};
     return timers;
 }
 
 // A record just under 1 MiB of plan sends to port 1, made before today, the
-// last holding `held`.
+// last holding `held` (the earlier ones other sheets).
 std::string Record(const cv::TimerRecords& held) {
     std::string text;
     cv::SendFacts facts;
@@ -48,8 +49,8 @@ std::string Record(const cv::TimerRecords& held) {
     facts.devicePath = "/dev/ttyUSB0";
     facts.source.filePath = "/srv/kitchen/sheet.csv";
     facts.origin = {"/srv/kitchen/CVTimerDayParts.ini", "All day", "2026-01-01 00:00:00 +00:00", "", {}};
-    for (int n = 0;; ++n) {
-        facts.records = Timers(n);
+    for (int n = 1;; ++n) {
+        facts.records = SheetTimers(n);
         const std::string entry = cv::FormatSendEntry(cv::MakeSendEntry(facts, "2026-01-01 00:00:01 +00:00", "anna"));
         if (text.size() + 2 * entry.size() > cv::kSendLogLimit) break;
         text += entry;
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     }
     const fs::path folder = fs::temp_directory_path() / ("cvtimer-bench-dayparts-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const cv::TimerRecords held = Timers(-1);
+    const cv::TimerRecords held = SheetTimers(0);
     Write(folder / "sheet.csv", cv::FormatTimerFile(held));
     // One part that is always due: the run finds it held, whatever the clock.
     Write(folder / cv::kDayPartPlanFileName, "[All day]\nStart=0:00\nDays=Every day\nSheet=sheet.csv\n");
