@@ -16,6 +16,7 @@
 #include "gui/windows/day_plan_window.h"
 #include "gui/windows/print_record_dialog.h"
 #include "tests/gui/sheet_fixture.h"
+#include "tests/source_file.h"
 
 namespace cv {
 namespace {
@@ -200,7 +201,7 @@ TEST_F(DayPlanAndPageTest, PrintRecordPrintsEveryDayGapAndTimerFileOfAWeek) {
     if (QSysInfo::kernelType() == "winnt" || QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext, a Linux program, reads the pages back";
     }
-    std::filesystem::copy_file(CVTIMER_TEST_DATA "/record_week.log", SendLogPathIn(folder.Path()));
+    std::filesystem::copy_file(SourceFile("tests/gui/record_week.log"), SendLogPathIn(folder.Path()));
     FileItem("Print Record...")->trigger();
     app.PrintRecord()->SetDays(QDate(2026, 3, 4), QDate(2026, 3, 10));
     prompts.nextPaths << QString::fromStdString(FolderPath("week.pdf"));

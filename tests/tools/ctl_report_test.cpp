@@ -11,6 +11,7 @@
 #include <regex>
 
 #include "core/record/send_log.h"
+#include "tests/source_file.h"
 #include "tests/tools/ctl_fixture.h"
 
 namespace cv {
@@ -122,7 +123,7 @@ protected:
 TEST_F(CtlReportTest, AWeekOfTheRecordDayByDay) {
     MakeTheWeek();
     const std::string report = Report({"report", "--from", "2026-03-04", "--to", "2026-03-10", "--port", "1"});
-    const std::string goldenPath = std::string(CVTIMER_SOURCE_DIR) + "/tests/tools/report_week.txt";
+    const std::string goldenPath = SourceFile("tests/tools/report_week.txt");
     if (std::getenv("CVTIMER_WRITE_GOLDEN")) WriteBytes(goldenPath, report);
     EXPECT_EQ(report, ReadText(goldenPath));
 
